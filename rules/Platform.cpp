@@ -1,0 +1,91 @@
+// Small platform layer: sleeping, sorted folder listings, XML text reads and clamped number conversions.
+#include "rules/Platform.hpp"
+
+#include <algorithm>
+#include <boost/filesystem.hpp>
+#include <cctype>
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <thread>
+#include <tinyxml2.h>
+
+void sleepMilliseconds(int ms) {
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+std::vector<std::string> listXmlFiles(const std::string& folder) {
+    namespace fs = boost::filesystem;
+    std::vector<std::string> names;
+    boost::system::error_code ec;
+    fs::path dir(folder);
+    if (!fs::exists(dir, ec) || !fs::is_directory(dir, ec)) return names;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (p.extension().string() == ".xml") names.push_back(p.filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    std::string prefix = folder;
+    if (!prefix.empty() && prefix.back() != '/') prefix += '/';
+    for (std::string& name : names)
+        name = prefix + name;
+    return names;
+}
+
+std::string xmlText(const tinyxml2::XMLElement* element) {
+    if (!element) return std::string();
+    const char* text = element->GetText();
+    return text ? std::string(text) : std::string();
+}
+
+std::string xmlChildText(const tinyxml2::XMLElement* parent, const char* name) {
+    return parent ? xmlText(parent->FirstChildElement(name)) : std::string();
+}
+
+bool xmlHasChild(const tinyxml2::XMLElement* parent, const char* name) {
+    return parent && parent->FirstChildElement(name) != nullptr;
+}
+
+std::string xmlAttribute(const tinyxml2::XMLElement* element, const char* name) {
+    if (!element) return std::string();
+    const char* value = element->Attribute(name);
+    return value ? std::string(value) : std::string();
+}
+
+bool xmlHasAttribute(const tinyxml2::XMLElement* element, const char* name) {
+    return element && element->Attribute(name) != nullptr;
+}
+
+int clampedAtoi(const char* text) {
+    if (!text) return 0;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = (*p++ == '-');
+    long long value = 0;
+    for (; std::isdigit(*p); ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative) value = -value;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+int clampedAtoi(const std::string& text) { return clampedAtoi(text.c_str()); }
+
+double clampedAtof(const char* text) {
+    if (!text) return 0.0;
+    double value = std::strtod(text, nullptr);
+    return std::isfinite(value) ? value : 0.0;
+}
+
+double clampedAtof(const std::string& text) { return clampedAtof(text.c_str()); }
+
+int saturatingInt(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(value);
+}

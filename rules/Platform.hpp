@@ -1,0 +1,37 @@
+// Small platform layer: sleeping, sorted folder listings, XML text reads and clamped number conversions.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tinyxml2 {
+class XMLElement;
+}
+
+// Blocks the calling thread for ms milliseconds (nothing for ms <= 0).
+void sleepMilliseconds(int ms);
+
+// The entries directly inside folder whose extension is exactly ".xml", sorted by file name, each given
+// as folder + "/" + file name (no doubled slash). A missing folder or one that is not a directory
+// gives an empty list. Entries are not checked further: a sub-folder named "x.xml" is listed too.
+std::vector<std::string> listXmlFiles(const std::string& folder);
+
+// The element's text, or the empty text for a null element or an element without text.
+std::string xmlText(const tinyxml2::XMLElement* element);
+// The text of parent's first child element called name, or the empty text.
+std::string xmlChildText(const tinyxml2::XMLElement* parent, const char* name);
+// True when parent has a child element called name (flags are set by presence).
+bool xmlHasChild(const tinyxml2::XMLElement* parent, const char* name);
+// The attribute's value, or the empty text when the element or the attribute is missing.
+std::string xmlAttribute(const tinyxml2::XMLElement* element, const char* name);
+bool xmlHasAttribute(const tinyxml2::XMLElement* element, const char* name);
+
+// atoi as the C library reads it (leading blanks, sign, digits, stops at the first other byte),
+// clamped to the int range instead of overflowing.
+int clampedAtoi(const std::string& text);
+int clampedAtoi(const char* text);
+// atof as the C library reads it; NaN and infinities give 0, finite values are kept.
+double clampedAtof(const std::string& text);
+double clampedAtof(const char* text);
+// Truncates toward zero, saturating at the int range; NaN gives 0.
+int saturatingInt(double value);

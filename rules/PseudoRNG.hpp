@@ -1,0 +1,16 @@
+// The game's only source of chance: every draw comes from the operating system's random device.
+#pragma once
+
+#include <functional>
+
+class PseudoRNG {
+public:
+    virtual ~PseudoRNG();
+    // Uniform in 0 .. n-1. n = 1 gives 0 without drawing; n < 1 gives 0 as well.
+    virtual int random(int n);
+};
+
+// Test seam: while a source is installed, every PseudoRNG draw for n >= 2 asks it instead of the device.
+// The source's answer is brought into 0 .. n-1. Install nothing (an empty function) to go back to the device.
+using RandomSource = std::function<int(int n)>;
+void installRandomSource(RandomSource source);

@@ -1,0 +1,71 @@
+// Shared helpers of the test suite: scratch working folders, scripted random draws, fixture paths.
+#pragma once
+
+#include <boost/filesystem.hpp>
+#include <deque>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "rules/ErrorLog.hpp"
+#include "rules/PseudoRNG.hpp"
+
+// Absolute path of a fixture under tests/data/.
+inline std::string fixturePath(const std::string& relative) {
+    return std::string(QUORVEX_SOURCE_DIR) + "/tests/data/" + relative;
+}
+
+// Runs the test inside a fresh empty folder, with an empty error log; restores both afterwards.
+class ScratchDir {
+public:
+    ScratchDir() : previous(boost::filesystem::current_path()) {
+        path = boost::filesystem::temp_directory_path() /
+               boost::filesystem::unique_path("quorvex-%%%%-%%%%-%%%%");
+        boost::filesystem::create_directories(path);
+        boost::filesystem::current_path(path);
+        resetErrorLog();
+    }
+    ~ScratchDir() {
+        boost::system::error_code ec;
+        boost::filesystem::current_path(previous, ec);
+        boost::filesystem::permissions(path, boost::filesystem::owner_all | boost::filesystem::add_perms, ec);
+        boost::filesystem::remove_all(path, ec);
+        resetErrorLog();
+    }
+    // Writes a file relative to the scratch folder, creating its folders.
+    void write(const std::string& relative, const std::string& content) const {
+        boost::filesystem::path file = path / relative;
+        boost::filesystem::create_directories(file.parent_path());
+        std::ofstream out(file.string(), std::ios::binary);
+        out << content;
+    }
+    std::string read(const std::string& relative) const {
+        std::ifstream in((path / relative).string(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    boost::filesystem::path path;
+
+private:
+    boost::filesystem::path previous;
+};
+
+// Replays a fixed sequence of draws for its scope (each brought into 0 .. n-1); 0 once exhausted.
+class ScriptedRandom {
+public:
+    explicit ScriptedRandom(std::vector<int> draws) : queue(draws.begin(), draws.end()) {
+        installRandomSource([this](int) {
+            if (queue.empty()) return 0;
+            int value = queue.front();
+            queue.pop_front();
+            ++used;
+            return value;
+        });
+    }
+    ~ScriptedRandom() { installRandomSource(nullptr); }
+    int drawsUsed() const { return used; }
+    size_t remaining() const { return queue.size(); }
+
+private:
+    std::deque<int> queue;
+    int used = 0;
+};

@@ -89,6 +89,9 @@ public:
     virtual int countExtraDefinitions();
     virtual void loadLibraryImages(WindowServices* window);
     virtual void selectRuleset(int position);
+    // When no ruleset exists, adds the built-in "Anything Goes" and makes it current, so that the
+    // admission test and the random picks always have rules to go by after loading.
+    void ensureRuleset();
     // A new animation reference read from an "animation" element, or null.
     virtual Animation* parseAnimation(tinyxml2::XMLElement* element);
 

@@ -10,3 +10,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-test
 ctest --output-on-failure -j "$jobs"
+# A few seconds of fuzzing per data reader (clang, libFuzzer, address and undefined-behaviour sanitizers).
+cd ..
+bash tools/fuzz.sh

@@ -1,0 +1,108 @@
+// The commentator's phrase store, read from "data/commentator.xml", and the choice of a phrase.
+#include "rules/Commentator.hpp"
+
+#include <tinyxml2.h>
+
+#include "rules/CommentatorPhrase.hpp"
+#include "rules/Platform.hpp"
+#include "rules/PseudoRNG.hpp"
+
+namespace {
+
+struct WordNumber {
+    const char* word;
+    int number;
+};
+
+const WordNumber conditionWords[] = {
+    {"WAIT", COMMENT_WAIT},
+    {"SUPER_WAIT", COMMENT_SUPER_WAIT},
+    {"MOVE", COMMENT_MOVE},
+    {"DAMAGE", COMMENT_DAMAGE},
+    {"KO", COMMENT_KO},
+    {"ZLKN_CHANGE", COMMENT_ZLKN_CHANGE},
+    {"ZLKN_DISCOVER", COMMENT_ZLKN_DISCOVER},
+    {"KO_WAIT", COMMENT_KO_WAIT},
+    {"CANT_MOVE", COMMENT_CANT_MOVE},
+    {"FORFEIT", COMMENT_FORFEIT},
+    {"BEGIN_BEGIN", COMMENT_BEGIN_BEGIN},
+    {"BEGIN_TRAINER_1", COMMENT_BEGIN_TRAINER_1},
+    {"BEGIN_TRAINER_2", COMMENT_BEGIN_TRAINER_2},
+    {"BEGIN_MATCH", COMMENT_BEGIN_MATCH},
+    {"END_MATCH", COMMENT_END_MATCH},
+    {"END_WINNER", COMMENT_END_WINNER},
+    {"MVP_DISCOVER", COMMENT_MVP_DISCOVER},
+    {"MVP_DESCRIPTION", COMMENT_MVP_DESCRIPTION},
+};
+
+// A special's meaning depends on the condition it comes with, hence the shared numbers.
+const WordNumber specialWords[] = {
+    {"POST_KO", 1},    {"SUPER_EFFECTIVE", 1}, {"NOT_EFFECTIVE", 2}, {"IMMUNITY", 3},   {"MISS", 4},
+    {"STATUT", 5},     {"SELF_DAMAGE", 6},     {"FIRST_BLOOD", 7},   {"FIRST_TURN", 7}, {"TOURNAMENT", 1},
+    {"SEMI_FINAL", 2}, {"FINAL", 3},           {"ULTIMATE", 5},      {"CHAMPION", 4},   {"KILLING_SPREE", 8},
+    {"DRAW", 9},       {"LEGENDE", 10},
+};
+
+template <size_t N> int lookUp(const WordNumber (&table)[N], const std::string& word) {
+    for (const WordNumber& entry : table) {
+        if (word == entry.word) return entry.number;
+    }
+    return 0;
+}
+
+} // namespace
+
+int commentatorConditionFromWord(const std::string& word) { return lookUp(conditionWords, word); }
+
+int commentatorSpecialFromWord(const std::string& word) { return lookUp(specialWords, word); }
+
+Commentator::Commentator() { load("data/commentator.xml"); }
+
+Commentator::Commentator(const std::string& path) { load(path); }
+
+Commentator::~Commentator() {
+    for (CommentatorPhrase* phrase : phrases)
+        delete phrase;
+}
+
+void Commentator::load(const std::string& path) {
+    tinyxml2::XMLDocument document;
+    // Without phrases the battle simply runs without a commentator line.
+    if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) return;
+    for (const tinyxml2::XMLElement* element = document.FirstChildElement("commentator"); element;
+         element = element->NextSiblingElement("commentator")) {
+        int condition = commentatorConditionFromWord(xmlAttribute(element, "condition"));
+        if (condition < 1) continue;
+        int special = commentatorSpecialFromWord(xmlAttribute(element, "special"));
+        int val1 = clampedAtoi(xmlAttribute(element, "val1"));
+        int val2 = clampedAtoi(xmlAttribute(element, "val2"));
+        int hype = clampedAtoi(xmlAttribute(element, "hype"));
+        phrases.push_back(new CommentatorPhrase(xmlText(element), condition, special, val1, val2, hype));
+    }
+}
+
+std::string Commentator::comment(int condition, int special, int val1, int val2, int hype) {
+    // From the most precise match to the loosest; the first pass with any candidate decides.
+    for (int pass = 1; pass <= 3; ++pass) {
+        std::vector<CommentatorPhrase*> candidates;
+        for (CommentatorPhrase* phrase : phrases) {
+            if (phrase->getCondition() != condition || phrase->getSpecial() != special) continue;
+            bool matches = false;
+            if (pass == 1) {
+                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;
+            } else if (pass == 2) {
+                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == 0;
+            } else {
+                matches = phrase->getVal1() == 0 && phrase->getVal2() == 0 && phrase->getHype() == 0;
+            }
+            if (matches) candidates.push_back(phrase);
+        }
+        if (!candidates.empty()) {
+            PseudoRNG rng;
+            return candidates[rng.random(static_cast<int>(candidates.size()))]->getNameText();
+        }
+    }
+    return std::string();
+}
+
+const std::vector<CommentatorPhrase*>& Commentator::getPhrases() { return phrases; }

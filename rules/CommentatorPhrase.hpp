@@ -1,0 +1,28 @@
+// One phrase of the commentator with the situation it answers.
+#pragma once
+
+#include <string>
+
+class CommentatorPhrase {
+public:
+    // Takes the next serial id of the run (the first phrase is 1).
+    CommentatorPhrase(const std::string& text, int condition, int special, int val1, int val2, int hype);
+    virtual ~CommentatorPhrase();
+
+    virtual std::string getNameText();
+    virtual int getId();
+    virtual int getCondition();
+    virtual int getSpecial();
+    virtual int getVal1();
+    virtual int getVal2();
+    virtual int getHype();
+
+private:
+    int id;
+    std::string text;
+    int condition;
+    int special;
+    int val1;
+    int val2;
+    int hype;
+};

@@ -1,0 +1,51 @@
+// Loading types and subtypes from "data/types/" and "data/subtypes/".
+#include <tinyxml2.h>
+
+#include "rules/DataDocument.hpp"
+#include "rules/DefaultStrings.hpp"
+#include "rules/ErrorLog.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Platform.hpp"
+#include "rules/ZelkinType.hpp"
+
+namespace {
+// Types and subtypes share one record and one file format; only the element name and kind word differ.
+void loadTypeFile(GameParser& parser, const std::string& path, const char* elementName,
+                  const std::string& kindWord, std::vector<ZelkinType*>& list) {
+    tinyxml2::XMLDocument document;
+    loadDataDocument(document, path);
+    int counter = 0;
+    while (tinyxml2::XMLElement* element = document.FirstChildElement(elementName)) {
+        ++counter;
+        if (!xmlHasChild(element, "name")) {
+            logError("ERROR with File " + path + " : Invalid properties from " + kindWord +
+                     " element number " + std::to_string(counter));
+            document.DeleteChild(element);
+            continue;
+        }
+        ZelkinType* type = new ZelkinType(xmlChildText(element, "name"));
+        while (tinyxml2::XMLElement* entry = element->FirstChildElement("effectiveness")) {
+            if (xmlHasAttribute(entry, "ratio"))
+                type->addEffectiveness(xmlText(entry),
+                                       static_cast<float>(clampedAtof(xmlAttribute(entry, "ratio"))));
+            element->DeleteChild(entry);
+        }
+        while (tinyxml2::XMLElement* animation = element->FirstChildElement("animation")) {
+            type->addAnimation(parser.parseAnimation(animation));
+            element->DeleteChild(animation);
+        }
+        list.push_back(type);
+        document.DeleteChild(element);
+    }
+}
+} // namespace
+
+void GameParser::loadTypes(const std::string& path) {
+    // Every types file brings its own "none" first, readable or not, so positions stay what they were.
+    types.push_back(new ZelkinType("none"));
+    loadTypeFile(*this, path, "type", DefaultStrings::NAME_TYPE, types);
+}
+
+void GameParser::loadSubtypes(const std::string& path) {
+    loadTypeFile(*this, path, "subtype", DefaultStrings::NAME_SUBTYPE, subtypes);
+}

@@ -1,0 +1,49 @@
+// One effect command as loaded from a data file: opcode, arguments, message and nested commands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QXML_Command {
+public:
+    QXML_Command() = default;
+    // A command owns its sub-commands and deletes the whole tree below it.
+    virtual ~QXML_Command();
+    QXML_Command(const QXML_Command&) = delete;
+    QXML_Command& operator=(const QXML_Command&) = delete;
+
+    // Sets the opcode from an element name; a name that is no command leaves the opcode as it is.
+    void setTypeFromName(const std::string& elementName);
+    void setRound(const std::string& text) { qualifier = text; }
+
+    int getOpcode() const { return opcode; }
+    const std::string& getNameText() const { return nameText; }
+    const std::string& getValue() const { return valueText; }
+    // The qualifier attribute: round, duration, comparator or tag, depending on the opcode.
+    const std::string& getRound() const { return qualifier; }
+    // The message: the text written inside the command's element.
+    const std::string& getExtraText() const { return message; }
+    int getTarget() const { return target; }
+    const std::string& getChance() const { return chance; }
+    const std::string& getReason() const { return reason; }
+    // Null while the command has no sub-command.
+    std::vector<QXML_Command*>* getSubCommands() const { return subCommands; }
+    // Appends a sub-command, taking ownership of it; a null command is ignored.
+    void addSubCommand(QXML_Command* command);
+    int countSubCommands() const { return subCommands ? static_cast<int>(subCommands->size()) : 0; }
+    // The sub-command at a position, or null outside the list.
+    QXML_Command* getSubCommandAt(int position) const;
+
+    // Read directly by the engine.
+    int opcode = 0;
+    std::string nameText;
+    std::string valueText;
+    // -1 when the element has no usable "target" attribute, 0 for "source", 1 for "target".
+    int target = -1;
+    // A percentage as written; empty means always.
+    std::string chance;
+    std::string qualifier;
+    std::string reason;
+    std::string message;
+    std::vector<QXML_Command*>* subCommands = nullptr;
+};

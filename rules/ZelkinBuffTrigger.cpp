@@ -1,0 +1,40 @@
+// One trigger: a battle event, a priority, an optional side and the command tree run when it fires.
+#include "rules/ZelkinBuffTrigger.hpp"
+
+#include <utility>
+
+#include "rules/BattleEvents.hpp"
+#include "rules/QXML_Command.hpp"
+
+ZelkinBuffTrigger::ZelkinBuffTrigger(std::string when, QXML_Command* commands)
+    : when(std::move(when)), commands(commands) {
+    parseEvent();
+}
+
+ZelkinBuffTrigger::ZelkinBuffTrigger(std::string when, std::string actor, QXML_Command* commands)
+    : ZelkinBuffTrigger(std::move(when), commands) {
+    this->actor = std::move(actor);
+}
+
+ZelkinBuffTrigger::~ZelkinBuffTrigger() { delete commands; }
+
+void ZelkinBuffTrigger::parseEvent() { event = battleEventFromWord(when); }
+
+int ZelkinBuffTrigger::getEvent() { return event; }
+
+void ZelkinBuffTrigger::setPriority(int value) { priority = value; }
+
+int ZelkinBuffTrigger::getPriority() { return priority; }
+
+bool ZelkinBuffTrigger::matchesActor(int side) {
+    if (side < 0) return true;
+    if (side == 0) return actor == "SOURCE" || actor == "source";
+    if (side == 1) return actor == "TARGET" || actor == "target";
+    return false;
+}
+
+std::string ZelkinBuffTrigger::getWhen() { return when; }
+
+std::string ZelkinBuffTrigger::getActor() { return actor; }
+
+QXML_Command* ZelkinBuffTrigger::getCommands() { return commands; }

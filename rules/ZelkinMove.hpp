@@ -1,0 +1,75 @@
+// A move definition: what a creature can use in battle, with its values, effect tree and triggers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ZelkinType;
+class ZelkinBuffTrigger;
+class QXML_Command;
+
+class ZelkinMove {
+public:
+    // category: "physique" gives 1, "special" 2, any other word 0. The move takes over the effect tree.
+    ZelkinMove(const std::string& name, ZelkinType* type, const std::string& category, int pp,
+               QXML_Command* effect);
+    // Moves live as long as the database; at exit the move releases its triggers and effect tree.
+    virtual ~ZelkinMove();
+
+    virtual std::string getName() const;
+    virtual int getPower() const;
+    virtual int getPrecision() const;
+    virtual int getCategory() const;
+    virtual int getPp() const;
+    virtual ZelkinType* getType() const;
+    virtual int getPriority() const;
+    virtual int getHits() const;
+    virtual int getCritical() const;
+    virtual int getDamageKind() const;
+    virtual ZelkinType* getSubtype() const;
+    virtual int getTargetKind() const;
+    virtual QXML_Command* getEffect() const;
+    virtual void setHits(int value);
+    virtual void setDamageKindFromWord(const std::string& word);
+    virtual void setCritical(int value);
+    virtual void setPower(int value);
+    virtual void setPrecision(int value);
+    virtual void setPriority(int value);
+    virtual void setTargetKindFromWord(const std::string& word);
+    virtual void setSubtype(ZelkinType* value);
+    virtual void setAuxValue(int value);
+    virtual int getAuxValue() const;
+    // actor null: a trigger without actor. A null command tree adds nothing. Takes over the tree.
+    virtual void addTrigger(const std::string& when, const char* actor, QXML_Command* commands, int priority);
+    // Script reads: "power", "category", "precision"; any other key 0.
+    virtual float getNumber(const std::string& key) const;
+    // Moves are read-only to scripts.
+    virtual void setVariable(const std::string& name, float value);
+    // Script texts: "name", "type", "subtype"; any other key an empty list.
+    virtual std::vector<std::string> getStrings(const std::string& key) const;
+
+    virtual const std::vector<ZelkinBuffTrigger*>& getTriggers() const;
+    virtual const std::vector<std::string>& getTags() const;
+    virtual void addTag(const std::string& tag);
+
+private:
+    ZelkinMove(const ZelkinMove&) = delete;
+    ZelkinMove& operator=(const ZelkinMove&) = delete;
+
+    std::string name;
+    std::vector<std::string> tags;
+    int pp = 0;
+    ZelkinType* type = nullptr;
+    int targetKind = 0;
+    ZelkinType* subtype = nullptr;
+    int precision = 100;
+    int damageKind = 0;
+    int power = 0;
+    int auxValue = 0;
+    std::vector<ZelkinBuffTrigger*> triggers;
+    int category = 0;
+    int priority = 0;
+    int hits = 1;
+    int critical = 1;
+    QXML_Command* effect = nullptr;
+};

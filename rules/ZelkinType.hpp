@@ -1,0 +1,48 @@
+// A type or a subtype: a name, its multipliers against other types by name, and its animations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rules/ZelkinTypeEffectiveness.hpp"
+
+class Animation;
+
+class ZelkinType {
+public:
+    // Takes the next id of the run's type counter, which types and subtypes share.
+    explicit ZelkinType(const std::string& name);
+    explicit ZelkinType(const char* name);
+    // Releases the animations too: they were made for this type alone.
+    virtual ~ZelkinType();
+    ZelkinType(const ZelkinType&) = delete;
+    ZelkinType& operator=(const ZelkinType&) = delete;
+
+    virtual int getId();
+    virtual std::string getName();
+    // This type attacking the named type: the first entry of that exact name, else 1.0.
+    virtual float getMultiplierAgainst(std::string defendingType);
+    virtual void addEffectiveness(const std::string& defendingType, float multiplier);
+    virtual void setAuxB(int value);
+    virtual void setAuxA(int value);
+    virtual int getAuxB();
+    virtual int getAuxA();
+    // The animation at a position, or null outside the list.
+    virtual Animation* getAnimation(int index);
+    virtual int getAnimationCount();
+    virtual void setAuxC(int value);
+    virtual int getAuxC();
+    // Appends an animation, taking ownership; a null one is ignored.
+    virtual void addAnimation(Animation* animation);
+
+    const std::vector<ZelkinTypeEffectiveness>& getEffectivenessEntries() const { return entries; }
+
+private:
+    int id = 0;
+    int auxC = -1;
+    std::string name;
+    int auxA = 0;
+    int auxB = 0;
+    std::vector<ZelkinTypeEffectiveness> entries;
+    std::vector<Animation*> animations;
+};

@@ -1,0 +1,4 @@
+// libFuzzer target: the options file (config.xml) and its save.
+#include "tests/fuzz/FuzzHarness.hpp"
+
+QUORVEX_FUZZ_TARGET(fuzzConfig)

@@ -1,0 +1,4 @@
+// libFuzzer target: the stadiums loader (data/stadiums/).
+#include "tests/fuzz/FuzzHarness.hpp"
+
+QUORVEX_FUZZ_TARGET(fuzzStadiums)

@@ -1,5 +1,5 @@
-// What a team needs of its owner's career record, kept behind two functions so the team compiles
-// without the participants' layer.
+// The two things a team reads of its owner's career record.
+// Kept behind functions so the team compiles without the participants' layer.
 #pragma once
 
 #include <string>

@@ -1,5 +1,4 @@
-// One side of a battle: up to six creatures, the active one, the side's stat stages, buffs, current
-// types, power switches, HP bar and the lines describing it beside the field.
+// One side of a battle: six creatures at most, stat stages, buffs, types, power switches and HP bar.
 #pragma once
 
 #include <string>

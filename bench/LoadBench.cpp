@@ -1,0 +1,113 @@
+// Cost of the whole start-up load of a data set, beside a bare XML parse of the very same files.
+//
+// The game root is QUORVEX_BENCH_ROOT when set (a folder holding "data/"); otherwise the shipped data/
+// when it holds types, else the test fixture set, copied into a scratch folder so nothing is written
+// beside the sources. The ratio of the two figures is what our loading adds to parsing.
+#include <benchmark/benchmark.h>
+#include <boost/filesystem.hpp>
+#include <cstdlib>
+#include <string>
+#include <tinyxml2.h>
+#include <vector>
+
+#include "rules/ErrorLog.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Platform.hpp"
+#include "rules/TeamBuilder.hpp"
+
+namespace {
+
+namespace fs = boost::filesystem;
+
+void copyFolder(const fs::path& source, const fs::path& target) {
+    for (fs::recursive_directory_iterator it(source), end; it != end; ++it) {
+        fs::path destination = target / fs::relative(it->path(), source);
+        if (fs::is_directory(it->path())) {
+            fs::create_directories(destination);
+        } else {
+            fs::create_directories(destination.parent_path());
+            fs::copy_file(it->path(), destination);
+        }
+    }
+}
+
+// Moves into the game root once for the whole run and says which data set is measured.
+class GameRoot {
+public:
+    GameRoot() {
+        if (const char* chosen = std::getenv("QUORVEX_BENCH_ROOT")) {
+            fs::current_path(chosen);
+            label = chosen;
+            return;
+        }
+        fs::path shipped = fs::path(QUORVEX_SOURCE_DIR) / "data";
+        fs::path source = shipped;
+        label = "shipped data/";
+        if (listXmlFiles((shipped / "types").string()).empty()) {
+            source = fs::path(QUORVEX_SOURCE_DIR) / "tests/data/hub/full/data";
+            label = "fixture tests/data/hub/full";
+        }
+        scratch = fs::temp_directory_path() / fs::unique_path("quorvex-bench-%%%%-%%%%");
+        copyFolder(source, scratch / "data");
+        fs::current_path(scratch);
+    }
+    ~GameRoot() {
+        if (scratch.empty()) return;
+        boost::system::error_code ec;
+        fs::current_path(fs::temp_directory_path(), ec);
+        fs::remove_all(scratch, ec);
+    }
+    std::string label;
+
+private:
+    fs::path scratch;
+};
+
+GameRoot& gameRoot() {
+    static GameRoot root;
+    return root;
+}
+
+// Every file the start-up load opens, in its order.
+std::vector<std::string> loadedFiles() {
+    std::vector<std::string> files;
+    for (const char* single : {"config.xml", "data/commentator.xml", "data/strings.xml"})
+        if (fs::is_regular_file(single)) files.push_back(single);
+    for (const char* folder : {"data/types", "data/subtypes", "data/abilities", "data/buffs", "data/moves",
+                               "data/creatures", "data/stadiums"})
+        for (const std::string& file : listXmlFiles(folder))
+            files.push_back(file);
+    if (fs::is_regular_file("data/trainers.xml")) files.push_back("data/trainers.xml");
+    for (const std::string& file : listXmlFiles("data/rulesets"))
+        files.push_back(file);
+    return files;
+}
+
+void BM_StartupLoad(benchmark::State& state) {
+    state.SetLabel(gameRoot().label);
+    for (auto _ : state) {
+        TeamBuilder* builder = new TeamBuilder();
+        GameParser* parser = builder->getParser();
+        benchmark::DoNotOptimize(builder->isDataValid());
+        delete builder;
+        delete parser;
+        resetErrorLog();
+    }
+}
+BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond);
+
+void BM_BareXmlParse(benchmark::State& state) {
+    state.SetLabel(gameRoot().label);
+    std::vector<std::string> files = loadedFiles();
+    for (auto _ : state) {
+        for (const std::string& file : files) {
+            tinyxml2::XMLDocument doc;
+            doc.LoadFile(file.c_str());
+            benchmark::DoNotOptimize(doc.FirstChildElement());
+        }
+    }
+    state.counters["files"] = static_cast<double>(files.size());
+}
+BENCHMARK(BM_BareXmlParse)->Unit(benchmark::kMillisecond);
+
+} // namespace

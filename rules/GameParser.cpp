@@ -36,11 +36,12 @@ template <typename T> void deleteAll(std::vector<T*>& list) {
     list.clear();
 }
 
-int sumBaseStats(ZelkinZelkinary* species) {
+// In 64 bits: six stats near the int limit must not wrap into an admissible total.
+long long sumBaseStats(ZelkinZelkinary* species) {
     long long total = 0;
     for (int i = 0; i < 6; ++i)
         total += species->getBaseStat(i);
-    return static_cast<int>(total);
+    return total;
 }
 
 Stadium* pickStadiumByUltimate(const std::vector<Stadium*>& stadiums, bool ultimate) {
@@ -226,7 +227,7 @@ bool GameParser::isSpeciesAllowed(ZelkinZelkinary* candidate) {
     // With no ruleset chosen there is nothing to refuse by.
     Ruleset* rules = currentRuleset;
     if (!rules) return true;
-    int total = sumBaseStats(candidate);
+    long long total = sumBaseStats(candidate);
     if (total > rules->maxSumStats || total < rules->minSumStats) return false;
     if (!candidate->getFormName().empty() && !rules->allowForms) return false;
     // Each rarity needs its own allowance and those of every rarity below it.

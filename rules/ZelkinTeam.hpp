@@ -81,6 +81,12 @@ public:
     // Takes ownership; the previous ability buff is deleted.
     virtual void setAbilityBuff(ZelkinBuff* buff);
     virtual ZelkinBuff* getAbilityBuff() const;
+    // Hands the ability buff over to the caller without deleting it (the team is left without one).
+    ZelkinBuff* releaseAbilityBuff() {
+        ZelkinBuff* released = abilityBuff;
+        abilityBuff = nullptr;
+        return released;
+    }
     virtual ZelkinType* getTypeAt(int i) const;
     virtual ZelkinType* getFirstType() const;
     virtual bool hasType(const ZelkinType* type) const;

@@ -1,4 +1,5 @@
 // The database: lookups by name, number and position, random picks, the admission test and the pool.
+#include <climits>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -209,6 +210,11 @@ TEST(GameParserAdmission, SumBoundsAreInclusiveAndRaritiesNeedEveryAllowanceBelo
         EXPECT_EQ(db.isSpeciesAllowed(speciesOfTotal(480, c.rarity).get()), c.admitted)
             << db.getCurrentRuleset()->getName() << " " << c.rarity;
     }
+
+    // Stats at the int limit add up beyond every bound instead of wrapping into range.
+    std::unique_ptr<ZelkinZelkinary> huge(new ZelkinZelkinary("Colosse", 98));
+    huge->setBaseStats(INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX, INT_MAX);
+    EXPECT_FALSE(db.isSpeciesAllowed(huge.get()));
 
     db.selectRuleset(4);
     std::unique_ptr<ZelkinZelkinary> form = speciesOfTotal(480);

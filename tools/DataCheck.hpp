@@ -10,6 +10,7 @@
 #include "rules/GameBundle.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
+#include "rules/ParticleNameCatalogue.hpp"
 #include "rules/Ruleset.hpp"
 #include "rules/Stadium.hpp"
 #include "rules/TeamBuilder.hpp"
@@ -55,7 +56,13 @@ public:
         }
 
         // Exactly what the loading thread does: load, read the verdict, flush the log once, publish.
+        // The game's window reads the particle descriptions before the data; without one, their names stand
+        // in.
+        ParticleNameCatalogue particles;
+        bool ownWindow = gameBundle && !gameBundle->window;
+        if (ownWindow) gameBundle->window = &particles;
         TeamBuilder* builder = new TeamBuilder();
+        if (ownWindow) gameBundle->window = nullptr;
         GameParser* parser = builder->getParser();
         bool valid = builder->isDataValid();
         flushErrorLog();

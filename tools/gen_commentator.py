@@ -4,7 +4,8 @@ Each row: condition word, special word (None for none), val1, val2, hype, phrase
 The commentator first looks for a phrase matching all five numbers, then the same with hype 0, then one with
 the condition and special only and val1 = val2 = hype = 0: every (condition, special) the battle asks for
 therefore has a row with 0, 0, 0, the fallback.
-Hype: 0 normal, 1 the crowd is on fire, 2 the crowd is asleep.
+Hype: 0 normal, 1 the crowd is on fire, 2 the crowd is asleep (the usual state after a few turns, so a
+row at hype 2 wins over the plain rows every time: repeat the plain phrases there).
 """
 
 from xml.sax.saxutils import escape
@@ -21,7 +22,10 @@ def add(cond, special, v1, v2, hype, *texts):
 add("WAIT", None, 0, 0, 0, "Les deux camps se jaugent...", "Quel sera le prochain coup de [TRAINER] ?",
     "[ZLKN] et [ZLKN2] se tournent autour.")
 add("WAIT", None, 0, 0, 1, "Le public retient son souffle !", "Quelle ambiance dans les tribunes !")
-add("WAIT", None, 0, 0, 2, "Le public commence à bailler...", "Un peu de spectacle, s'il vous plaît !")
+# A calm crowd is the usual state once the first turns are over: keep the plain phrases in the mix.
+add("WAIT", None, 0, 0, 2, "Le public commence à bailler...", "Un peu de spectacle, s'il vous plaît !",
+    "Les deux camps se jaugent...", "Quel sera le prochain coup de [TRAINER] ?",
+    "[ZLKN] et [ZLKN2] se tournent autour.")
 add("WAIT", None, 2, 2, 0, "Aucune égratignure de part et d'autre, tout reste à faire.",
     "[ZLKN] et [ZLKN2] sont encore frais comme des gardons.")
 add("WAIT", None, 2, 1, 0, "[ZLKN] domine largement, [ZLKN2] est au bord du gouffre !",
@@ -35,7 +39,7 @@ add("WAIT", None, 0, 2, 0, "[ZLKN2] est encore en pleine forme, rien n'est joué
 add("WAIT", "FIRST_TURN", 0, 0, 0, "Et c'est parti pour le premier tour !", "Le combat commence, que le meilleur gagne !")
 add("WAIT", "FIRST_TURN", 2, 2, 0, "[ZLKN] et [ZLKN2] entrent dans la danse !")
 add("WAIT", "FIRST_TURN", 2, 2, 1, "Premier tour devant des tribunes en feu !")
-add("WAIT", "FIRST_TURN", 2, 2, 2, "Premier tour... dans un calme olympien.")
+add("WAIT", "FIRST_TURN", 2, 2, 2, "Premier tour... dans un calme olympien.", "[ZLKN] et [ZLKN2] entrent dans la danse !")
 # after a knock-out: val1 = lead class (0 even, 1 ahead, 2 well ahead), val2 = 2 last creature, 1 first K.O.
 add("WAIT", "POST_KO", 0, 0, 0, "Il reste [X] créatures de chaque côté.", "Le compte est de [X] partout.")
 add("WAIT", "POST_KO", 1, 0, 0, "[TRAINER] mène [X] à [X2].", "Avantage [TRAINER], [X] créatures contre [X2].")
@@ -79,7 +83,6 @@ add("DAMAGE", "SUPER_EFFECTIVE", 3, 0, 0, "[ZLKN2] est balayé par ce coup super
 add("DAMAGE", "SUPER_EFFECTIVE", 2, 0, 1, "Super efficace ! Le public est en délire !")
 add("DAMAGE", "NOT_EFFECTIVE", 0, 0, 0, "Pas très efficace...", "[ZLKN2] résiste bien à ce genre d'attaque.")
 add("DAMAGE", "NOT_EFFECTIVE", 1, 0, 0, "[ZLKN2] s'en moque complètement.")
-add("DAMAGE", "NOT_EFFECTIVE", 0, 0, 2, "Pas très efficace, et le public s'endort...")
 add("DAMAGE", "IMMUNITY", 0, 0, 0, "Aucun effet ! Mauvais choix d'attaque.", "Ça ne lui fait rien du tout !")
 add("DAMAGE", "MISS", 0, 0, 0, "Raté !", "L'attaque passe à côté !", "Dans le vide !")
 add("DAMAGE", "MISS", 0, 0, 1, "Raté ! Le public hurle de frustration !")

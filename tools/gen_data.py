@@ -16,6 +16,9 @@ from xml.sax.saxutils import escape
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DATA = os.path.join(ROOT, "data")
 HEADER = '<?xml version="1.0" encoding="ISO-8859-1"?>\n'
+# Blood animations name particle descriptions of data/particles/ (the data check and the lint test read
+# those names when no window is there). Set to False to ship the species without them.
+SHIP_BLOOD = True
 
 
 def write(rel, body):
@@ -240,10 +243,9 @@ ABILITIES = [
        cmd("RemoveStatut", "Le métabolisme de [SOURCE] chasse son mal !", chance=29))],
      ["soin"]),
     ("Brume Natale", 10, "Neutral",
-     [("START_MATCH", "source", None, cmd("AddGlobal", "Une brume épaisse se lève autour de [SOURCE].",
-                                          name="Brouillard", duration=5)),
-      ("START_MATCH", "target", None, cmd("AddGlobal", "Une brume épaisse se lève autour de [TARGET].",
-                                          name="Brouillard", duration=5))],
+     # Abilities are only in play once their creature is sent out, so the fog comes with it.
+     [("AFTER_SWITCH", "source", 1, cmd("AddGlobal", "Une brume épaisse se lève autour de [SOURCE].",
+                                         name="Brouillard", duration=5))],
      ["meteo"]),
     ("Veille Eternelle", 12, "Positive",
      [("CHECK_BEFORE_ADD_STATUT", "source", 3,
@@ -264,7 +266,8 @@ ABILITIES = [
     ("Mimetisme", 12, "Neutral",
      [("MOVE_DECLARE", "source", -1,
        has("var:type_move", ",".join(TYPE_NAMES), "has",
-           cmd("ChangeType", "[SOURCE] change de couleur !", value="var:type_move")))],
+           has("var:source:type", "var:type_move", "hasnt",
+               cmd("ChangeType", "[SOURCE] change de couleur !", value="var:type_move"))))],
      ["type"]),
     ("Instinct de Survie", 15, "Positive",
      [("CHECK_STAT_SPEED", "source", None,
@@ -989,7 +992,7 @@ def creature_xml(name, number, types, total, profile, shape, colour, size, rarit
         lines.append("\t<ability>%s</ability>" % a)
     for t in tags:
         lines.append("\t<tag>%s</tag>" % t)
-    if blood:
+    if blood and SHIP_BLOOD:
         lines.append("\t<blood>%s</blood>" % blood)
     if form:
         lines.append('\t<form sprite_number="%d">%s</form>' % (form[1], form[0]))

@@ -13,6 +13,7 @@
 #include "rules/CommentatorPhrase.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/ErrorLog.hpp"
+#include "rules/GameBundle.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
 #include "rules/PseudoRNG.hpp"
@@ -20,6 +21,7 @@
 #include "rules/Stadium.hpp"
 #include "rules/TextWrap.hpp"
 #include "rules/TrainerList.hpp"
+#include "rules/WindowServices.hpp"
 #include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinType.hpp"
 
@@ -42,20 +44,39 @@ void writeInput(const std::string& path, const uint8_t* data, size_t size) {
     std::fclose(out);
 }
 
-// One input's run: an empty error log and a repeatable sequence of draws, both undone at the end.
+// Stands in for the window so that animation references resolve and the loaders' animation paths run:
+// every particle name resolves except the empty one and "missing". The core only keeps the pointer.
+class FuzzWindow : public WindowServices {
+public:
+    ParticleDesc* findParticleDesc(std::string name) override {
+        if (name.empty() || name == "missing") return nullptr;
+        return reinterpret_cast<ParticleDesc*>(&placeholder);
+    }
+    void loadCreatureImage(std::string, std::string) override {}
+
+private:
+    alignas(16) unsigned char placeholder[16] = {};
+};
+
+// One input's run: an empty error log, a repeatable sequence of draws and the stand-in window, all undone
+// at the end.
 class RunScope {
 public:
-    RunScope() {
+    RunScope() : previousWindow(gameBundle ? gameBundle->window : nullptr) {
         resetErrorLog();
         installRandomSource([this](int n) { return static_cast<int>(draws++ % static_cast<unsigned>(n)); });
+        if (gameBundle) gameBundle->window = &window;
     }
     ~RunScope() {
+        if (gameBundle) gameBundle->window = previousWindow;
         installRandomSource(nullptr);
         resetErrorLog();
     }
 
 private:
     unsigned draws = 0;
+    FuzzWindow window;
+    WindowServices* previousWindow;
 };
 
 std::string basePath(const char* file) {
@@ -240,7 +261,8 @@ void fuzzConfig(const uint8_t* data, size_t size) {
     Game_Options reread;
     std::string expected = name.empty() ? std::string("Dresseur") : name;
     if (reread.isFirstStart() || reread.getTrainerName() != expected) {
-        std::fprintf(stderr, "config.xml did not survive a save: first start %d, name [%s] read back as [%s]\n",
+        std::fprintf(stderr,
+                     "config.xml did not survive a save: first start %d, name [%s] read back as [%s]\n",
                      reread.isFirstStart() ? 1 : 0, expected.c_str(), reread.getTrainerName().c_str());
         std::abort();
     }

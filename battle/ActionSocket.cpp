@@ -1,0 +1,45 @@
+// One unit of work of the battle engine.
+#include "battle/ActionSocket.hpp"
+
+#include "battle/VariableTable.hpp"
+#include "rules/PseudoRNG.hpp"
+
+namespace {
+int drawRoll() {
+    PseudoRNG rng;
+    return rng.random(100);
+}
+} // namespace
+
+ActionSocket::ActionSocket(ZelkinMove* move, int side, int slot)
+    : type(MOVE_ORDER), source(side), argument(slot), value(move), variables(new VariableTable()),
+      roll(drawRoll()) {}
+
+ActionSocket::ActionSocket(int type, int side, int argument)
+    : type(type), source(side), argument(argument), roll(drawRoll()) {}
+
+ActionSocket::ActionSocket(int side, QXML_Command* carrier)
+    : type(DEFERRED_EFFECT), source(side), commands(carrier), roll(drawRoll()) {}
+
+ActionSocket::ActionSocket(int type, int side, int argument, int priority)
+    : type(type), source(side), argument(argument), roll(drawRoll()), priority(priority) {}
+
+ActionSocket::~ActionSocket() { delete variables; }
+
+int ActionSocket::getType() { return type; }
+
+int ActionSocket::getSource() { return source; }
+
+int ActionSocket::getArgument() { return argument; }
+
+int ActionSocket::getPriority() { return priority; }
+
+int ActionSocket::getRoll() { return roll; }
+
+ZelkinMove* ActionSocket::getValue() { return value; }
+
+VariableTable* ActionSocket::getVariables() { return variables; }
+
+QXML_Command* ActionSocket::getCommands() { return commands; }
+
+void ActionSocket::setValue(ZelkinMove* move) { value = move; }

@@ -1,0 +1,66 @@
+// One unit of work of the battle engine: a side's order turned into an action, or one step of a turn.
+#pragma once
+
+class ZelkinMove;
+class VariableTable;
+class QXML_Command;
+
+class ActionSocket {
+public:
+    // Action type codes; the action list is kept ordered by them.
+    static constexpr int MOVE_ORDER = 0;
+    static constexpr int SWITCH_ORDER = 1;
+    static constexpr int ORDERS_COMPLETE = 3;
+    static constexpr int MATCH_START = 13;
+    static constexpr int DEFERRED_EFFECT = 20;
+    static constexpr int BEFORE_MOVE = 21;
+    static constexpr int MOVE_DECLARE = 22;
+    static constexpr int DMG_CALC = 23;
+    static constexpr int MOVE_MISS = 24;
+    static constexpr int KNOCK_OUT = 25;
+    static constexpr int MOVE_EFFECTS = 26;
+    static constexpr int WITHDRAW = 27;
+    static constexpr int SEND_OUT = 28;
+    static constexpr int DECLARED_END = 29;
+    static constexpr int AFTER_SWITCH = 31;
+    static constexpr int END_TURN = 32;
+    static constexpr int PREP_NEW_TURN = 34;
+    static constexpr int RESULT_REMARK = 40;
+    static constexpr int RESULT_TEAM_REMARK = 41;
+    static constexpr int MVP_PRESENTATION = 42;
+    static constexpr int MVP_REMARK = 43;
+
+    // A move order (type 0) with its own zero-filled variable table; the move may be null.
+    ActionSocket(ZelkinMove* move, int side, int slot);
+    ActionSocket(int type, int side, int argument);
+    // A deferred effect (type 20) that runs the child commands of the carrier.
+    ActionSocket(int side, QXML_Command* carrier);
+    ActionSocket(int type, int side, int argument, int priority);
+    // Releases the action's own variable table; the move and the commands belong to the database.
+    virtual ~ActionSocket();
+
+    ActionSocket(const ActionSocket&) = delete;
+    ActionSocket& operator=(const ActionSocket&) = delete;
+
+    virtual int getType();
+    virtual int getSource();
+    virtual int getArgument();
+    virtual int getPriority();
+    // The d100 drawn at creation: the last tie-break of the sorted action list.
+    virtual int getRoll();
+    virtual ZelkinMove* getValue();
+    virtual VariableTable* getVariables();
+    virtual QXML_Command* getCommands();
+    // Only for a move order whose move was null: records the move that was actually used.
+    virtual void setValue(ZelkinMove* move);
+
+private:
+    int type = 0;
+    int source = 0;
+    int argument = 0;
+    ZelkinMove* value = nullptr;
+    VariableTable* variables = nullptr;
+    QXML_Command* commands = nullptr;
+    int roll = 0;
+    int priority = 0;
+};

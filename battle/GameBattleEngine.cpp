@@ -1,0 +1,211 @@
+// The battle engine's construction, copying and the lookups of a side's active creature.
+#include "battle/GameBattleEngine.hpp"
+
+#include <cmath>
+
+#include "battle/BattlePresentation.hpp"
+#include "battle/GameField.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/BattleEvents.hpp"
+#include "rules/Platform.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffData.hpp"
+#include "rules/ZelkinMove.hpp"
+#include "rules/ZelkinTeam.hpp"
+#include "rules/ZelkinType.hpp"
+#include "rules/ZelkinZelkinary.hpp"
+
+GameBattleEngine::GameBattleEngine(GameField* field, WindowServices* window, Game_Options* options)
+    : field(field), window(window), options(options), variables(new VariableTable()) {}
+
+GameBattleEngine::~GameBattleEngine() {
+    delete variables;
+    delete field;
+    for (BattleAnimation* animation : animations)
+        delete animation;
+}
+
+GameBattleEngine* GameBattleEngine::clone() {
+    GameField* copy = field ? field->clone() : nullptr;
+    GameBattleEngine* engine = new GameBattleEngine(copy, window, options);
+    engine->setSimulation(true);
+    return engine;
+}
+
+void GameBattleEngine::setSimulation(bool on) { simulation = on; }
+
+GameField* GameBattleEngine::getField() { return field; }
+WindowServices* GameBattleEngine::getWindow() { return window; }
+Game_Options* GameBattleEngine::getOptions() { return options; }
+
+int GameBattleEngine::opponentSide(int side) { return side == 0 ? 1 : 0; }
+
+void GameBattleEngine::replaceVariables(VariableTable* fresh) {
+    if (fresh == variables) return;
+    delete variables;
+    variables = fresh ? fresh : new VariableTable();
+}
+
+void GameBattleEngine::addAnimation(BattleAnimation* animation) {
+    if (animation) animations.push_back(animation);
+}
+
+void GameBattleEngine::popHandler() {
+    if (!handlerStack.empty()) handlerStack.pop_back();
+}
+
+void GameBattleEngine::clearLog() {
+    messageLog.str(std::string());
+    messageLog.clear();
+}
+
+void GameBattleEngine::setActors(int side) {
+    int other = opponentSide(side);
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    ZelkinTeam* otherTeam = field ? field->getTeamChecked(other) : nullptr;
+    variables->setVariable("camp_source", static_cast<float>(side));
+    variables->setVariable("camp_target", static_cast<float>(other));
+    variables->setSourceTeam(team);
+    variables->setTargetTeam(otherTeam);
+    variables->setSourceCreature(team ? team->getActive() : nullptr);
+    variables->setTargetCreature(otherTeam ? otherTeam->getActive() : nullptr);
+}
+
+namespace {
+// The check event of each stat index, by index.
+const int STAT_EVENTS[8] = {
+    EVENT_CHECK_STAT_ATT,   EVENT_CHECK_STAT_DEF,  EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF,
+    EVENT_CHECK_STAT_SPEED, EVENT_CHECK_STAT_CRIT, EVENT_CHECK_STAT_EVA,     EVENT_CHECK_STAT_PRE,
+};
+} // namespace
+
+float GameBattleEngine::computeStat(int side, int statIndex) {
+    if (side != 0 && side != 1) return 0.0f;
+    if (statIndex < 0 || statIndex > STAT_PRECISION) return 0.0f;
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    Zelkin* creature = team ? team->getActive() : nullptr;
+    if (!creature) return 0.0f;
+
+    double base = 0.0;
+    switch (statIndex) {
+    case STAT_ATTACK:
+        base = creature->getAttack();
+        break;
+    case STAT_DEFENCE:
+        base = creature->getDefence();
+        break;
+    case STAT_SPECIAL_ATTACK:
+        base = creature->getSpecialAttack();
+        break;
+    case STAT_SPECIAL_DEFENCE:
+        base = creature->getSpecialDefence();
+        break;
+    case STAT_SPEED:
+        base = creature->getSpeed();
+        break;
+    case STAT_CRITICAL:
+        base = 0.0625;
+        break;
+    default:
+        base = 100.0;
+        break;
+    }
+
+    int stage = team->getStage(statIndex);
+    if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
+
+    PowerSwitchesHandler switches = team->getPowerSwitches();
+    const bool raisedCounts = stage > 0 && switches.isOn(1);
+    const bool loweredCounts = stage < 0 && switches.isOn(2);
+
+    double value = base;
+    if (statIndex <= STAT_SPEED) {
+        if (raisedCounts)
+            value = std::floor(base * (1.0 + 0.5 * stage));
+        else if (loweredCounts)
+            value = std::ceil(base / (1.0 - 0.5 * stage));
+    } else if (statIndex == STAT_CRITICAL) {
+        if (raisedCounts) {
+            // Capped so that an absurd stage from data cannot loop for long; the floor below makes any
+            // stage past a few a certain critical anyway.
+            int doublings = stage >= 2 ? stage + 1 : stage;
+            if (doublings > 64) doublings = 64;
+            for (int i = 0; i < doublings; ++i)
+                value *= 2.0;
+        }
+    } else {
+        if (raisedCounts)
+            value = std::floor((stage + 3) * base / 3.0);
+        else if (loweredCounts)
+            value = std::ceil(3.0 * base / (3.0 - stage));
+    }
+
+    variables->setVariable("result", 1.0f);
+    fireTrigger(STAT_EVENTS[statIndex], side, opponentSide(side));
+    float result = variables->getVariable("result");
+    return std::floor(result * static_cast<float>(value));
+}
+
+float GameBattleEngine::getCreatureVariable(int side, const std::string& key) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (!team) return 0.0f;
+    // The team's own counters read even while no creature is in play.
+    if (key == "move_turn") return static_cast<float>(team->getTurnCounter());
+    if (key == "n_creature") return static_cast<float>(team->countAlive());
+    if (key == "last_move_spot") return static_cast<float>(team->getLockedMoveIndex());
+
+    Zelkin* creature = team->getActive();
+    if (!creature) return 0.0f;
+    if (key == "hp") return static_cast<float>(creature->getHp());
+    if (key == "max_hp") return static_cast<float>(creature->getMaxHp());
+    if (key == "percent_hp") return creature->getHpPercent();
+    if (key == "level") return static_cast<float>(creature->getLevel());
+
+    static const char* const STAT_KEYS[8] = {"att",   "def",  "spe_att", "spe_def",
+                                             "speed", "crit", "eva",     "pre"};
+    for (int i = 0; i < 8; ++i) {
+        if (key == STAT_KEYS[i]) return computeStat(side, i);
+    }
+    return 0.0f;
+}
+
+std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, const std::string& key) {
+    std::vector<std::string> list;
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (!team) return list;
+    Zelkin* creature = team->getActive();
+
+    if (key == "type") {
+        for (int i = 0;; ++i) {
+            ZelkinType* type = team->getTypeAt(i);
+            if (!type) break;
+            list.push_back(type->getName());
+        }
+    } else if (key == "tag") {
+        if (creature && creature->getSpecies()) list = creature->getSpecies()->getTags();
+    } else if (key == "name") {
+        if (creature) list.push_back(creature->getName());
+    } else if (key == "crea_truename") {
+        if (creature && creature->getSpecies()) list.push_back(creature->getSpecies()->getName());
+    } else if (key == "ability") {
+        ZelkinBuff* ability = team->getAbilityBuff();
+        if (ability && ability->getDefinition()) list.push_back(ability->getDefinition()->getName());
+    } else if (key == "buff_list" || key == "list_buffs") {
+        for (int i = 0; i < team->getBuffCount(); ++i) {
+            ZelkinBuff* buff = team->getBuffAt(i);
+            if (buff && buff->isAlive() && buff->getDefinition())
+                list.push_back(buff->getDefinition()->getName());
+        }
+    }
+    return list;
+}
+
+void GameBattleEngine::setCreatureVariable(int side, const std::string& key, float value) {
+    if (key != "hp") return;
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    Zelkin* creature = team ? team->getActive() : nullptr;
+    if (!creature) return;
+    creature->setHp(saturatingInt(value));
+    field->setTimer(side, 45);
+}

@@ -1,0 +1,279 @@
+// The rules of one battle: runs queued actions, fires triggers and interprets effect commands on a field.
+#pragma once
+
+#include <list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "battle/TriggerHandler.hpp"
+
+class GameField;
+class WindowServices;
+class Game_Options;
+class VariableTable;
+class QX_Variable;
+class QXML_Command;
+class ZelkinBuff;
+class ZelkinMove;
+class ZelkinTeam;
+class GameOrder;
+class BattleAnimation;
+class BattleFigure;
+class ActionSocket;
+class Zelkin;
+
+// Where each group of members is defined:
+//   GameBattleEngine.cpp                  construction, copy, simulation flag, actors, computeStat,
+//                                         creature variables, accessors
+//   GameBattleEngine_Triggers.cpp         fireTrigger, fireTriggerFor, fireBeforeAdd, runMoveEffects,
+//                                         restoreScriptHandlers
+//   GameBattleEngine_Commands.cpp         runCommand, executeCommand, the opcode table, writeLog,
+//                                         formatMessage, compareNumbers, the script-value commands
+//   GameBattleEngine_Operands.cpp         makeOperand
+//   GameBattleEngine_StateCommands.cpp    the battle-state command handlers (cmdAddBuff ... cmdSelfAnim)
+//   GameBattleEngine_Damage.cpp           prepareMove, gatherDamageStats, computeDamage, applyDamage,
+//                                         resetInformations, tickCreatureBuffs, tickFieldBuffs
+//   GameBattleEngine_Step.cpp             step, collectOrders, startNewTurn, updateAnimations
+//   GameBattleEngine_Actions.cpp          processAction (action types of the move and the turn)
+//   GameBattleEngine_Switching.cpp        switching, knock-outs, end of turn
+//   GameBattleEngine_Match.cpp            match start and the end of a battle
+//   GameBattleEngine_LookAhead.cpp        submitOrder, evaluate, creatureValue, matchupTerm
+//   GameBattleEngine_Permissions.cpp      checkOrders
+// Helpers used by one file only are file-static functions working through the public accessors below.
+
+// What one effect command sees once its chance roll has passed.
+struct CommandContext {
+    int source = 0;
+    int target = 0;
+    // The target side when the command's selector is "target", else the source side.
+    int subject = 0;
+    QXML_Command* command = nullptr;
+    // GameField::getTeamChecked of the source and subject sides; may be null.
+    ZelkinTeam* sourceTeam = nullptr;
+    ZelkinTeam* subjectTeam = nullptr;
+};
+
+// How a command body ends: Failed stops the command (no sub-command, no message); Succeeded goes on to the
+// message or the sub-commands; Finished succeeds but skips them (AddEvent keeps its sub-commands for later).
+enum class CommandOutcome { Failed, Succeeded, Finished };
+
+// The action that processAction is running, with the knock-out causes its branch leaves for the closing:
+// 2 unless a branch lowers them, 1 for the acting side after its own move, 0 for the opponent after a hit.
+struct ActionFrame {
+    ActionSocket* action = nullptr;
+    // The order action popped last (may be null).
+    ActionSocket* order = nullptr;
+    int source = 0;
+    int opponent = 1;
+    int causeSource = 2;
+    int causeOpponent = 2;
+};
+
+class GameBattleEngine {
+public:
+    // Takes ownership of the field; the window and the options are borrowed.
+    GameBattleEngine(GameField* field, WindowServices* window, Game_Options* options);
+    GameBattleEngine(const GameBattleEngine&) = delete;
+    GameBattleEngine& operator=(const GameBattleEngine&) = delete;
+
+    // 1. Deletes the variable table, the field and the animations in progress.
+    virtual ~GameBattleEngine();
+    // 2. Runs the field's current action.
+    virtual void processAction();
+    // 3. A fresh variable table for the move of the current action, and the move chosen.
+    virtual void prepareMove();
+    // 4. Attack, defence, precision, critical chance and type lists; fires the two type checks.
+    virtual void gatherDamageStats();
+    // 5. The damage of one hit into "damage".
+    virtual void computeDamage();
+    // 6. Deals "damage" to the target with its texts, commentary, counters and crowd support.
+    virtual void applyDamage();
+    // 7. Resets the per-move entries of the variable table.
+    virtual void resetInformations();
+    // 8. Collects the triggers of the event, orders them and runs them.
+    virtual void fireTrigger(int event, int sourceSide, int targetSide);
+    // 9. fireTrigger(event, side, opponentSide(side)).
+    virtual void fireTriggerFor(int event, int side);
+    // 10. The BEFORE_ADD triggers of a buff about to be added, in definition order.
+    virtual void fireBeforeAdd(ZelkinBuff* buff, int side);
+    // 11. "type", "tag", "name", "crea_truename", "ability", "buff_list"/"list_buffs" of the side's creature.
+    virtual std::vector<std::string> getCreatureTextVariable(int side, const std::string& key);
+    // 12. "hp", "max_hp", "percent_hp", "level", "move_turn", "n_creature", "last_move_spot" and the stats.
+    virtual float getCreatureVariable(int side, const std::string& key);
+    // 13. Only "hp" is writable.
+    virtual void setCreatureVariable(int side, const std::string& key, float value);
+    // 14. One tick of the battle.
+    virtual void step();
+    // 15. "equal"/"eq", "sup", "supequal", "inf", "infequal" on the two operands' numbers.
+    virtual bool compareNumbers(const QX_Variable& a, const QX_Variable& b, const std::string& comparator);
+    // 16. Counts down the field's global buffs; the end texts of the expired ones.
+    virtual std::string tickFieldBuffs();
+    // 17. Counts down a side's buffs; the end texts of the expired ones.
+    virtual std::string tickCreatureBuffs(int side);
+    // 18. Formats the message for the side and appends it with a line end to the message log.
+    virtual void writeLog(const std::string& message, int side);
+    // 19. Replaces the placeholders "[SOURCE]", "[TARGET]", "[TRAINER]" ... for the side.
+    virtual std::string formatMessage(const std::string& message, int side);
+    // 20. Entry for the root of a command tree: sets the keep-executing flag and the script's handlers.
+    virtual void runCommand(int sourceSide, int targetSide, QXML_Command* command);
+    // 21. Interprets one command and, recursively, its sub-commands.
+    virtual void executeCommand(int sourceSide, int targetSide, QXML_Command* command);
+    // 22 to 24.
+    virtual GameField* getField();
+    virtual WindowServices* getWindow();
+    virtual Game_Options* getOptions();
+    // 25. Turns the stored orders into queued actions when every side asked has answered.
+    virtual void collectOrders();
+    // 26. Closes a turn and asks for the next orders or for replacements.
+    virtual void startNewTurn();
+    // 27. Advances the running animations one frame.
+    virtual void updateAnimations();
+    // 28. Hands a side's order straight to the engine; the order stays the caller's.
+    virtual void submitOrder(int side, GameOrder* order);
+    // 29. The score of the position for the side; higher is better.
+    virtual float evaluate(int side, int weight);
+    // 30.
+    virtual void setSimulation(bool on);
+    // 31. The acting side, its opponent, their creatures and teams into the variable table.
+    virtual void setActors(int side);
+    // 32. The effective stat (0 att, 1 def, 2 spe att, 3 spe def, 4 speed, 5 crit, 6 eva, 7 pre).
+    virtual float computeStat(int side, int statIndex);
+    // 33. 1 for side 0, else 0.
+    virtual int opponentSide(int side);
+    // 34. Marks the side's allowed choices at the start of a turn.
+    virtual void checkOrders(int side);
+    // 35. A simulation copy on a copy of the field; the caller owns it.
+    virtual GameBattleEngine* clone();
+    // 36. The worth of a side.
+    virtual float creatureValue(int side, int weight);
+    // 37. The threat the opposing active creature poses to the side's active creature.
+    virtual float matchupTerm(int side);
+
+    // ---- Non-virtual helpers shared by the engine's files ----
+    VariableTable* getVariables() const { return variables; }
+    // Deletes the current variable table and takes ownership of the new one (never null).
+    void replaceVariables(VariableTable* fresh);
+    bool isSimulation() const { return simulation; }
+    bool getKeepExecuting() const { return keepExecuting; }
+    void setKeepExecuting(bool on) { keepExecuting = on; }
+    // Takes ownership; a null animation (no screen installed) is ignored.
+    void addAnimation(BattleAnimation* animation);
+    std::list<BattleAnimation*>& getAnimations() { return animations; }
+    std::vector<TriggerHandler>& getHandlerStack() { return handlerStack; }
+    void pushHandler(const TriggerHandler& handler) { handlerStack.push_back(handler); }
+    void popHandler();
+    // The message log of the current action.
+    std::string getLogText() const { return messageLog.str(); }
+    void appendLog(const std::string& text) { messageLog << text; }
+    void clearLog();
+    // Runs a move's effect commands under a handler of origin 8 for the source side.
+    void runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move);
+    // After a nested trigger returns: the variable table's running and calling handlers become again
+    // those of the trigger still running (the top of the handler stack and the one below it).
+    void restoreScriptHandlers();
+    // A fresh operand of a command text, read for the source side with the current variable table.
+    QX_Variable makeOperand(const std::string& reference, int sourceSide);
+
+    // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
+    // The side's active creature; null for a side other than 0 and 1 or a team without one.
+    Zelkin* sideCreature(int side);
+    // The active creature's HP; 0 without one.
+    int sideHp(int side);
+    // The side's speed for the order of moves: computeStat(side, speed) truncated.
+    int moveSpeed(int side);
+    // A hidden figure of the creature at (x, 258) facing the side, as the options want it; null off screen.
+    BattleFigure* makeCreatureFigure(Zelkin* creature, int facing, int x);
+    // Starts a battle animation on the figure (nothing in simulation or without a screen).
+    BattleAnimation* startAnimation(int kind, int facing, BattleFigure* figure, Zelkin* creature);
+
+private:
+    using CommandHandler = CommandOutcome (GameBattleEngine::*)(const CommandContext&);
+    // The one table from opcode to handler, indexed by opcode (GameBattleEngine_Commands.cpp).
+    static const CommandHandler COMMAND_TABLE[];
+
+    // Script-value commands (GameBattleEngine_Commands.cpp).
+    CommandOutcome cmdNoBody(const CommandContext& context);
+    CommandOutcome cmdSetVariable(const CommandContext& context);
+    CommandOutcome cmdAdditionVariable(const CommandContext& context);
+    CommandOutcome cmdSubstractVariable(const CommandContext& context);
+    CommandOutcome cmdMultiplyVariable(const CommandContext& context);
+    CommandOutcome cmdDivideVariable(const CommandContext& context);
+    CommandOutcome cmdModuloVariable(const CommandContext& context);
+    CommandOutcome cmdNumberCompare(const CommandContext& context);
+    CommandOutcome cmdStringCompare(const CommandContext& context);
+    CommandOutcome cmdEndEffect(const CommandContext& context);
+    CommandOutcome cmdCancel(const CommandContext& context);
+    // Shared by the four arithmetic commands: a = a op b, rounded by the command's word.
+    CommandOutcome arithmetic(const CommandContext& context, int opcode);
+
+    // Battle-state commands (GameBattleEngine_StateCommands.cpp).
+    CommandOutcome cmdAddBuff(const CommandContext& context);
+    CommandOutcome cmdRemoveBuff(const CommandContext& context);
+    CommandOutcome cmdAddStatut(const CommandContext& context);
+    CommandOutcome cmdRemoveStatut(const CommandContext& context);
+    CommandOutcome cmdModifyStat(const CommandContext& context);
+    CommandOutcome cmdDamage(const CommandContext& context);
+    CommandOutcome cmdHeal(const CommandContext& context);
+    CommandOutcome cmdAddEvent(const CommandContext& context);
+    CommandOutcome cmdDie(const CommandContext& context);
+    CommandOutcome cmdAddGlobal(const CommandContext& context);
+    CommandOutcome cmdRemoveGlobal(const CommandContext& context);
+    CommandOutcome cmdEffectivenessCheck(const CommandContext& context);
+    CommandOutcome cmdImmunityCheck(const CommandContext& context);
+    CommandOutcome cmdForceChange(const CommandContext& context);
+    CommandOutcome cmdPrepareChange(const CommandContext& context);
+    CommandOutcome cmdAddType(const CommandContext& context);
+    CommandOutcome cmdRemoveType(const CommandContext& context);
+    CommandOutcome cmdChangeType(const CommandContext& context);
+    CommandOutcome cmdChangeAbility(const CommandContext& context);
+    CommandOutcome cmdQuickMove(const CommandContext& context);
+    CommandOutcome cmdDropActualMove(const CommandContext& context);
+    CommandOutcome cmdLockMove(const CommandContext& context);
+    CommandOutcome cmdSelfAnim(const CommandContext& context);
+
+    // Branches of processAction; each returns false when it stops at once (no knock-out check, no message).
+    // GameBattleEngine_Actions.cpp: the use of a move and deferred effects.
+    bool actBeforeMove(ActionFrame& frame);
+    bool actMoveDeclare(ActionFrame& frame);
+    bool actDamageCalc(ActionFrame& frame);
+    bool actMoveMiss(ActionFrame& frame);
+    bool actMoveEffects(ActionFrame& frame);
+    bool actDeferredEffect(ActionFrame& frame);
+    // GameBattleEngine_Switching.cpp: knock-outs, switches and the end of a turn.
+    bool actKnockOut(ActionFrame& frame);
+    bool actWithdraw(ActionFrame& frame);
+    bool actSendOut(ActionFrame& frame);
+    bool actAfterSwitch(ActionFrame& frame);
+    bool actEndTurn(ActionFrame& frame);
+    bool actPrepNewTurn(ActionFrame& frame);
+    // GameBattleEngine_Match.cpp: the start of a match and the end of a battle.
+    bool actMatchStart(ActionFrame& frame);
+    bool actDeclaredEnd(ActionFrame& frame);
+    bool actResultTeamRemark(ActionFrame& frame);
+    bool actResultRemark(ActionFrame& frame);
+    bool actMvpPresentation(ActionFrame& frame);
+    bool actMvpRemark(ActionFrame& frame);
+
+    GameField* field = nullptr;
+    WindowServices* window = nullptr;
+    Game_Options* options = nullptr;
+    std::list<BattleAnimation*> animations;
+    std::vector<TriggerHandler> handlerStack;
+    bool keepExecuting = false;
+    bool simulation = false;
+    VariableTable* variables = nullptr;
+    std::ostringstream messageLog;
+};
+
+// The stat index shared by computeStat, ModifyStat and the team's stages.
+enum EngineStat : int {
+    STAT_ATTACK = 0,
+    STAT_DEFENCE = 1,
+    STAT_SPECIAL_ATTACK = 2,
+    STAT_SPECIAL_DEFENCE = 3,
+    STAT_SPEED = 4,
+    STAT_CRITICAL = 5,
+    STAT_EVASION = 6,
+    STAT_PRECISION = 7,
+};

@@ -1,0 +1,267 @@
+// The effect-command executor: the common frame of every command, messages, and the script-value commands.
+#include <cmath>
+
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "battle/QX_Variable.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/CommandOpcodes.hpp"
+#include "rules/Platform.hpp"
+#include "rules/PseudoRNG.hpp"
+#include "rules/QXML_Command.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+// Indexed by opcode; every opcode of the data files has exactly one entry here.
+const GameBattleEngine::CommandHandler GameBattleEngine::COMMAND_TABLE[] = {
+    &GameBattleEngine::cmdNoBody,             // 0 DisplayMessage
+    &GameBattleEngine::cmdNoBody,             // 1 SubEffect
+    &GameBattleEngine::cmdSetVariable,        // 2 SetVariable
+    &GameBattleEngine::cmdAddBuff,            // 3 AddBuff
+    &GameBattleEngine::cmdRemoveBuff,         // 4 RemoveBuff
+    &GameBattleEngine::cmdAddStatut,          // 5 AddStatut
+    &GameBattleEngine::cmdRemoveStatut,       // 6 RemoveStatut
+    &GameBattleEngine::cmdModifyStat,         // 7 ModifyStat
+    &GameBattleEngine::cmdAdditionVariable,   // 8 AdditionVariable
+    &GameBattleEngine::cmdSubstractVariable,  // 9 SubstractVariable
+    &GameBattleEngine::cmdMultiplyVariable,   // 10 MultiplyVariable
+    &GameBattleEngine::cmdDivideVariable,     // 11 DivideVariable
+    &GameBattleEngine::cmdNumberCompare,      // 12 NumberCompare
+    &GameBattleEngine::cmdStringCompare,      // 13 StringCompare
+    &GameBattleEngine::cmdEndEffect,          // 14 EndEffect
+    &GameBattleEngine::cmdDamage,             // 15 Damage
+    &GameBattleEngine::cmdHeal,               // 16 Heal
+    &GameBattleEngine::cmdAddEvent,           // 17 AddEvent
+    &GameBattleEngine::cmdDie,                // 18 Die
+    &GameBattleEngine::cmdCancel,             // 19 Cancel
+    &GameBattleEngine::cmdAddGlobal,          // 20 AddGlobal
+    &GameBattleEngine::cmdRemoveGlobal,       // 21 RemoveGlobal
+    &GameBattleEngine::cmdEffectivenessCheck, // 22 EffectivenessCheck
+    &GameBattleEngine::cmdImmunityCheck,      // 23 ImmunityCheck
+    &GameBattleEngine::cmdForceChange,        // 24 ForceChange
+    &GameBattleEngine::cmdPrepareChange,      // 25 PrepareChange
+    &GameBattleEngine::cmdAddType,            // 26 AddType
+    &GameBattleEngine::cmdRemoveType,         // 27 RemoveType
+    &GameBattleEngine::cmdChangeType,         // 28 ChangeType
+    &GameBattleEngine::cmdChangeAbility,      // 29 ChangeAbility
+    &GameBattleEngine::cmdQuickMove,          // 30 QuickMove
+    &GameBattleEngine::cmdDropActualMove,     // 31 DropActualMove
+    &GameBattleEngine::cmdNoBody,             // 32 SetPowerSwitch: shows its message or runs its sub-commands
+    &GameBattleEngine::cmdModuloVariable,     // 33 ModuloVariable
+    &GameBattleEngine::cmdLockMove,           // 34 LockMove
+    &GameBattleEngine::cmdSelfAnim,           // 35 SelfAnim
+};
+
+void GameBattleEngine::runCommand(int sourceSide, int targetSide, QXML_Command* command) {
+    keepExecuting = true;
+    if (!handlerStack.empty()) variables->setRunningHandler(handlerStack.back());
+    if (handlerStack.size() >= 2) variables->setCallingHandler(handlerStack[handlerStack.size() - 2]);
+    executeCommand(sourceSide, targetSide, command);
+}
+
+void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Command* command) {
+    static_assert(sizeof(COMMAND_TABLE) / sizeof(COMMAND_TABLE[0]) == COMMAND_OPCODE_COUNT,
+                  "one handler per opcode");
+    if (!command) return;
+
+    int chance = 100;
+    if (!command->chance.empty()) chance = clampedAtoi(command->chance);
+    if (!command->reason.empty()) variables->setReason(command->reason);
+    if (chance < 100) {
+        // A chance of N runs on rolls 0 to N: N + 1 chances in 100, so even 0 sometimes runs.
+        PseudoRNG rng;
+        if (rng.random(100) > chance) return;
+    }
+
+    CommandContext context;
+    context.source = sourceSide;
+    context.target = targetSide;
+    context.subject = command->target == 1 ? targetSide : sourceSide;
+    context.command = command;
+    context.sourceTeam = field ? field->getTeamChecked(sourceSide) : nullptr;
+    context.subjectTeam = field ? field->getTeamChecked(context.subject) : nullptr;
+
+    const int opcode = command->opcode;
+    CommandHandler handler =
+        (opcode >= 0 && opcode < COMMAND_OPCODE_COUNT) ? COMMAND_TABLE[opcode] : &GameBattleEngine::cmdNoBody;
+    CommandOutcome outcome = (this->*handler)(context);
+    if (outcome != CommandOutcome::Succeeded) return;
+
+    std::vector<QXML_Command*>* subCommands = command->subCommands;
+    if (!subCommands) {
+        if (!command->message.empty()) writeLog(command->message, sourceSide);
+        return;
+    }
+    // Indexes rather than iterators: a command never changes the loaded tree, but this costs nothing.
+    for (size_t i = 0; i < subCommands->size(); ++i) {
+        if (!keepExecuting) break;
+        executeCommand(sourceSide, targetSide, (*subCommands)[i]);
+    }
+}
+
+void GameBattleEngine::writeLog(const std::string& message, int side) {
+    messageLog << formatMessage(message, side) << "\n";
+}
+
+std::string GameBattleEngine::formatMessage(const std::string& message, int side) {
+    std::string text = message;
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    ZelkinTeam* otherTeam = field ? field->getTeamChecked(opponentSide(side)) : nullptr;
+
+    auto creatureName = [](ZelkinTeam* t) -> std::string {
+        Zelkin* creature = t ? t->getActive() : nullptr;
+        return creature ? creature->getName() : std::string();
+    };
+    auto ownerName = [](ZelkinTeam* t) -> std::string { return t ? t->getOwnerName() : std::string(); };
+
+    size_t position = 0;
+    while (position < text.size()) {
+        size_t open = text.find('[', position);
+        if (open == std::string::npos) break;
+        size_t close = text.find(']', open);
+        if (close == std::string::npos) break;
+        const std::string token = text.substr(open, close - open + 1);
+        std::string replacement;
+        if (token == "[ZLKN]" || token == "[SOURCE]")
+            replacement = creatureName(team);
+        else if (token == "[ZLKN2]" || token == "[TARGET]")
+            replacement = creatureName(otherTeam);
+        else if (token == "[TRAINER]" || token == "[TSOURCE]")
+            replacement = ownerName(team);
+        else if (token == "[TRAINER2]" || token == "[TTARGET]")
+            replacement = ownerName(otherTeam);
+        text.replace(open, token.size(), replacement);
+        position = open + replacement.size();
+    }
+    return text;
+}
+
+bool GameBattleEngine::compareNumbers(const QX_Variable& a, const QX_Variable& b,
+                                      const std::string& comparator) {
+    const float x = a.getNumber();
+    const float y = b.getNumber();
+    if (comparator == "equal" || comparator == "eq") return x == y;
+    if (comparator == "sup") return x > y;
+    if (comparator == "supequal") return x >= y;
+    if (comparator == "inf") return x < y;
+    if (comparator == "infequal") return x <= y;
+    return false;
+}
+
+namespace {
+// "up" rounds up, "down" down, "it" to the nearest with halves away from zero; any other word keeps v.
+float roundByWord(float value, const std::string& word) {
+    if (word == "up") return std::ceil(value);
+    if (word == "down") return std::floor(value);
+    if (word == "it") return std::round(value);
+    return value;
+}
+} // namespace
+
+CommandOutcome GameBattleEngine::cmdNoBody(const CommandContext&) { return CommandOutcome::Succeeded; }
+
+CommandOutcome GameBattleEngine::cmdSetVariable(const CommandContext& context) {
+    const QXML_Command& command = *context.command;
+    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
+    QX_Variable a = makeOperand(command.nameText, context.source);
+    QX_Variable b = makeOperand(command.valueText, context.source);
+    a.evaluateNumber();
+    b.evaluateNumber();
+    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
+    // An assignment that changes nothing counts as not done: its sub-commands do not run.
+    if (a.getNumber() == b.getNumber()) return CommandOutcome::Failed;
+    a.assignNumber(roundByWord(b.getNumber(), command.qualifier));
+    return CommandOutcome::Succeeded;
+}
+
+CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int opcode) {
+    const QXML_Command& command = *context.command;
+    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
+    QX_Variable a = makeOperand(command.nameText, context.source);
+    QX_Variable b = makeOperand(command.valueText, context.source);
+    a.evaluateNumber();
+    b.evaluateNumber();
+    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
+    const float x = a.getNumber();
+    const float y = b.getNumber();
+    float v = 0.0f;
+    switch (opcode) {
+    case CMD_ADDITION_VARIABLE:
+        v = x + y;
+        break;
+    case CMD_SUBSTRACT_VARIABLE:
+        v = x - y;
+        break;
+    case CMD_MULTIPLY_VARIABLE:
+        v = x * y;
+        break;
+    default:
+        if (y == 0.0f) return CommandOutcome::Failed;
+        v = x / y;
+        break;
+    }
+    a.assignNumber(roundByWord(v, command.qualifier));
+    return CommandOutcome::Succeeded;
+}
+
+CommandOutcome GameBattleEngine::cmdAdditionVariable(const CommandContext& context) {
+    return arithmetic(context, CMD_ADDITION_VARIABLE);
+}
+CommandOutcome GameBattleEngine::cmdSubstractVariable(const CommandContext& context) {
+    return arithmetic(context, CMD_SUBSTRACT_VARIABLE);
+}
+CommandOutcome GameBattleEngine::cmdMultiplyVariable(const CommandContext& context) {
+    return arithmetic(context, CMD_MULTIPLY_VARIABLE);
+}
+CommandOutcome GameBattleEngine::cmdDivideVariable(const CommandContext& context) {
+    return arithmetic(context, CMD_DIVIDE_VARIABLE);
+}
+
+CommandOutcome GameBattleEngine::cmdModuloVariable(const CommandContext& context) {
+    const QXML_Command& command = *context.command;
+    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
+    QX_Variable a = makeOperand(command.nameText, context.source);
+    QX_Variable b = makeOperand(command.valueText, context.source);
+    a.evaluateNumber();
+    b.evaluateNumber();
+    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
+    if (a.getNumber() < 0.0f || b.getNumber() < 1.0f) return CommandOutcome::Failed;
+    const int dividend = saturatingInt(a.getNumber());
+    const int divisor = saturatingInt(b.getNumber());
+    a.assignNumber(static_cast<float>(dividend % divisor));
+    return CommandOutcome::Succeeded;
+}
+
+CommandOutcome GameBattleEngine::cmdNumberCompare(const CommandContext& context) {
+    const QXML_Command& command = *context.command;
+    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
+    QX_Variable a = makeOperand(command.nameText, context.source);
+    QX_Variable b = makeOperand(command.valueText, context.source);
+    a.evaluateNumber();
+    b.evaluateNumber();
+    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
+    return compareNumbers(a, b, command.qualifier) ? CommandOutcome::Succeeded : CommandOutcome::Failed;
+}
+
+CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context) {
+    const QXML_Command& command = *context.command;
+    if (command.nameText.empty() || command.valueText.empty() || command.qualifier.empty())
+        return CommandOutcome::Failed;
+    QX_Variable a = makeOperand(command.nameText, context.source);
+    QX_Variable b = makeOperand(command.valueText, context.source);
+    a.evaluateList();
+    b.evaluateList();
+    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
+    return a.compareList(b.getList(), command.qualifier) ? CommandOutcome::Succeeded : CommandOutcome::Failed;
+}
+
+CommandOutcome GameBattleEngine::cmdEndEffect(const CommandContext&) {
+    keepExecuting = false;
+    return CommandOutcome::Failed;
+}
+
+CommandOutcome GameBattleEngine::cmdCancel(const CommandContext&) {
+    variables->setVariable("result", 0.0f);
+    keepExecuting = false;
+    return CommandOutcome::Failed;
+}

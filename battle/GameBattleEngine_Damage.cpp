@@ -1,0 +1,352 @@
+// Move use and damage: the move's variables, the damage of a hit, and the countdown of buffs.
+#include <cmath>
+#include <cstdint>
+
+#include "battle/ActionSocket.hpp"
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "battle/GameMove.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/BattleEvents.hpp"
+#include "rules/DefaultStrings.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Platform.hpp"
+#include "rules/PseudoRNG.hpp"
+#include "rules/TableType.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffData.hpp"
+#include "rules/ZelkinMove.hpp"
+#include "rules/ZelkinTeam.hpp"
+#include "rules/ZelkinType.hpp"
+
+namespace {
+
+// The move every creature falls back on when it has nothing else to use.
+const char* const DEFAULT_MOVE_NAME = "Lutte";
+
+// Battle counters (Zelkin::addBattleStat) and MVP categories kept by the hits.
+constexpr int COUNTER_DAMAGE_DEALT = 0;
+constexpr int COUNTER_KO_DAMAGE = 1;
+constexpr int COUNTER_DAMAGE_TAKEN = 3;
+constexpr int MVP_KNOCK_OUT = 0;
+constexpr int MVP_ENDURANCE = 1;
+constexpr int MVP_SUPPORT = 2;
+
+// Commentator category of a hit.
+constexpr int COMMENT_HIT = 4;
+
+Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
+
+int sideVariable(VariableTable* variables, const char* name) {
+    return saturatingInt(variables->getVariable(name));
+}
+
+// (amount × scale) / maximum, in integer arithmetic; 0 for a creature without maximum HP.
+int shareOf(int amount, int scale, int maximum) {
+    if (maximum <= 0) return 0;
+    const int64_t share = static_cast<int64_t>(amount) * scale / maximum;
+    return saturatingInt(static_cast<double>(share));
+}
+
+// The countdown shared by a side's buffs and the field's: ticks every buff, takes the expired ones off
+// through 'erase' and hands them to the discarded list (a trigger of this turn may still point at them).
+template <typename CountFn, typename GetFn, typename EraseFn>
+void tickBuffList(CountFn count, GetFn get, EraseFn erase) {
+    int i = 0;
+    while (i < count()) {
+        ZelkinBuff* buff = get(i);
+        if (!buff) {
+            ++i;
+            continue;
+        }
+        buff->tickDuration();
+        if (buff->isAlive()) {
+            ++i;
+            continue;
+        }
+        // Definitions carry no end text, so an expired buff says nothing.
+        erase(i);
+        discardedBuffs().push_back(buff);
+    }
+}
+
+} // namespace
+
+void GameBattleEngine::resetInformations() {
+    variables->setVariable("camp_source", -1.0f);
+    variables->setVariable("camp_target", -1.0f);
+    variables->setSourceCreature(nullptr);
+    variables->setTargetCreature(nullptr);
+    variables->setSourceTeam(nullptr);
+    variables->setTargetTeam(nullptr);
+    variables->setMove(nullptr);
+    variables->setVariable("power_move", 0.0f);
+    variables->setMoveCategory(0);
+    variables->setVariable("precision", 0.0f);
+    variables->setVariable("move_spot", 0.0f);
+    variables->setVariable("immunity", 0.0f);
+    variables->setVariable("effectiveness", 1.0f);
+}
+
+void GameBattleEngine::prepareMove() {
+    ActionSocket* action = field ? field->getCurrentAction() : nullptr;
+    ActionSocket* order = field ? field->getCurrentOrder() : nullptr;
+    replaceVariables(new VariableTable());
+    if (!action) {
+        resetInformations();
+        return;
+    }
+    const int side = action->getSource();
+    setActors(side);
+
+    ZelkinTeam* team = field->getTeamChecked(side);
+    ZelkinMove* move = team ? team->getTimedEffectValue() : nullptr;
+    if (!move && order) move = order->getValue();
+    if (!move) {
+        GameParser* parser = field->getGameParser();
+        move = parser ? parser->findMove(DEFAULT_MOVE_NAME) : nullptr;
+    }
+    if (team) team->tickTimedEffect();
+    if (!move) {
+        resetInformations();
+        return;
+    }
+
+    variables->setMove(move);
+    variables->setVariable("power_move", static_cast<float>(move->getPower()));
+    variables->setMoveCategory(move->getCategory());
+    variables->setVariable("precision", static_cast<float>(move->getPrecision()));
+    variables->setVariable("number_hits", static_cast<float>(move->getHits()));
+    if (order) variables->setVariable("move_spot", static_cast<float>(order->getArgument()));
+
+    ZelkinTeam* targetTeam = variables->getTargetTeam();
+    if (move->getType() && targetTeam) {
+        TableType chart;
+        for (int i = 0; targetTeam->getTypeAt(i); ++i) {
+            const float m = chart.getMultiplier(move->getType(), targetTeam->getTypeAt(i));
+            if (m > 0.0f)
+                variables->setVariable("effectiveness", variables->getVariable("effectiveness") * m);
+            else
+                variables->setVariable("immunity", 1.0f);
+        }
+    }
+}
+
+void GameBattleEngine::gatherDamageStats() {
+    ZelkinMove* move = variables->getMove();
+    if (!move) return;
+    const int attacker = sideVariable(variables, "camp_source");
+    const int defender = sideVariable(variables, "camp_target");
+
+    variables->setMoveType(move->getType());
+    variables->setMoveSubtype(move->getSubtype());
+
+    // computeStat fires the stat's check event, so the table is read afresh after each call.
+    const bool special = move->getCategory() == 2;
+    const float attack = computeStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK);
+    const float defence = computeStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE);
+    variables->setVariable("stat_att", static_cast<float>(saturatingInt(attack)));
+    variables->setVariable("stat_def", static_cast<float>(saturatingInt(defence)));
+
+    const float precisionStat = computeStat(attacker, STAT_PRECISION);
+    const float evasion = computeStat(defender, STAT_EVASION);
+    const float product = precisionStat * variables->getVariable("precision");
+    // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
+    const float precision = evasion != 0.0f ? product / evasion : 0.0f;
+    variables->setVariable("precision", static_cast<float>(saturatingInt(precision)));
+
+    variables->setVariable("critical_ratio", computeStat(attacker, STAT_CRITICAL));
+
+    if (move->getType()) {
+        std::vector<std::string> offensive{move->getType()->getName()};
+        if (move->getSubtype()) offensive.push_back(move->getSubtype()->getName());
+        variables->setOffensiveTypes(offensive);
+        variables->setDefensiveTypes(getCreatureTextVariable(defender, "type"));
+    }
+
+    // The checks are the defender's: in their scripts the source side is the defender.
+    variables->setVariable("result", variables->getVariable("effectiveness"));
+    fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, defender);
+    variables->setVariable("effectiveness", variables->getVariable("result"));
+
+    variables->setVariable("result", variables->getVariable("immunity"));
+    fireTriggerFor(EVENT_CHECK_IMMUNITY, defender);
+    variables->setVariable("immunity", variables->getVariable("result"));
+}
+
+void GameBattleEngine::computeDamage() {
+    PseudoRNG rng;
+    const int roll = rng.random(100);
+    variables->setVariable("hit_num", variables->getVariable("hit_num") + 1.0f);
+
+    const int attacker = sideVariable(variables, "camp_source");
+    const int defender = sideVariable(variables, "camp_target");
+    ZelkinTeam* attackerTeam = field ? field->getTeamChecked(attacker) : nullptr;
+    ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
+    Zelkin* user = activeOf(attackerTeam);
+    if (!activeOf(defenderTeam) || variables->getVariable("move_hit") == 0.0f || !user) return;
+
+    const int level = user->getLevel();
+    const int levelFactor = (2 * level) / 5 + 2;
+    const int64_t powerProduct =
+        static_cast<int64_t>(saturatingInt(variables->getVariable("power_move"))) * levelFactor;
+
+    const float statDef = variables->getVariable("stat_def");
+    float base = variables->getVariable("stat_att") * static_cast<float>(powerProduct);
+    // A defence brought to 0 by a script leaves no quotient: the hit keeps only its flat part.
+    base = statDef != 0.0f ? base / statDef : 0.0f;
+    base = base * variables->getVariable("effectiveness");
+
+    ZelkinMove* move = variables->getMove();
+    if (move && move->getType() && attackerTeam->hasType(move->getType()))
+        base = base * variables->getSameTypeBonus();
+
+    const float x = variables->getVariable("mult_dmg") * base / 50.0f + 2.0f;
+    const int spread = rng.random(16);
+    float dmg = static_cast<float>(std::floor((1.0 - spread * 0.01) * static_cast<double>(x)));
+
+    if (variables->getVariable("critical_ratio") > static_cast<float>(roll)) {
+        dmg = variables->getVariable("critical_bonus") * dmg;
+        variables->setVariable("critical_hit", 1.0f);
+    } else {
+        variables->setVariable("critical_hit", 0.0f);
+    }
+    variables->setDamage(saturatingInt(dmg));
+}
+
+void GameBattleEngine::applyDamage() {
+    const int attacker = sideVariable(variables, "camp_source");
+    const int defender = sideVariable(variables, "camp_target");
+    ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
+    Zelkin* target = activeOf(defenderTeam);
+    if (!target || variables->getVariable("move_hit") == 0.0f) return;
+
+    int dealt = variables->getDamage();
+    const int maxHp = target->getMaxHp();
+    variables->addRawPercent(static_cast<float>(shareOf(dealt, 100, maxHp)));
+    if (dealt > target->getHp()) dealt = target->getHp();
+    const int percent = shareOf(dealt, 100, maxHp);
+    const int permille = shareOf(dealt, 1000, maxHp);
+
+    if (variables->getVariable("critical_hit") == 1.0f)
+        appendLog(DefaultStrings::INBATTLE_CRITICAL_HIT + "\n");
+
+    variables->setVariable("result", static_cast<float>(dealt));
+    variables->setReason("ATTACK");
+    fireTriggerFor(EVENT_CHECK_BEFORE_DMG, defender);
+    dealt = saturatingInt(variables->getVariable("result"));
+
+    target = activeOf(defenderTeam);
+    if (!target) return;
+    GameMove* record = field->getCurrentMove();
+    if (record) {
+        record->addDamage(dealt);
+        record->addPercentDamage(percent);
+    }
+    target->damage(dealt);
+    if (record) record->markDamageDealt();
+
+    variables->setDamage(dealt);
+    variables->setVariable("percent_damage", static_cast<float>(percent));
+    variables->setVariable(
+        "total_damage",
+        static_cast<float>(static_cast<int64_t>(variables->getVariable("total_damage")) + dealt));
+    variables->setVariable("total_percent_damage", variables->getVariable("total_percent_damage") + percent);
+    variables->setVariable("move_hit", 1.0f);
+
+    ZelkinMove* move = variables->getMove();
+    if (move) {
+        if (move->getAuxValue() >= 0)
+            variables->setVariable("contact_made", static_cast<float>(move->getAuxValue()));
+        else if (move->getSubtype() && move->getSubtype()->getAuxC() >= 0)
+            variables->setVariable("contact_made", static_cast<float>(move->getSubtype()->getAuxC()));
+    }
+
+    const float effectiveness = variables->getVariable("effectiveness");
+    const bool standing = target->getHp() > 0;
+    int effectClass = 0;
+    if (attacker == defender)
+        effectClass = 6;
+    else if (effectiveness == 0.0f)
+        effectClass = 3;
+    else if (effectiveness < 1.0f && standing)
+        effectClass = 2;
+    else if (effectiveness > 1.0f)
+        effectClass = 1;
+
+    const float raw = variables->getRawPercent();
+    int lossClass = 0;
+    if (raw < 15.0f && standing)
+        lossClass = 1;
+    else if (raw >= 95.0f)
+        lossClass = 3;
+    else if (raw >= 50.0f)
+        lossClass = 2;
+
+    const bool critical = variables->getVariable("critical_hit") == 1.0f;
+    const int criticalRemark = critical && effectClass == 0 ? 1 : 0;
+
+    ZelkinTeam* attackerTeam = field->getTeamChecked(attacker);
+    Zelkin* user = activeOf(attackerTeam);
+    const int hitNum = sideVariable(variables, "hit_num");
+    if (hitNum < sideVariable(variables, "number_hits") && standing) {
+        // More hits follow: show this one briefly, the verdict comes with the last.
+        field->setMessage(formatMessage(getLogText(), attacker));
+        field->setMessageTimer(31);
+    } else {
+        if (effectiveness < 1.0f)
+            appendLog(DefaultStrings::INBATTLE_NOT_EFFECTIVE + "\n");
+        else if (effectiveness > 1.0f)
+            appendLog(DefaultStrings::INBATTLE_SUPER_EFFECTIVE + "\n");
+        if (sideVariable(variables, "number_hits") > 1) {
+            std::string text = DefaultStrings::INBATTLE_MULTI_HIT;
+            field->replaceFirst(text, "[X]", std::to_string(hitNum));
+            appendLog(text + "\n");
+        }
+        if (!simulation) {
+            field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
+                                       field->getHypeLevel());
+            field->replaceInComment("[ZLKN1]", user ? user->getName() : std::string());
+            field->replaceInComment("[ZLKN2]", target->getName());
+        }
+        field->setMessage(formatMessage(getLogText(), attacker));
+    }
+
+    if (user) {
+        if (!standing) {
+            user->addBattleStat(permille, COUNTER_KO_DAMAGE);
+            user->addMvpPoints(permille / 20 + 30, MVP_KNOCK_OUT);
+        } else {
+            target->addMvpPoints(permille / 30 + 6, MVP_ENDURANCE);
+            user->addMvpPoints(permille / 30, MVP_SUPPORT);
+        }
+        user->addBattleStat(permille, COUNTER_DAMAGE_DEALT);
+    } else if (standing) {
+        target->addMvpPoints(permille / 30 + 6, MVP_ENDURANCE);
+    }
+    target->addBattleStat(permille, COUNTER_DAMAGE_TAKEN);
+
+    int cheer = critical ? 2 * percent : percent;
+    // Hitting one's own side disappoints the crowd.
+    if (attacker == defender) cheer = -(cheer / 2);
+    field->addSupport(attacker, cheer);
+}
+
+std::string GameBattleEngine::tickCreatureBuffs(int side) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (team) {
+        tickBuffList([team] { return team->getBuffCount(); }, [team](int i) { return team->getBuffAt(i); },
+                     [team](int i) { team->removeBuffAt(i); });
+    }
+    return formatMessage(std::string(), side);
+}
+
+std::string GameBattleEngine::tickFieldBuffs() {
+    if (field) {
+        GameField* f = field;
+        tickBuffList([f] { return f->getGlobalBuffCount(); }, [f](int i) { return f->getGlobalBuff(i); },
+                     [f](int i) { f->eraseGlobalBuff(i); });
+    }
+    return formatMessage(std::string(), 0);
+}

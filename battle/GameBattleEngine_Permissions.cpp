@@ -1,0 +1,55 @@
+// Which of a side's choices are allowed, forbidden or forced at the start of a turn.
+#include <vector>
+
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "battle/GameOrder.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/BattleEvents.hpp"
+#include "rules/PseudoRNG.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+namespace {
+constexpr int MOVE_SLOTS = 4;
+// The mark of the switch, after the four move slots.
+constexpr int SWITCH_MARK = 4;
+// The slot of a forced order that uses the team's timed-effect move.
+constexpr int TIMED_EFFECT_SLOT = 4;
+} // namespace
+
+void GameBattleEngine::checkOrders(int side) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (team == nullptr) return;
+    team->resetMemberMarks();
+    Zelkin* creature = team->getActive();
+
+    // What a script leaves in "result": 0 forbidden, 1 allowed, above 1 forced.
+    std::vector<int> forced;
+    for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
+        bool usable =
+            creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
+        variables->setVariable("result", usable ? 1.0f : 0.0f);
+        variables->setVariable("move_spot", static_cast<float>(slot));
+        fireTriggerFor(EVENT_CHECK_MOVE_ORDER, side);
+        float result = variables->getVariable("result");
+        team->setMemberMark(slot, static_cast<int>(result));
+        if (result > 1.0f) forced.push_back(slot);
+    }
+
+    variables->setVariable("result", team->countAlive() < 2 ? 0.0f : 1.0f);
+    fireTriggerFor(EVENT_CHECK_CHANGE_ORDER, side);
+    team->setMemberMark(SWITCH_MARK, static_cast<int>(variables->getVariable("result")));
+
+    GameOrder* order = nullptr;
+    if (team->getTimedEffectValue() != nullptr) {
+        order = new GameOrder();
+        order->setMove(TIMED_EFFECT_SLOT);
+    } else if (!forced.empty()) {
+        PseudoRNG rng;
+        order = new GameOrder();
+        order->setMove(forced[rng.random(static_cast<int>(forced.size()))]);
+    }
+    // The field frees an order it already held for the side.
+    if (order) field->setOrder(side, order);
+}

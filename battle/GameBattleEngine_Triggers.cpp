@@ -1,0 +1,159 @@
+// Trigger dispatch: gathering the triggers of an event from every source, ordering and running them.
+#include <algorithm>
+
+#include "battle/BattleInformations.hpp"
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/BattleEvents.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Game_Options.hpp"
+#include "rules/Ruleset.hpp"
+#include "rules/Stadium.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffData.hpp"
+#include "rules/ZelkinBuffTrigger.hpp"
+#include "rules/ZelkinMove.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+namespace {
+// Power switches of a side that gate its trigger sources.
+constexpr int SWITCH_ABILITY = 3;
+constexpr int SWITCH_ALL_BUFFS = 4;
+constexpr int SWITCH_CREATURE_BUFFS = 5;
+constexpr int SWITCH_TEAM_BUFFS = 6;
+constexpr int SWITCH_STATUS = 8;
+
+// Triggers may fire events from inside their commands (a CHECK_STAT_ATT trigger that reads "att" fires
+// CHECK_STAT_ATT again). Data like that would recurse until the stack overflows; past this many nested
+// triggers an event fires nothing instead.
+constexpr size_t MAX_NESTED_TRIGGERS = 48;
+
+// Triggers of a side's own buffs answer to their actor: "source" on the acting side, "target" on the
+// other; -1 when the side takes no part in the event.
+int actorOf(int side, int sourceSide, int targetSide) {
+    if (side == sourceSide) return 0;
+    if (side == targetSide) return 1;
+    return -1;
+}
+
+void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event, int origin,
+                     std::vector<TriggerHandler>& handlers) {
+    for (ZelkinBuffTrigger* trigger : triggers) {
+        if (trigger && trigger->getEvent() == event && trigger->matchesActor(0))
+            handlers.emplace_back(origin, -1, nullptr, nullptr, trigger);
+    }
+}
+
+void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
+                     std::vector<TriggerHandler>& handlers) {
+    if (!buff || !buff->getDefinition()) return;
+    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggersFor(event)) {
+        if (trigger && trigger->matchesActor(actor))
+            handlers.emplace_back(origin, side, buff, nullptr, trigger);
+    }
+}
+} // namespace
+
+void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
+    resetTriggerSequence();
+    std::vector<TriggerHandler> handlers;
+
+    if (field) {
+        GameParser* parser = field->getGameParser();
+        if (options && options->getRulesetsEffects() != 0 && parser) {
+            Ruleset* ruleset = parser->getCurrentRuleset();
+            if (ruleset) collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
+        }
+        if (options && options->getStadiumsEffects() != 0) {
+            BattleInformations* informations = field->getBattleInformations();
+            Stadium* stadium = informations ? informations->getStadium() : nullptr;
+            if (stadium) collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
+        }
+        // Counts are read again at every step: nothing here changes the lists, but they are not copied.
+        for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
+            ZelkinBuff* buff = field->getGlobalBuff(i);
+            if (buff && buff->isAlive()) collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
+        }
+        for (int side = 0; side < 2; ++side) {
+            ZelkinTeam* team = field->getTeamChecked(side);
+            int actor = actorOf(side, sourceSide, targetSide);
+            if (!team || actor < 0) continue;
+            if (options && options->getAbilitiesEffects() != 0 &&
+                team->getPowerSwitches().isOn(SWITCH_ABILITY))
+                collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actor, handlers);
+        }
+        for (int side = 0; side < 2; ++side) {
+            ZelkinTeam* team = field->getTeamChecked(side);
+            int actor = actorOf(side, sourceSide, targetSide);
+            if (!team || actor < 0) continue;
+            PowerSwitchesHandler switches = team->getPowerSwitches();
+            if (!switches.isOn(SWITCH_ALL_BUFFS)) continue;
+            for (int i = 0; i < team->getBuffCount(); ++i) {
+                ZelkinBuff* buff = team->getBuffAt(i);
+                if (!buff || !buff->isAlive() || !buff->getDefinition()) continue;
+                bool teamWide = buff->getDefinition()->isTeamBuff();
+                if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
+                    collectFromBuff(buff, event, ORIGIN_BUFF, side, actor, handlers);
+            }
+        }
+        for (int side = 0; side < 2; ++side) {
+            ZelkinTeam* team = field->getTeamChecked(side);
+            int actor = actorOf(side, sourceSide, targetSide);
+            if (!team || actor < 0 || !team->getPowerSwitches().isOn(SWITCH_STATUS)) continue;
+            Zelkin* creature = team->getActive();
+            if (creature) collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actor, handlers);
+        }
+    }
+    ZelkinMove* move = variables->getMove();
+    if (move) {
+        int moveSide = static_cast<int>(variables->getVariable("camp_source"));
+        for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
+            if (trigger && trigger->getEvent() == event)
+                handlers.emplace_back(ORIGIN_MOVE, moveSide, nullptr, move, trigger);
+        }
+    }
+
+    std::sort(handlers.begin(), handlers.end(), compareHandlers);
+
+    for (const TriggerHandler& handler : handlers) {
+        pushHandler(handler);
+        runCommand(sourceSide, targetSide, handler.getTrigger()->getCommands());
+        popHandler();
+        restoreScriptHandlers();
+    }
+}
+
+void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
+
+void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
+    variables->setVariable("result", 1.0f);
+    if (!buff || !buff->getDefinition() || handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
+    std::vector<TriggerHandler> handlers;
+    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggersFor(EVENT_BEFORE_ADD)) {
+        if (trigger) handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
+    }
+    for (const TriggerHandler& handler : handlers) {
+        pushHandler(handler);
+        runCommand(side, opponentSide(side), handler.getTrigger()->getCommands());
+        popHandler();
+        restoreScriptHandlers();
+    }
+}
+
+void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {
+    if (!move) return;
+    pushHandler(TriggerHandler(sourceSide, move));
+    runCommand(sourceSide, subjectSide, move->getEffect());
+    popHandler();
+    restoreScriptHandlers();
+}
+
+void GameBattleEngine::restoreScriptHandlers() {
+    // A trigger that fired another event must go on seeing its own handler as "self" (and Die must kill
+    // its own buff), not the handler of the nested trigger that ran last.
+    if (!handlerStack.empty()) variables->setRunningHandler(handlerStack.back());
+    if (handlerStack.size() >= 2) variables->setCallingHandler(handlerStack[handlerStack.size() - 2]);
+}

@@ -1,0 +1,134 @@
+// The battle field: field-wide buffs, the description lines shown beside the field, and field variables.
+#include <algorithm>
+
+#include "battle/GameField.hpp"
+#include "rules/DefaultStrings.hpp"
+#include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffData.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+namespace {
+const std::string& noText() {
+    static const std::string empty;
+    return empty;
+}
+
+const std::string& nameOf(ZelkinBuff* buff) {
+    ZelkinBuffData* definition = buff->getDefinition();
+    return definition != nullptr ? definition->getName() : noText();
+}
+
+const std::string& spotOf(ZelkinBuff* buff) {
+    ZelkinBuffData* definition = buff->getDefinition();
+    return definition != nullptr ? definition->getSpot() : noText();
+}
+
+int colourOfNature(int nature) {
+    switch (nature) {
+    case ZelkinBuffData::NATURE_POSITIVE:
+        return 9;
+    case ZelkinBuffData::NATURE_NEGATIVE:
+        return 6;
+    case ZelkinBuffData::NATURE_NEUTRAL:
+        return 14;
+    default:
+        return 15;
+    }
+}
+} // namespace
+
+int GameField::getGlobalBuffCount() { return static_cast<int>(globalBuffs.size()); }
+
+ZelkinBuff* GameField::getGlobalBuff(int i) {
+    return i >= 0 && i < getGlobalBuffCount() ? globalBuffs[static_cast<size_t>(i)] : nullptr;
+}
+
+ZelkinBuff* GameField::findGlobalBuff(const std::string& name) {
+    for (ZelkinBuff* buff : globalBuffs)
+        if (nameOf(buff) == name) return buff;
+    return nullptr;
+}
+
+bool GameField::addGlobalBuff(ZelkinBuff* buff) {
+    if (buff == nullptr || findGlobalBuff(nameOf(buff)) != nullptr) return false;
+    // A spot (the weather, the terrain...) holds one buff at a time: the newcomer drives the holder out.
+    const std::string& spot = spotOf(buff);
+    if (!spot.empty()) removeGlobalBuffBySpot(spot);
+    globalBuffs.push_back(buff);
+    std::stable_sort(globalBuffs.begin(), globalBuffs.end(), compareBuffs);
+    return true;
+}
+
+void GameField::eraseGlobalBuff(int i) {
+    if (i >= 0 && i < getGlobalBuffCount()) globalBuffs.erase(globalBuffs.begin() + i);
+}
+
+bool GameField::removeGlobalBuff(const std::string& name) {
+    for (auto it = globalBuffs.begin(); it != globalBuffs.end(); ++it) {
+        if (nameOf(*it) == name) {
+            discardedBuffs().push_back(*it);
+            globalBuffs.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool GameField::removeGlobalBuffBySpot(const std::string& spot) {
+    for (auto it = globalBuffs.begin(); it != globalBuffs.end(); ++it) {
+        if (spotOf(*it) == spot) {
+            discardedBuffs().push_back(*it);
+            globalBuffs.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
+    bool removed = false;
+    for (auto it = globalBuffs.begin(); it != globalBuffs.end();) {
+        ZelkinBuffData* definition = (*it)->getDefinition();
+        if (definition != nullptr && definition->hasTag(tag)) {
+            discardedBuffs().push_back(*it);
+            it = globalBuffs.erase(it);
+            removed = true;
+        } else {
+            ++it;
+        }
+    }
+    return removed;
+}
+
+void GameField::buildBuffDescriptions() {
+    std::vector<ZelkinBuffBattleDesc> lines;
+    lines.emplace_back(DefaultStrings::NAME_TURN + " : " + std::to_string(turn), 2);
+    for (ZelkinBuff* buff : globalBuffs) {
+        ZelkinBuffData* definition = buff->getDefinition();
+        if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;
+        std::string text;
+        if (!definition->getSpot().empty()) text = definition->getSpot() + " : ";
+        text += definition->getName();
+        if (buff->getDuration() > 0) text += " (" + std::to_string(buff->getDuration()) + ")";
+        lines.emplace_back(text, colourOfNature(definition->getNature()));
+    }
+    buffDescriptions.swap(lines);
+}
+
+std::vector<ZelkinBuffBattleDesc> GameField::getBuffDescriptions() { return buffDescriptions; }
+
+float GameField::getVariable(const std::string& name) {
+    if (name == "turn") return static_cast<float>(turn);
+    return 0.0f;
+}
+
+void GameField::setVariable(const std::string&, float) {}
+
+std::vector<std::string> GameField::getTextVariable(const std::string& name) {
+    std::vector<std::string> names;
+    if (name == "global_list" || name == "list_globals") {
+        for (ZelkinBuff* buff : globalBuffs)
+            if (buff->isAlive()) names.push_back(nameOf(buff));
+    }
+    return names;
+}

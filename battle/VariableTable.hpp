@@ -1,0 +1,118 @@
+// The named variables of the action being resolved: damage figures, actors, the move, handlers and texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "battle/TriggerHandler.hpp"
+
+class Zelkin;
+class ZelkinTeam;
+class ZelkinMove;
+class ZelkinBuff;
+class ZelkinType;
+
+class VariableTable {
+public:
+    // Defaults of a new action; the running and calling handlers each take a sequence number.
+    VariableTable();
+    // Frees only the texts; nothing that the pointers point to is owned.
+    virtual ~VariableTable();
+    VariableTable(const VariableTable&) = default;
+    VariableTable& operator=(const VariableTable&) = default;
+
+    virtual int getDamage() const;
+    virtual void setDamage(int value);
+    virtual float getEffectiveness() const;
+    virtual void setEffectiveness(int value);
+    // Writes every listed name that matches; integer fields truncate; unknown names change nothing.
+    virtual void setVariable(std::string name, float value);
+    // The listed names, the dice "d100" .. "d2" (a fresh draw each read), else 0.
+    virtual float getVariable(std::string name);
+    virtual std::vector<std::string> getTextVariable(std::string name) const;
+
+    // Direct access for the engine (not reachable from scripts by these names).
+    float getRawPercent() const { return rawPercent; }
+    void addRawPercent(float amount) { rawPercent += amount; }
+    float getSameTypeBonus() const { return sameTypeBonus; }
+    ZelkinType* getMoveType() const { return moveType; }
+    void setMoveType(ZelkinType* type) { moveType = type; }
+    ZelkinType* getMoveSubtype() const { return moveSubtype; }
+    void setMoveSubtype(ZelkinType* type) { moveSubtype = type; }
+    // The category is read only for scripts; the engine sets it when a move is chosen.
+    void setMoveCategory(int category) { moveCategory = category; }
+    int getMoveCategory() const { return moveCategory; }
+    Zelkin* getSourceCreature() const { return sourceCreature; }
+    Zelkin* getTargetCreature() const { return targetCreature; }
+    ZelkinTeam* getSourceTeam() const { return sourceTeam; }
+    ZelkinTeam* getTargetTeam() const { return targetTeam; }
+    void setSourceCreature(Zelkin* creature) { sourceCreature = creature; }
+    void setTargetCreature(Zelkin* creature) { targetCreature = creature; }
+    void setSourceTeam(ZelkinTeam* team) { sourceTeam = team; }
+    void setTargetTeam(ZelkinTeam* team) { targetTeam = team; }
+    ZelkinMove* getMove() const { return move; }
+    void setMove(ZelkinMove* value) { move = value; }
+    ZelkinBuff* getNewBuff() const { return newBuff; }
+    void setNewBuff(ZelkinBuff* buff) { newBuff = buff; }
+    const TriggerHandler& getRunningHandler() const { return runningHandler; }
+    TriggerHandler& getRunningHandler() { return runningHandler; }
+    void setRunningHandler(const TriggerHandler& handler) { runningHandler = handler; }
+    const TriggerHandler& getCallingHandler() const { return callingHandler; }
+    void setCallingHandler(const TriggerHandler& handler) { callingHandler = handler; }
+    const std::string& getReason() const { return reason; }
+    void setReason(const std::string& text) { reason = text; }
+    const std::string& getAffectedStat() const { return affectedStat; }
+    void setAffectedStat(const std::string& text) { affectedStat = text; }
+    const std::vector<std::string>& getOffensiveTypes() const { return offensiveTypes; }
+    void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes = names; }
+    const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes; }
+    void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
+
+private:
+    int damage = 0;
+    int totalDamage = 0;
+    float percentDamage = 0.0f;
+    float totalPercentDamage = 0.0f;
+    float rawPercent = 0.0f;
+    float effectiveness = 1.0f;
+    float immunity = 0.0f;
+    int statAtt = 50;
+    int statDef = 50;
+    int precision = 100;
+    ZelkinType* moveType = nullptr;
+    ZelkinType* moveSubtype = nullptr;
+    int powerMove = 0;
+    int canMove = 1;
+    int moveCategory = 0;
+    int moveHit = 1;
+    int contactMade = 0;
+    int moveSuccess = 1;
+    int hitNum = 0;
+    int numberHits = 1;
+    float criticalRatio = 0.0f;
+    float sameTypeBonus = 1.5f;
+    float multDmg = 1.0f;
+    float criticalBonus = 1.5f;
+    int criticalHit = 0;
+    int moveSpot = 0;
+    float val1 = 0.0f;
+    float val2 = 0.0f;
+    float val3 = 0.0f;
+    float val4 = 0.0f;
+    int campSource = 0;
+    int campTarget = 0;
+    float returnValue = 1.0f;
+    float result = 1.0f;
+    Zelkin* sourceCreature = nullptr;
+    Zelkin* targetCreature = nullptr;
+    ZelkinTeam* sourceTeam = nullptr;
+    ZelkinTeam* targetTeam = nullptr;
+    ZelkinMove* move = nullptr;
+    ZelkinBuff* newBuff = nullptr;
+    TriggerHandler runningHandler;
+    TriggerHandler callingHandler;
+    std::string reason;
+    std::string affectedStat;
+    std::vector<std::string> offensiveTypes;
+    std::vector<std::string> defensiveTypes;
+};

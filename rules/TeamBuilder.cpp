@@ -23,50 +23,59 @@ const int MAX_SPECIES_DRAWS = 100;
 // Same bound for the distinct move slots of a new creature.
 const int MAX_MOVE_DRAWS = 100;
 
-void loadFolder(GameParser* parser, const std::string& folder,
-                void (GameParser::*loader)(const std::string&)) {
-    for (const std::string& file : listXmlFiles(folder))
-        (parser->*loader)(file);
-}
-
 } // namespace
 
-TeamBuilder::TeamBuilder() {
+TeamBuilder::TeamBuilder() : TeamBuilder(ProgressObserver()) {}
+
+TeamBuilder::TeamBuilder(const ProgressObserver& observer) : observer(observer) {
     dataValid = true;
     progress = 0;
     parser = new GameParser();
 
     // Types come before anything that names a type, abilities and buffs before the moves and creatures
     // that name them, moves before the creatures that learn them.
-    progress = 1;
+    advance(1);
     parser->loadStrings("data/strings.xml");
-    progress = 2;
-    loadFolder(parser, "data/types", &GameParser::loadTypes);
-    progress = 3;
-    loadFolder(parser, "data/subtypes", &GameParser::loadSubtypes);
-    progress = 4;
-    loadFolder(parser, "data/abilities", &GameParser::loadAbilities);
-    progress = 5;
-    loadFolder(parser, "data/buffs", &GameParser::loadBuffs);
-    progress = 6;
-    loadFolder(parser, "data/moves", &GameParser::loadMoves);
-    progress = 7;
-    loadFolder(parser, "data/creatures", &GameParser::loadCreatures);
-    progress = 8;
-    loadFolder(parser, "data/stadiums", &GameParser::loadStadiums);
-    progress = 9;
+    advance(2);
+    loadFolder("data/types", &GameParser::loadTypes);
+    advance(3);
+    loadFolder("data/subtypes", &GameParser::loadSubtypes);
+    advance(4);
+    loadFolder("data/abilities", &GameParser::loadAbilities);
+    advance(5);
+    loadFolder("data/buffs", &GameParser::loadBuffs);
+    advance(6);
+    loadFolder("data/moves", &GameParser::loadMoves);
+    advance(7);
+    loadFolder("data/creatures", &GameParser::loadCreatures);
+    advance(8);
+    loadFolder("data/stadiums", &GameParser::loadStadiums);
+    advance(9);
     parser->loadTrainers("data/trainers.xml");
-    progress = 10;
-    loadFolder(parser, "data/rulesets", &GameParser::loadRulesets);
+    advance(9); // again, so that an observer sees the trainers just read
+    advance(10);
+    loadFolder("data/rulesets", &GameParser::loadRulesets);
     // Without any ruleset file there would be no rules to admit species by and nothing to draw from.
     parser->ensureRuleset();
 
     clearUsed();
     checkData();
-    progress = 100;
+    advance(100);
 }
 
 TeamBuilder::~TeamBuilder() = default;
+
+void TeamBuilder::advance(int step) {
+    progress = step;
+    if (observer) observer(*this, step);
+}
+
+void TeamBuilder::loadFolder(const std::string& folder, void (GameParser::*loader)(const std::string&)) {
+    for (const std::string& file : listXmlFiles(folder)) {
+        (parser->*loader)(file);
+        if (observer) observer(*this, progress);
+    }
+}
 
 GameParser* TeamBuilder::getParser() { return parser; }
 

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
+#include <string>
 
 class GameParser;
 class Zelkin;
@@ -13,6 +15,12 @@ public:
     // Loads everything, in the one order that lets later files name what earlier ones defined.
     // Runs on the loading thread; the loading screen reads getProgress meanwhile.
     TeamBuilder();
+    // Told on the loading thread whenever the load moves on (a new kind begins, or one more file of it
+    // has been read), with this builder and its progress. The whole load runs inside the constructor,
+    // so this is how a loading screen learns the builder and what it has read so far; the observer may
+    // read the database freely, since it runs on the thread that fills it.
+    using ProgressObserver = std::function<void(TeamBuilder& builder, int progress)>;
+    explicit TeamBuilder(const ProgressObserver& observer);
     // Frees the builder only: the database it created lives for the rest of the run.
     virtual ~TeamBuilder();
 
@@ -36,6 +44,10 @@ public:
 
 private:
     Zelkin* buildCreature(ZelkinZelkinary* species);
+    void advance(int step);
+    void loadFolder(const std::string& folder, void (GameParser::*loader)(const std::string&));
+
+    ProgressObserver observer;
 
     GameParser* parser = nullptr;
     int used[USED_MEMORY] = {};

@@ -1,14 +1,14 @@
-// Owner readers of a team. The career record does not exist yet: until the participants' layer brings
-// TrainerStats, every owner reads as having no name and no streak. Replace these bodies with calls to
-// TrainerStats::getName and TrainerStats::getStreak (keeping the null checks) when it lands.
+// Owner readers of a team: the name and streak of the participant's career record.
 #include "rules/TrainerStatsReaders.hpp"
+
+#include "players/TrainerStats.hpp"
 
 std::string trainerStatsName(const TrainerStats* stats) {
     if (stats == nullptr) return std::string();
-    return std::string();
+    return stats->getName();
 }
 
 int trainerStatsStreak(const TrainerStats* stats) {
     if (stats == nullptr) return 0;
-    return 0;
+    return stats->getStreak();
 }

@@ -40,7 +40,9 @@ int TrainerStats::getStreak() const { return streak; }
 int TrainerStats::getSprite() const { return sprite; }
 int TrainerStats::getExperience() const { return experience; }
 
-int TrainerStats::countWins() const { return static_cast<int>(std::count(history, history + HISTORY_SIZE, 1)); }
+int TrainerStats::countWins() const {
+    return static_cast<int>(std::count(history, history + HISTORY_SIZE, 1));
+}
 
 int TrainerStats::countLosses() const {
     return static_cast<int>(std::count(history, history + HISTORY_SIZE, 2));
@@ -72,9 +74,12 @@ std::string TrainerStats::getSummary() const {
     else if (streak == 1)
         text += chain + " 1 victoire conscutive.\n";
     else if (streak < -1)
-        text += chain + " " + std::to_string(-static_cast<long long>(streak)) + " d\xE9" "faites conscutives.\n";
+        text += chain + " " + std::to_string(-static_cast<long long>(streak)) +
+                " d\xE9"
+                "faites conscutives.\n";
     else if (streak == -1)
-        text += chain + " 1 d\xE9" "faite conscutive.\n";
+        text += chain + " 1 d\xE9"
+                        "faite conscutive.\n";
     else
         text += chain + "\n";
     text += "Exp\xE9"

@@ -53,7 +53,8 @@ void GameControler::update(sf::Event event) {
 }
 
 void GameControler::updateButtons() {
-    for (int i = 0; i < BUTTON_COUNT; ++i) prevDown[i] = curDown[i];
+    for (int i = 0; i < BUTTON_COUNT; ++i)
+        prevDown[i] = curDown[i];
     for (int i = 0; i < BOUND_BUTTONS; ++i) {
         unsigned char down = 0;
         for (sf::Keyboard::Key key : kBindings[i])

@@ -4,9 +4,9 @@
 #include <boost/filesystem.hpp>
 
 #include "presentation/Latin1.hpp"
+#include "presentation/ParticleDesc.hpp"
 #include "presentation/QX_Drawable.hpp"
 #include "presentation/QX_Texture.hpp"
-#include "presentation/ParticleDesc.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
@@ -18,12 +18,12 @@ const sf::Color kBlack(0, 0, 0, 255);
 const sf::Color kWhite(255, 255, 255, 255);
 
 // The palette's first eighteen colours; 18 and 19 stay opaque black.
-const sf::Uint8 kPalette[18][4] = {
-    {255, 255, 255, 224}, {64, 64, 192, 224},   {128, 128, 255, 224}, {182, 182, 255, 224},
-    {192, 64, 64, 224},   {255, 128, 128, 224}, {255, 182, 182, 224}, {64, 192, 64, 224},
-    {128, 255, 128, 224}, {182, 255, 128, 224}, {192, 192, 64, 224},  {255, 255, 128, 224},
-    {255, 255, 128, 224}, {128, 128, 128, 224}, {182, 182, 182, 224}, {255, 255, 255, 224},
-    {182, 0, 32, 255},    {64, 0, 182, 255}};
+const sf::Uint8 kPalette[18][4] = {{255, 255, 255, 224}, {64, 64, 192, 224},   {128, 128, 255, 224},
+                                   {182, 182, 255, 224}, {192, 64, 64, 224},   {255, 128, 128, 224},
+                                   {255, 182, 182, 224}, {64, 192, 64, 224},   {128, 255, 128, 224},
+                                   {182, 255, 128, 224}, {192, 192, 64, 224},  {255, 255, 128, 224},
+                                   {255, 255, 128, 224}, {128, 128, 128, 224}, {182, 182, 182, 224},
+                                   {255, 255, 255, 224}, {182, 0, 32, 255},    {64, 0, 182, 255}};
 
 // Free system fonts standing in for the game's own font names.
 const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
@@ -33,9 +33,12 @@ sf::Vector2f at(int x, int y) { return sf::Vector2f(static_cast<float>(x), stati
 } // namespace
 
 GameWindow::GameWindow() {
-    for (int i = 0; i < UI_SLOTS; ++i) uiSprites[i] = nullptr;
-    for (int i = 0; i < LIBRARY_SLOTS; ++i) librarySprites[i] = nullptr;
-    for (int i = 0; i < PALETTE_SIZE; ++i) palette[i] = kBlack;
+    for (int i = 0; i < UI_SLOTS; ++i)
+        uiSprites[i] = nullptr;
+    for (int i = 0; i < LIBRARY_SLOTS; ++i)
+        librarySprites[i] = nullptr;
+    for (int i = 0; i < PALETTE_SIZE; ++i)
+        palette[i] = kBlack;
 
     createRenderWindow(false);
 
@@ -78,8 +81,10 @@ GameWindow::GameWindow() {
     sizedText.setFillColor(kBlack);
 
     // Sheets first: particle descriptions name the sheet they draw from.
-    for (const std::string& path : listXmlFiles("data/textures")) loadTextureSheetFile(path);
-    for (const std::string& path : listXmlFiles("data/particles")) loadParticleFile(path);
+    for (const std::string& path : listXmlFiles("data/textures"))
+        loadTextureSheetFile(path);
+    for (const std::string& path : listXmlFiles("data/particles"))
+        loadParticleFile(path);
 
     noticeText.clear();
     noticeTimer = 50;
@@ -88,10 +93,14 @@ GameWindow::GameWindow() {
 }
 
 GameWindow::~GameWindow() {
-    for (QX_Texture* sheet : textureSheets) delete sheet;
-    for (ParticleDesc* desc : particleDescs) delete desc;
-    for (int i = 0; i < UI_SLOTS; ++i) delete uiSprites[i];
-    for (int i = 0; i < LIBRARY_SLOTS; ++i) delete librarySprites[i];
+    for (QX_Texture* sheet : textureSheets)
+        delete sheet;
+    for (ParticleDesc* desc : particleDescs)
+        delete desc;
+    for (int i = 0; i < UI_SLOTS; ++i)
+        delete uiSprites[i];
+    for (int i = 0; i < LIBRARY_SLOTS; ++i)
+        delete librarySprites[i];
     delete renderWindow;
 }
 
@@ -125,7 +134,8 @@ void GameWindow::loadUiImage(int index, const std::string& file) {
 void GameWindow::loadImgTexture(std::string name) {
     uiTextures[UI_BACKGROUND].loadFromFile("img/" + name);
     // The new picture may differ in size: the sprite covers the whole of it again.
-    if (uiSprites[UI_BACKGROUND] != nullptr) uiSprites[UI_BACKGROUND]->setTexture(uiTextures[UI_BACKGROUND], true);
+    if (uiSprites[UI_BACKGROUND] != nullptr)
+        uiSprites[UI_BACKGROUND]->setTexture(uiTextures[UI_BACKGROUND], true);
 }
 
 sf::RenderWindow* GameWindow::getRenderWindow() { return renderWindow; }
@@ -162,12 +172,6 @@ int GameWindow::countTextureSheets() { return static_cast<int>(textureSheets.siz
 QX_Texture* GameWindow::findTexture(std::string name) {
     for (QX_Texture* sheet : textureSheets)
         if (sheet->getNameText() == name) return sheet;
-    return nullptr;
-}
-
-ParticleDesc* GameWindow::findParticleDesc(std::string name) {
-    for (ParticleDesc* desc : particleDescs)
-        if (desc->getName() == name) return desc;
     return nullptr;
 }
 
@@ -419,8 +423,8 @@ void GameWindow::drawNotice(int x, int y) {
         s = 14;
     else if (n >= 41)
         s = 15;
-    drawRectOutlined(sf::Color(255, 255, 255, 224), sf::Color(255, 255, 255, 128), -2, y + noticeTimer - 4, 860,
-                     24);
+    drawRectOutlined(sf::Color(255, 255, 255, 224), sf::Color(255, 255, 255, 128), -2, y + noticeTimer - 4,
+                     860, 24);
     placeText(noticeTextObject, noticeText, s, x - s * n / 2, y + noticeTimer);
 }
 
@@ -430,12 +434,23 @@ void GameWindow::randomTextColor(int code) {
         code = rng.random(5) + 1;
     }
     switch (code) {
-    case 1: noticeTextObject.setFillColor(sf::Color(0, 192, 0)); break;
-    case 2: noticeTextObject.setFillColor(sf::Color(255, 0, 0)); break;
-    case 3: noticeTextObject.setFillColor(sf::Color(0, 0, 255)); break;
-    case 4: noticeTextObject.setFillColor(sf::Color(128, 128, 0)); break;
-    case 5: noticeTextObject.setFillColor(sf::Color(130, 0, 130)); break;
-    default: break;
+    case 1:
+        noticeTextObject.setFillColor(sf::Color(0, 192, 0));
+        break;
+    case 2:
+        noticeTextObject.setFillColor(sf::Color(255, 0, 0));
+        break;
+    case 3:
+        noticeTextObject.setFillColor(sf::Color(0, 0, 255));
+        break;
+    case 4:
+        noticeTextObject.setFillColor(sf::Color(128, 128, 0));
+        break;
+    case 5:
+        noticeTextObject.setFillColor(sf::Color(130, 0, 130));
+        break;
+    default:
+        break;
     }
 }
 

@@ -43,7 +43,8 @@ public:
         UI_JOURNEY = 23
     };
 
-    // Opens the window, loads images, fonts, sprite sheets and particle descriptions, shows the loading screen.
+    // Opens the window, loads images, fonts, sprite sheets and particle descriptions, shows the loading
+    // screen.
     GameWindow();
     ~GameWindow() override;
 
@@ -93,7 +94,8 @@ public:
     virtual void drawNotice(int x, int y);
     virtual void randomTextColor(int code);
 
-    virtual void drawSizedTextOutlined(std::string text, int size, int x, int y, sf::Color fill, sf::Color outline);
+    virtual void drawSizedTextOutlined(std::string text, int size, int x, int y, sf::Color fill,
+                                       sf::Color outline);
     virtual void drawSizedTextColored(std::string text, int size, int x, int y, sf::Color fill);
     virtual void drawSizedText(std::string text, int size, int x, int y);
     virtual void drawSizedTextRightOutlined(std::string text, int size, int x, int y, sf::Color fill,

@@ -134,7 +134,7 @@ sf::Sprite* GameWindow::creatureIcon(int row, int frame) {
 
 sf::Sprite* GameWindow::creatureIconTinted(int row, int frame, int tint) {
     static const sf::Color tints[] = {
-        sf::Color(255, 255, 255), sf::Color(255, 96, 96), sf::Color(96, 96, 255),   sf::Color(64, 255, 64),
+        sf::Color(255, 255, 255), sf::Color(255, 96, 96),  sf::Color(96, 96, 255),  sf::Color(64, 255, 64),
         sf::Color(64, 255, 255),  sf::Color(255, 64, 255), sf::Color(255, 255, 64), sf::Color(255, 160, 255),
         sf::Color(128, 128, 128), sf::Color(64, 64, 64),   sf::Color(255, 32, 32),  sf::Color(32, 182, 32),
         sf::Color(32, 32, 255),   sf::Color(150, 150, 0)};

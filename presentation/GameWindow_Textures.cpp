@@ -17,10 +17,10 @@ void GameWindow::loadTextureSheetFile(std::string path) {
     for (tinyxml2::XMLElement* element = document.FirstChildElement("texture"); element != nullptr;
          element = element->NextSiblingElement("texture")) {
         ++count;
-        if (!xmlHasChild(element, "filename") || !xmlHasChild(element, "name") || !xmlHasChild(element, "height") ||
-            !xmlHasChild(element, "width")) {
-            logError("ERROR with File " + path + " : Invalid properties from " + DefaultStrings::NAME_TEXTURE +
-                     " element number " + std::to_string(count));
+        if (!xmlHasChild(element, "filename") || !xmlHasChild(element, "name") ||
+            !xmlHasChild(element, "height") || !xmlHasChild(element, "width")) {
+            logError("ERROR with File " + path + " : Invalid properties from " +
+                     DefaultStrings::NAME_TEXTURE + " element number " + std::to_string(count));
             continue;
         }
         sf::Image image;

@@ -41,7 +41,7 @@ protected:
     // Facing 0 looks the other way: direction -1 and the amplitude turned over.
     void applyFacing(bool negateAmplitude = true);
     // transform = identity turned by degrees about (cx, cy).
-    void turnBy(float degrees, float cx, float cy);
+    void turnBy(int degrees, int cx, int cy);
     // transform = identity squashed to (24 - k) / 24 of the height, standing on the feet line.
     void squashBy(int k);
     void setAlpha(int alpha);
@@ -50,6 +50,11 @@ protected:
     // Degrees, truncated product as the figures use it.
     static int sinTimes(double degrees, double factor);
     static bool odd(int n) { return n % 2 != 0; }
+    // Integer division where a phase length of 0 (only possible with odd data) gives 0 instead of a crash.
+    static int over(int a, int b) { return b == 0 ? 0 : a / b; }
+    // Counts one more frame; a move that never ends (the ghost's rise) stops counting long before int
+    // overflow.
+    int nextFrame();
 
     int randomValue;
     int phaseState = 2;

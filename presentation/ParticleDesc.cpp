@@ -42,7 +42,9 @@ void ParticleDesc::setDeathWhen(const std::string& word) { deathWhen = (word == 
 
 void ParticleDesc::setCycle(int cells) { cycle = cells < 1 ? 1 : cells; }
 
-void ParticleDesc::setAxis(const std::string& word) { axisFacing = (word == "axis_x" || word == "x_axis") ? 1 : 0; }
+void ParticleDesc::setAxis(const std::string& word) {
+    axisFacing = (word == "axis_x" || word == "x_axis") ? 1 : 0;
+}
 
 void ParticleDesc::setGravity(float value) { gravity = value; }
 
@@ -50,7 +52,9 @@ void ParticleDesc::setDying(ParticleDesc* successor) { dying = successor; }
 
 void ParticleDesc::setScale(float value) { scale = value; }
 
-void ParticleDesc::setSpeedAnimation(int frames) { speedAnimation = static_cast<float>(frames < 1 ? 1 : frames); }
+void ParticleDesc::setSpeedAnimation(int frames) {
+    speedAnimation = static_cast<float>(frames < 1 ? 1 : frames);
+}
 
 sf::Sprite* ParticleDesc::newSpriteFacing(int facing) {
     if (!sheet) return nullptr;

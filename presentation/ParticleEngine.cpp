@@ -34,8 +34,10 @@ void ParticleEngine::draw() {
 
 void ParticleEngine::drawOn(sf::RenderTarget* target) {
     if (!target) return;
-    for (QX_Drawable* drawable : drawables) drawable->drawShadow(target);
-    for (QX_Drawable* drawable : drawables) drawable->draw(target);
+    for (QX_Drawable* drawable : drawables)
+        drawable->drawShadow(target);
+    for (QX_Drawable* drawable : drawables)
+        drawable->draw(target);
 }
 
 void ParticleEngine::clear() {

@@ -11,7 +11,8 @@ class ParticleEngine;
 class QX_Drawable {
 public:
     QX_Drawable() = default;
-    // A drawable deleted while still listed takes itself off its engine, so the engine never draws freed memory.
+    // A drawable deleted while still listed takes itself off its engine, so the engine never draws freed
+    // memory.
     virtual ~QX_Drawable();
     QX_Drawable(const QX_Drawable&) = delete;
     QX_Drawable& operator=(const QX_Drawable&) = delete;

@@ -57,8 +57,9 @@ bool QX_Texture::frameCell(int index, int& column, int& row) const {
 sf::IntRect QX_Texture::cellRect(int column, int row, bool mirrored) const {
     long long shownColumn = mirrored ? static_cast<long long>(columns) - 1 - column : column;
     // Sizes read from a file can be absurd: keep every coordinate inside the int range.
-    return sf::IntRect(clampToInt(shownColumn * cellWidth), clampToInt(static_cast<long long>(row) * cellHeight),
-                       clampToInt(cellWidth), clampToInt(cellHeight));
+    return sf::IntRect(clampToInt(shownColumn * cellWidth),
+                       clampToInt(static_cast<long long>(row) * cellHeight), clampToInt(cellWidth),
+                       clampToInt(cellHeight));
 }
 
 sf::Sprite* QX_Texture::newCellSprite(int column, int row) { return newCellSpriteFacing(column, row, 0); }
@@ -81,7 +82,8 @@ sf::Sprite* QX_Texture::setFrameRect(sf::Sprite* sprite, int index) {
 sf::Sprite* QX_Texture::newCellSpriteFacing(int column, int row, int facing) {
     if (!inGrid(column, row)) return nullptr;
     bool mirrored = facing >= 1;
-    sf::Sprite* sprite = new sf::Sprite(mirrored ? mirroredTexture : texture, cellRect(column, row, mirrored));
+    sf::Sprite* sprite =
+        new sf::Sprite(mirrored ? mirroredTexture : texture, cellRect(column, row, mirrored));
     sprite->setScale(scale, scale);
     return sprite;
 }

@@ -9,7 +9,8 @@
 class QX_Texture {
 public:
     // Loads the texture from the image and the mirrored texture from a flipped copy of it.
-    QX_Texture(const std::string& name, const sf::Image& image, unsigned int cellWidth, unsigned int cellHeight);
+    QX_Texture(const std::string& name, const sf::Image& image, unsigned int cellWidth,
+               unsigned int cellHeight);
     virtual ~QX_Texture();
     virtual void setGrid(int columns, int rows);
     virtual void setScale(float scale);

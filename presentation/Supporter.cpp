@@ -10,8 +10,9 @@
 namespace {
 // Colours multiplied into the picture by tint; the other tints keep the picture as drawn.
 bool tintColour(int tint, sf::Color& colour) {
-    static const sf::Color tints[] = {sf::Color(82, 255, 82),  sf::Color(255, 82, 82),  sf::Color(82, 82, 255),
-                                      sf::Color(255, 255, 82), sf::Color(82, 255, 255), sf::Color(255, 82, 255)};
+    static const sf::Color tints[] = {sf::Color(82, 255, 82),  sf::Color(255, 82, 82),
+                                      sf::Color(82, 82, 255),  sf::Color(255, 255, 82),
+                                      sf::Color(82, 255, 255), sf::Color(255, 82, 255)};
     if (tint < 1 || tint > 6) return false;
     colour = tints[tint - 1];
     return true;

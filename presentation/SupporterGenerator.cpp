@@ -14,8 +14,8 @@ bool seatAllowed(Stadium* stadium, int column, int row) {
 }
 } // namespace
 
-SupporterGenerator::SupporterGenerator(int popularityA, int popularityB, Stadium* stadiumIn, TrainerList* kindsIn,
-                                       GameWindow* window)
+SupporterGenerator::SupporterGenerator(int popularityA, int popularityB, Stadium* stadiumIn,
+                                       TrainerList* kindsIn, GameWindow* window)
     : stadium(stadiumIn), kinds(kindsIn) {
     PseudoRNG rng;
     // The side stands cheer mostly for the side they flank.

@@ -13,11 +13,11 @@ class Supporter;
 class SceneWelcome : public Scene {
 public:
     // The questions that can be open.
-    static const int QUESTION_NONE = 0;
-    static const int QUESTION_NAME = 1;
-    static const int QUESTION_SPRITE = 2;
-    static const int QUESTION_DIFFICULTY = 3;
-    static const int TEXT_COUNT = 13;
+    static constexpr int QUESTION_NONE = 0;
+    static constexpr int QUESTION_NAME = 1;
+    static constexpr int QUESTION_SPRITE = 2;
+    static constexpr int QUESTION_DIFFICULTY = 3;
+    static constexpr int TEXT_COUNT = 13;
 
     SceneWelcome();
     // Deletes the crowd.

@@ -16,11 +16,11 @@ class Game_Options;
 class Scene_Loading : public Scene {
 public:
     // The states the worker goes through.
-    static const int STATE_DATABASE = 0;
-    static const int STATE_BOTS = 1;
-    static const int STATE_PUBLISHING = 2;
-    static const int STATE_DONE = 100;
-    static const int STATE_FAILED = 501;
+    static constexpr int STATE_DATABASE = 0;
+    static constexpr int STATE_BOTS = 1;
+    static constexpr int STATE_PUBLISHING = 2;
+    static constexpr int STATE_DONE = 100;
+    static constexpr int STATE_FAILED = 501;
 
     Scene_Loading();
     // Waits for the worker if it is still running, so the thread never outlives the scene it writes to.

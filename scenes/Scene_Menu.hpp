@@ -10,11 +10,11 @@ class Game_Options;
 class Scene_Menu : public Scene {
 public:
     // The entries, in the order they are listed.
-    static const int ENTRY_QUICK_BATTLE = 0;
-    static const int ENTRY_JOURNEY = 1;
-    static const int ENTRY_ZELKINARY = 2;
-    static const int ENTRY_OPTIONS = 3;
-    static const int ENTRY_COUNT = 4;
+    static constexpr int ENTRY_QUICK_BATTLE = 0;
+    static constexpr int ENTRY_JOURNEY = 1;
+    static constexpr int ENTRY_ZELKINARY = 2;
+    static constexpr int ENTRY_OPTIONS = 3;
+    static constexpr int ENTRY_COUNT = 4;
 
     Scene_Menu();
     virtual ~Scene_Menu();

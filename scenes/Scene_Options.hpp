@@ -9,10 +9,10 @@ class Game_Options;
 
 class Scene_Options : public Scene {
 public:
-    static const int CATEGORY_TRAINER = 0;
-    static const int CATEGORY_RULES = 1;
-    static const int CATEGORY_MISC = 2;
-    static const int CATEGORY_COUNT = 3;
+    static constexpr int CATEGORY_TRAINER = 0;
+    static constexpr int CATEGORY_RULES = 1;
+    static constexpr int CATEGORY_MISC = 2;
+    static constexpr int CATEGORY_COUNT = 3;
 
     Scene_Options();
     virtual ~Scene_Options();

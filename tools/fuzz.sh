@@ -76,7 +76,7 @@ run_target() {
   mkdir -p "$out/corpus/$t" "$out/artifacts/$t" "$out/logs"
   collect_seeds "$t"
   local status=0
-  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=32 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$exe" "$out/corpus/$t" "$root/tests/fuzz/corpus/$t" "$out/seeds/$t" -dict="$root/tests/fuzz/xml.dict" \
     -max_total_time="$seconds" -runs="$runs" -timeout=5 -rss_limit_mb=2048 -max_len="$max_len" \
     -artifact_prefix="$out/artifacts/$t/" -print_final_stats=1 >"$log" 2>&1 || status=$?

@@ -1,0 +1,138 @@
+// The decision maker's shared half: the worker thread, the hand-over flags, the pick and the snapshot.
+#include "players/Bot_IA.hpp"
+
+#include <sstream>
+#include <system_error>
+
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "players/SelectTeam.hpp"
+#include "players/TrainerStats.hpp"
+#include "rules/PseudoRNG.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+Bot_IA::Bot_IA(int side) : side(side) {}
+
+Bot_IA::~Bot_IA() { joinWorker(); }
+
+void Bot_IA::joinWorker() {
+    if (worker.joinable() && worker.get_id() != std::this_thread::get_id()) worker.join();
+}
+
+void Bot_IA::waitForDecision() { joinWorker(); }
+
+bool Bot_IA::isThinking() const { return thinking.load(std::memory_order_acquire); }
+
+void Bot_IA::choosePick(SelectTeam* own, SelectTeam* /*other*/) {
+    // The order below is also what a running worker writes: let it finish first.
+    joinWorker();
+    PseudoRNG rng;
+    int best = -1;
+    int choice = -1;
+    for (int slot = 0; slot < 6; ++slot) {
+        if (own != nullptr && own->isPicked(slot + 1)) continue;
+        int score = rng.random(100);
+        if (score > best) {
+            best = score;
+            choice = slot;
+        }
+    }
+    order.reset();
+    order.setSwitch(choice);
+    ready.store(true, std::memory_order_release);
+}
+
+bool Bot_IA::isReady() { return ready.load(std::memory_order_acquire); }
+
+void Bot_IA::clearReady() { ready.store(false, std::memory_order_release); }
+
+void Bot_IA::setLevel(int value) { level = value; }
+
+int Bot_IA::effectiveLevel() const {
+    if (level < MIN_LEVEL) return MIN_LEVEL;
+    if (level > MAX_LEVEL) return MAX_LEVEL;
+    return level;
+}
+
+void Bot_IA::getLog(std::string& out) {
+    // The worker writes the log until it is done; only then is it safe to copy.
+    if (!thinking.load(std::memory_order_acquire)) publishedLog = log;
+    out = publishedLog;
+}
+
+GameOrder* Bot_IA::cloneOrder() { return order.clone(); }
+
+void Bot_IA::appendLogLine(const std::string& name, float score) {
+    std::ostringstream line;
+    line << name << " : " << score << "\n";
+    log += line.str();
+}
+
+void Bot_IA::appendLogLine(const std::string& name, int score) {
+    log += name + " : " + std::to_string(score) + "\n";
+}
+
+bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {
+    GameField* field = engine != nullptr ? engine->getField() : nullptr;
+    ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;
+    if (team == nullptr) return false;
+    Zelkin* member = team->getMemberAt(slot);
+    return member != nullptr && member->getHp() > 0 && member != team->getActive();
+}
+
+bool Bot_IA::isUsableMove(GameBattleEngine* engine, int side, int slot) {
+    GameField* field = engine != nullptr ? engine->getField() : nullptr;
+    ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;
+    Zelkin* active = team != nullptr ? team->getActive() : nullptr;
+    // A script may allow an empty slot; ordering it would only be refused.
+    if (active == nullptr || active->getMove(slot) == nullptr) return false;
+    return team->getMemberMark(slot) > 0;
+}
+
+GameBattleEngine* Bot_IA::makeSnapshot(GameBattleEngine* live, TrainerStats* owners[2]) {
+    owners[0] = nullptr;
+    owners[1] = nullptr;
+    if (live == nullptr || live->getField() == nullptr) return nullptr;
+    GameBattleEngine* snapshot = live->clone();
+    GameField* from = live->getField();
+    GameField* to = snapshot->getField();
+    if (to == nullptr) return snapshot;
+    for (int s = 0; s < GameField::SIDE_COUNT; ++s) {
+        to->setRequest(s, from->getRequest(s));
+        ZelkinTeam* source = from->getTeamChecked(s);
+        ZelkinTeam* copy = to->getTeamChecked(s);
+        if (source == nullptr || copy == nullptr) continue;
+        for (int i = 0; i < ZelkinTeam::MAX_MEMBERS; ++i)
+            copy->setMemberMark(i, source->getMemberMark(i));
+        if (TrainerStats* owner = source->getOwner()) {
+            owners[s] = new TrainerStats(*owner);
+            copy->setOwner(owners[s]);
+        }
+    }
+    to->setResult(from->getResult());
+    return snapshot;
+}
+
+void Bot_IA::startThinking(GameBattleEngine* live) {
+    joinWorker();
+    TrainerStats* owners[2] = {nullptr, nullptr};
+    GameBattleEngine* snapshot = makeSnapshot(live, owners);
+    TrainerStats* owner0 = owners[0];
+    TrainerStats* owner1 = owners[1];
+    ready.store(false, std::memory_order_release);
+    thinking.store(true, std::memory_order_release);
+    auto body = [this, snapshot, owner0, owner1]() {
+        think(snapshot);
+        delete snapshot;
+        delete owner0;
+        delete owner1;
+        thinking.store(false, std::memory_order_release);
+    };
+    try {
+        worker = std::thread(body);
+    } catch (const std::system_error&) {
+        // No thread to be had: decide here rather than leave the side without an order.
+        body();
+    }
+}

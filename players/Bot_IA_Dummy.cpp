@@ -1,0 +1,67 @@
+// The random decision maker: moves and switches scored by chance.
+#include "players/Bot_IA_Dummy.hpp"
+
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "rules/PseudoRNG.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinMove.hpp"
+#include "rules/ZelkinTeam.hpp"
+
+namespace {
+constexpr int SWITCH_MARK = 4;
+constexpr int FALLBACK_MOVE_SLOT = 4;
+} // namespace
+
+Bot_IA_Dummy::Bot_IA_Dummy(int side) : Bot_IA(side) {}
+
+Bot_IA_Dummy::~Bot_IA_Dummy() = default;
+
+int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
+    PseudoRNG rng;
+    ZelkinTeam* team = engine->getField()->getTeamChecked(side);
+    int best = -50;
+    int choice = -1;
+    for (int slot = 0; slot < ZelkinTeam::MAX_MEMBERS; ++slot) {
+        if (!canComeIn(engine, side, slot)) continue;
+        int score = rng.random(100);
+        appendLogLine(team->getMemberAt(slot)->getName(), score);
+        if (score > best) {
+            best = score;
+            choice = slot;
+        }
+    }
+    return choice;
+}
+
+void Bot_IA_Dummy::think(GameBattleEngine* engine) {
+    log.clear();
+    order.reset();
+    GameField* field = engine != nullptr ? engine->getField() : nullptr;
+    ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;
+    if (team == nullptr) {
+        ready.store(true, std::memory_order_release);
+        return;
+    }
+    PseudoRNG rng;
+    int roll = rng.random(8);
+    bool switchNow = (roll == 0 && team->getMemberMark(SWITCH_MARK) > 0) || field->getOpenRequest(side) == 2;
+    int target = switchNow ? chooseRandomSwitch(engine) : -1;
+    if (target >= 0) {
+        order.setSwitch(target);
+    } else {
+        int best = -50;
+        int choice = FALLBACK_MOVE_SLOT;
+        for (int slot = 0; slot < 4; ++slot) {
+            if (!isUsableMove(engine, side, slot)) continue;
+            int score = rng.random(100) + rng.random(9) - 4;
+            appendLogLine(team->getActive()->getMove(slot)->getName(), score);
+            if (score > best) {
+                best = score;
+                choice = slot;
+            }
+        }
+        order.setMove(choice);
+    }
+    ready.store(true, std::memory_order_release);
+}

@@ -1,0 +1,34 @@
+// The program's spine: owns the window and the keyboard, runs the root scene at 30 frames per second.
+#pragma once
+
+#include <SFML/Window/Event.hpp>
+
+#include "presentation/FramePacer.hpp"
+
+class GameWindow;
+class GameControler;
+class Scene;
+
+// Fills the process-wide bundle with what exists before anything else: the particle engine. Safe to call
+// more than once (later calls change nothing).
+void initGameBundle();
+
+class Game {
+public:
+    Game();
+    // Deletes the window and the controler (never the root scene).
+    virtual ~Game();
+    // Creates the main menu as the root scene and runs frames until the window is closed.
+    virtual void run();
+
+    // One frame of the loop: events, keyboard, F4, the scene stack, then the wait for the frame's end.
+    virtual void runFrame();
+
+    GameWindow* window = nullptr;
+    GameControler* controler = nullptr;
+    Scene* rootScene = nullptr;
+
+private:
+    void pollEvents(sf::Event& last);
+    FramePacer pacer;
+};

@@ -1,0 +1,56 @@
+// Figure move: the fall of a figure knocked out by a hit.
+#include "presentation/ModelMoveDamageKO.hpp"
+
+void ModelMoveDamageKO::setupPhases() {
+    phases[0] = 6;
+    phases[1] = 18;
+    // Moles and snakes keep the amplitude of the previous set-up, turned over once more.
+    if (personality == 1)
+        phases[5] = 30;
+    else if (personality == 2 || personality == 3)
+        ;
+    else if (personality == 4)
+        phases[5] = 20;
+    else if (size >= 80 && personality != 6)
+        phases[5] = -10;
+    else
+        phases[5] = 10;
+    applyFacing();
+}
+
+void ModelMoveDamageKO::step() {
+    if (!running) return;
+    int f = nextFrame();
+    int d = direction;
+    int a = amplitude();
+    int k = f - 6;
+    if (f < m(1)) {
+        xOffset = d * f * 7;
+        transform = sf::Transform::Identity;
+    } else if (f < m(2)) {
+        height = 0;
+        xOffset = d * m(1) * 7 + (odd(f) ? d * 3 : 0);
+        transform = sf::Transform::Identity;
+        if (personality == 1) {
+            if (k >= 7) k = 6;
+        } else if (k > 9) {
+            k = 9;
+        }
+        if (k < 1) return;
+        if (a == 0) {
+            squashBy(k);
+        } else {
+            if (personality == 9) {
+                setAlpha(255 - k * 127 / 9);
+                height = k;
+            }
+            turnBy(a * k, pivotX + xOffset, pivotY - height);
+        }
+    } else if (personality == 9) {
+        // A ghost does not fall: it drifts up, half seen, until the figure plays something else.
+        setAlpha(128);
+        height = 2 * f - 6 - m(2);
+        turnBy(a * 9, pivotX + xOffset, pivotY - height);
+    }
+    if (f >= m(2) && personality != 9) running = 0;
+}

@@ -17,7 +17,8 @@ public:
     static constexpr int MAX_LEVEL = 9;
 
     explicit Bot_IA(int side);
-    // Waits for a decision still running: the worker writes into this object until it is done.
+    // Waits for a decision still running: the worker writes into this object until it is done. Each kind's
+    // destructor waits as well, before its own part of the object is gone.
     virtual ~Bot_IA();
     Bot_IA(const Bot_IA&) = delete;
     Bot_IA& operator=(const Bot_IA&) = delete;

@@ -15,7 +15,8 @@ constexpr int FALLBACK_MOVE_SLOT = 4;
 
 Bot_IA_Dummy::Bot_IA_Dummy(int side) : Bot_IA(side) {}
 
-Bot_IA_Dummy::~Bot_IA_Dummy() = default;
+// The worker calls this object's think: it must be over before this part of the object goes.
+Bot_IA_Dummy::~Bot_IA_Dummy() { waitForDecision(); }
 
 int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
     PseudoRNG rng;

@@ -17,7 +17,8 @@ constexpr int SWITCH_MARK = 4;
 
 Bot_IA_Simul::Bot_IA_Simul(int side) : Bot_IA(side) {}
 
-Bot_IA_Simul::~Bot_IA_Simul() = default;
+// The worker calls this object's think: it must be over before this part of the object goes.
+Bot_IA_Simul::~Bot_IA_Simul() { waitForDecision(); }
 
 float Bot_IA_Simul::simulate(GameBattleEngine* engine, GameOrder& trial) {
     GameBattleEngine* copy = engine->clone();

@@ -121,8 +121,11 @@ void GameWindow::createRenderWindow(bool full) {
         mode = modes.empty() ? sf::VideoMode::getDesktopMode() : modes.front();
         style = sf::Style::Fullscreen;
     }
+    // The first window takes the game's name from the string table (still its compiled-in default at
+    // that moment); re-created windows keep the fixed title.
+    std::string title = renderWindow == nullptr ? DefaultStrings::GAME_NAME : std::string("Quorvex");
     if (renderWindow == nullptr) renderWindow = new sf::RenderWindow();
-    renderWindow->create(mode, latin1ToSf(DefaultStrings::GAME_NAME), style, sf::ContextSettings());
+    renderWindow->create(mode, latin1ToSf(title), style, sf::ContextSettings());
 }
 
 void GameWindow::loadUiImage(int index, const std::string& file) {

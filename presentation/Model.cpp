@@ -8,6 +8,7 @@
 
 #include "presentation/GameWindow.hpp"
 #include "presentation/ModelMove.hpp"
+#include "presentation/ModelMoveBlank.hpp"
 #include "presentation/ModelMoveDamage.hpp"
 #include "presentation/ModelMoveDamageKO.hpp"
 #include "presentation/ModelMoveDodge.hpp"

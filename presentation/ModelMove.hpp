@@ -75,9 +75,3 @@ protected:
     sf::Transform transform;
     sf::Color colour = sf::Color(255, 255, 255, 255);
 };
-
-// The figure stands still; the move never stops.
-class ModelMoveBlank : public ModelMove {
-public:
-    using ModelMove::ModelMove;
-};

@@ -6,7 +6,12 @@
 #include "presentation/ScreenPresentation.hpp"
 #include "rules/GameBundle.hpp"
 
+#include <X11/Xlib.h>
+#include <cstdlib>
+
 int main(int, char**) {
+    // The loading thread loads the creature sheets through the window while the main thread draws.
+    XInitThreads();
     initGameBundle();
     // From here on the battle shows its figures, animations and crowd on the screen.
     installBattlePresentation(new ScreenPresentation());
@@ -16,5 +21,7 @@ int main(int, char**) {
     gameBundle->window = game->window;
     gameBundle->controler = game->controler;
     game->run();
-    return 0;
+    // Nothing is freed at exit. A window closed during loading leaves the loading thread at work on objects
+    // that static destruction would tear down under it, so the process ends here without running it.
+    std::quick_exit(0);
 }

@@ -12,9 +12,14 @@
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
 #include "rules/TeamBuilder.hpp"
+#include "scenes/SceneJourneySelection.hpp"
 #include "scenes/SceneWelcome.hpp"
 #include "scenes/Scene_Loading.hpp"
 #include "scenes/Scene_Options.hpp"
+#include "scenes/Scene_QuickBattle.hpp"
+#include "scenes/Scene_Tag_Prep.hpp"
+#include "scenes/Scene_Tournament.hpp"
+#include "scenes/Scene_Zelkinary.hpp"
 
 Scene_Menu::Scene_Menu() = default;
 
@@ -70,37 +75,43 @@ void Scene_Menu::update() {
 
 void Scene_Menu::openEntry(int entry) {
     switch (entry) {
-    case ENTRY_JOURNEY:
-        // The journey selection (SceneJourneySelection) is pushed here once it exists:
-        //   prepareChild(new SceneJourneySelection(), inheritedFlag), init(), then child = it.
+    case ENTRY_JOURNEY: {
+        SceneJourneySelection* screen = prepareChild(new SceneJourneySelection(), inheritedFlag);
+        screen->init();
+        child = screen;
         break;
-    case ENTRY_ZELKINARY:
-        // The creature index (Scene_Zelkinary) is pushed here once it exists:
-        //   prepareChild(new Scene_Zelkinary()), init(teamBuilder->getParser(), options), then child = it.
+    }
+    case ENTRY_ZELKINARY: {
+        Scene_Zelkinary* screen = prepareChild(new Scene_Zelkinary());
+        screen->init(teamBuilder ? teamBuilder->getParser() : nullptr, options);
+        child = screen;
         break;
+    }
     case ENTRY_OPTIONS: {
         Scene_Options* screen = prepareChild(new Scene_Options());
         screen->init(options);
         child = screen;
         break;
     }
-    default:
-        // The quick battle (Scene_QuickBattle) is pushed here once it exists:
-        //   prepareChild(new Scene_QuickBattle(), inheritedFlag), init(teamBuilder, options, botList),
-        //   then child = it.
+    default: {
+        Scene_QuickBattle* screen = prepareChild(new Scene_QuickBattle(), inheritedFlag);
+        screen->init(teamBuilder, options, botList);
+        child = screen;
         break;
+    }
     }
 }
 
 void Scene_Menu::openTournament() {
-    // The tournament bracket (Scene_Tournament) is pushed here once it exists:
-    //   prepareChild(new Scene_Tournament(), inheritedFlag), init(teamBuilder, options, botList), then child
-    //   = it.
+    Scene_Tournament* screen = prepareChild(new Scene_Tournament(), inheritedFlag);
+    screen->init(teamBuilder, options, botList);
+    child = screen;
 }
 
 void Scene_Menu::openTagTournament() {
-    // The tag tournament preparation (Scene_Tag_Prep) is pushed here once it exists:
-    //   prepareChild(new Scene_Tag_Prep(), inheritedFlag), init(), then child = it.
+    Scene_Tag_Prep* screen = prepareChild(new Scene_Tag_Prep(), inheritedFlag);
+    screen->init();
+    child = screen;
 }
 
 void Scene_Menu::draw() {

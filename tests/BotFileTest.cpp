@@ -5,6 +5,8 @@
 #include "PlayersSupport.hpp"
 #include "players/BotList.hpp"
 #include "rules/ErrorLog.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Platform.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinMove.hpp"
@@ -220,4 +222,46 @@ TEST(BotFileTest, LoadFolderKeepsCompleteBotsOnly) {
 
     BotList empty;
     EXPECT_EQ(empty.loadFolder(world.parser, "nowhere"), 0);
+}
+
+// The roster shipped under bots/: every bot loads whole against the shipped data, without a message.
+TEST(ShippedBotsTest, EveryBotLoadsWithAFullTeam) {
+    ScratchDir dir;
+    const std::string root = QUORVEX_SOURCE_DIR;
+    GameParser* parser = new GameParser();
+    for (const std::string& file : listXmlFiles(root + "/data/types"))
+        parser->loadTypes(file);
+    for (const std::string& file : listXmlFiles(root + "/data/subtypes"))
+        parser->loadSubtypes(file);
+    for (const std::string& file : listXmlFiles(root + "/data/abilities"))
+        parser->loadAbilities(file);
+    for (const std::string& file : listXmlFiles(root + "/data/buffs"))
+        parser->loadBuffs(file);
+    for (const std::string& file : listXmlFiles(root + "/data/moves"))
+        parser->loadMoves(file);
+    for (const std::string& file : listXmlFiles(root + "/data/creatures"))
+        parser->loadCreatures(file);
+    resetErrorLog();
+
+    const std::vector<std::string> files = listXmlFiles(root + "/bots");
+    BotList roster;
+    roster.loadFolder(parser, root + "/bots");
+    for (const std::string& line : errorLogLines())
+        ADD_FAILURE() << line;
+    EXPECT_EQ(roster.count(), static_cast<int>(files.size()));
+    // Eight journey opponents and a hidden ninth, or an eight-entrant bracket, need this many.
+    EXPECT_GE(roster.count(), 12);
+    EXPECT_FALSE(roster.findByTagExcluding("Blue", "Red").empty());
+    EXPECT_FALSE(roster.findByTagExcluding("Red", "Blue").empty());
+    for (int i = 0; i < roster.count(); ++i) {
+        ZelkBot* bot = roster.get(i);
+        for (int slot = 0; slot < ZelkBot::TEAM_SIZE; ++slot) {
+            Zelkin* member = bot->getMember(slot);
+            EXPECT_TRUE(member->getNumber() >= 0 && member->getNumber() < ZelkBot::SPECIES_COLUMNS);
+            EXPECT_EQ(member->getMoveCount(), 4) << bot->getFilePath() << " " << member->getName();
+        }
+        EXPECT_FALSE(bot->getTrainerStats()->getCredo().empty()) << bot->getFilePath();
+        delete bot;
+    }
+    delete parser;
 }

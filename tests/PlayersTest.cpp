@@ -224,13 +224,18 @@ TEST(ZelkBotTest, RatedMatchupAndBestSwitchOnAField) {
                                        {"Rocaille", "Braisier", "Marinel"});
     // Braisier (Pyro/Flore) is in play for side 1.
     field->getTeam(1)->setActiveMember(1);
-    // Aquilon (Hydro) beats Pyro/Flore better than Flamby does; Herbette is active and skipped.
-    EXPECT_EQ(bot->chooseBestSwitch(field, 0, false), 2);
-    Zelkin* aquilon = field->getTeam(0)->getMemberAt(2);
+    // Flamby (Pyro) resists both of Braisier's types; Aquilon (Hydro) fears its Flore side. Herbette is
+    // active and skipped.
+    Zelkin* flamby = field->getTeam(0)->getMemberAt(1);
     Zelkin* braisier = field->getTeam(1)->getActive();
-    EXPECT_EQ(bot->chooseBestSwitch(field, 0, true), bot->rateMatchup(aquilon, braisier));
-    aquilon->setHp(0);
     EXPECT_EQ(bot->chooseBestSwitch(field, 0, false), 1);
+    EXPECT_EQ(bot->chooseBestSwitch(field, 0, true), 75);
+    EXPECT_EQ(bot->rateMatchup(flamby, braisier), 75);
+    flamby->setHp(0);
+    EXPECT_EQ(bot->chooseBestSwitch(field, 0, false), 2);
+    // A hurt opponent makes the matchup better, a hurt own creature worse.
+    braisier->setHp(braisier->getMaxHp() / 2);
+    EXPECT_EQ(bot->rateMatchup(field->getTeam(0)->getMemberAt(2), braisier), 50 + 24);
     EXPECT_EQ(bot->rateMatchup(nullptr, braisier), 0);
     delete field;
     delete bot;
@@ -294,6 +299,9 @@ TEST(ZelkBotTest, PickTeamMemberEveryFiftyFramesAmongTheUnpicked) {
     }
     EXPECT_FALSE(bot->isOrderReady());
     EXPECT_EQ(bot->pickTeamMember(&own, nullptr), -1);
+    // Picked creatures are not the list's to delete.
+    delete own.getPicked(0);
+    delete own.getPicked(1);
     delete bot;
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 TEST(TeamBuilderProgress, ObserverSeesEveryStepInOrderWithTheCountsReadSoFar) {
     ScratchDir dir;
-    installDataSet(dir, "hub/full");
+    installDataSet(dir, "hub/full/data");
     std::vector<int> steps;
     std::vector<int> typeCounts;
     int trainersAtStepNine = -1;

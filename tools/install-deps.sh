@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libtinyxml2-dev libboost-thread-dev libboost-filesystem-dev
   libboost-system-dev libboost-random-dev libboost-date-time-dev libgtest-dev libbenchmark-dev
-  libsfml-dev xvfb xauth clang libclang-rt-dev fonts-dejavu-core python3 python3-pil)
+  libsfml-dev libx11-dev xvfb xauth clang libclang-rt-dev fonts-dejavu-core python3 python3-pil)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -21,7 +21,7 @@ std::string botFile(int members) {
 
 TEST(LoadingScene, FixtureDataSetLoadsWithTheCompleteBotsOnlyAndFinishesWithOne) {
     ScratchDir dir;
-    installDataSet(dir, "hub/full");
+    installDataSet(dir, "hub/full/data");
     dir.write("bots/complete.xml", botFile(6));
     dir.write("bots/short.xml", botFile(5));
     dir.write("bots/upper.XML", botFile(6));
@@ -50,7 +50,7 @@ TEST(LoadingScene, FixtureDataSetLoadsWithTheCompleteBotsOnlyAndFinishesWithOne)
 
 TEST(LoadingScene, MissingBotsFolderGivesEmptyRosterAndStillSucceeds) {
     ScratchDir dir;
-    installDataSet(dir, "hub/full");
+    installDataSet(dir, "hub/full/data");
     BundleGuard guard;
     Scene_Loading loading;
     loading.init();

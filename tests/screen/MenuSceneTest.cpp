@@ -87,31 +87,38 @@ TEST(MenuScene, FailedLoadEndsTheMenu) {
     EXPECT_EQ(menu.result, 0);
 }
 
-// The whole start: loading on its thread, then on a first start (no config.xml) the welcome screen,
-// which is not covered by keys pressed in the frame that pushed it.
+// The whole start in a real window: the loading screen is drawn every frame while its thread loads, then
+// on a first start (no config.xml) the welcome screen comes, not covered by keys of the frame that pushed it.
 TEST(MenuScene, FirstStartAfterLoadingPushesTheWelcomeScreen) {
     ScratchDir dir;
-    installDataSet(dir, "hub/full");
+    installDataSet(dir, "hub/full/data");
     BundleGuard guard;
+    GameWindow window;
     KeyScript keys;
     Scene_Menu menu;
+    menu.window = &window;
     menu.controler = &keys.controler;
     menu.init();
     ASSERT_NE(dynamic_cast<Scene_Loading*>(menu.child), nullptr);
     EXPECT_FALSE(menu.inheritedFlag);
-    Scene_Loading* loading = static_cast<Scene_Loading*>(menu.child);
-    ASSERT_TRUE(waitFor([&] { return !loading->isAlive(); }));
-    keys.frame();
-    menu.run(); // takes the result, deletes the loading screen
-    EXPECT_EQ(menu.child, nullptr);
+    int frames = 0;
+    while (menu.child && frames < 3000) {
+        keys.frame();
+        menu.run();
+        ++frames;
+    }
+    ASSERT_EQ(menu.child, nullptr);
     EXPECT_FALSE(menu.isLoaded());
+    EXPECT_EQ(menu.result, 1);
 
     keys.frame({sf::Keyboard::Return});
     menu.run();
     EXPECT_TRUE(menu.isLoaded());
     ASSERT_NE(dynamic_cast<SceneWelcome*>(menu.child), nullptr);
     EXPECT_EQ(menu.child->controler, &keys.controler);
+    EXPECT_EQ(menu.child->window, &window);
     delete menu.child;
+    menu.child = nullptr;
 }
 
 } // namespace

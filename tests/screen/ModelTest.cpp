@@ -6,6 +6,7 @@
 
 #include "presentation/Model.hpp"
 #include "presentation/ModelMove.hpp"
+#include "presentation/ModelMoveBlank.hpp"
 #include "presentation/ModelMoveDamage.hpp"
 #include "presentation/ModelMoveDodge.hpp"
 #include "presentation/ModelMoveRoar.hpp"

@@ -172,7 +172,7 @@ TEST(ParticleMotion, GravityMovementAndTheGround) {
     EXPECT_FLOAT_EQ(13.f, particle.getPositionX());
     EXPECT_FLOAT_EQ(102.f, particle.getPositionY());
     EXPECT_FLOAT_EQ(2.f, particle.getPositionHeight());
-    EXPECT_EQ(100, particle.getY());
+    EXPECT_EQ(102, particle.getY());
     EXPECT_EQ(100, particle.getScreenY()); // 102 - 2
     particle.update();                     // speedZ 1: height 3
     particle.update();                     // speedZ 0: height 3

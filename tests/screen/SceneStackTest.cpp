@@ -62,6 +62,7 @@ TEST(SceneStack, FinishedSceneSkipsItsDrawAndParentWithChildDrawsNothing) {
     parent.run();
     EXPECT_EQ(child->draws, 2);
     EXPECT_EQ(parent.draws, 0);
+    delete child;
 
     // A scene that finishes in its update is not drawn in that frame.
     ProbeScene alone;
@@ -104,6 +105,7 @@ TEST(SceneStack, NestedChildrenRunOnlyTheTopmostAndResultsClimbOneLevelPerFrame)
     root.run();
     EXPECT_EQ(middle->seenResult, -1);
     EXPECT_EQ(root.updates, 0);
+    delete middle;
 }
 
 TEST(SceneStack, DestroyingSceneLeavesItsChildAndPushCopiesTheSharedPointers) {

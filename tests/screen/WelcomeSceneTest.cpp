@@ -92,7 +92,8 @@ TEST(WelcomeScene, NameSpriteAndYesSwitchTheRulesOnAndSaveOnceAtTheAnswer) {
     expected.replace(expected.find("[TRAINER]"), 9, "Ana");
     EXPECT_EQ(start.welcome.getText(4), expected);
 
-    EXPECT_EQ(start.framesUntilQuestion(), 91);
+    // Text 4 stays 91 frames: the answer's release frame was the first of them.
+    EXPECT_EQ(start.framesUntilQuestion(), 90);
     ASSERT_EQ(start.welcome.getQuestion(), SceneWelcome::QUESTION_SPRITE);
     start.answer({sf::Keyboard::Left});
     EXPECT_EQ(start.options->getTrainerSprite(), start.parser->getTrainers()->getCount());
@@ -101,7 +102,7 @@ TEST(WelcomeScene, NameSpriteAndYesSwitchTheRulesOnAndSaveOnceAtTheAnswer) {
     EXPECT_EQ(start.options->getTrainerSprite(), 2);
     start.answer({sf::Keyboard::Return});
 
-    EXPECT_EQ(start.framesUntilQuestion(), 91);
+    EXPECT_EQ(start.framesUntilQuestion(), 90);
     ASSERT_EQ(start.welcome.getQuestion(), SceneWelcome::QUESTION_DIFFICULTY);
     start.waitForKeys();
     // Closing the game now would leave no config.xml: the welcome would come again.

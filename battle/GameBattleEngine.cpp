@@ -115,7 +115,7 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
     int stage = team->getStage(statIndex);
     if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
 
-    PowerSwitchesHandler switches = team->getPowerSwitches();
+    const PowerSwitchesHandler& switches = team->readPowerSwitches();
     const bool raisedCounts = stage > 0 && switches.isOn(1);
     const bool loweredCounts = stage < 0 && switches.isOn(2);
 

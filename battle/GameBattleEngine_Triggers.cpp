@@ -49,8 +49,9 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
 void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
                      std::vector<TriggerHandler>& handlers) {
     if (!buff || !buff->getDefinition()) return;
-    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggersFor(event)) {
-        if (trigger && trigger->matchesActor(actor))
+    // Filtered here rather than through getTriggersFor, whose list would be built and freed on every event.
+    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggers()) {
+        if (trigger && trigger->getEvent() == event && trigger->matchesActor(actor))
             handlers.emplace_back(origin, side, buff, nullptr, trigger);
     }
 }
@@ -82,14 +83,14 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
             int actor = actorOf(side, sourceSide, targetSide);
             if (!team || actor < 0) continue;
             if (options && options->getAbilitiesEffects() != 0 &&
-                team->getPowerSwitches().isOn(SWITCH_ABILITY))
+                team->readPowerSwitches().isOn(SWITCH_ABILITY))
                 collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actor, handlers);
         }
         for (int side = 0; side < 2; ++side) {
             ZelkinTeam* team = field->getTeamChecked(side);
             int actor = actorOf(side, sourceSide, targetSide);
             if (!team || actor < 0) continue;
-            PowerSwitchesHandler switches = team->getPowerSwitches();
+            const PowerSwitchesHandler& switches = team->readPowerSwitches();
             if (!switches.isOn(SWITCH_ALL_BUFFS)) continue;
             for (int i = 0; i < team->getBuffCount(); ++i) {
                 ZelkinBuff* buff = team->getBuffAt(i);
@@ -102,7 +103,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
         for (int side = 0; side < 2; ++side) {
             ZelkinTeam* team = field->getTeamChecked(side);
             int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0 || !team->getPowerSwitches().isOn(SWITCH_STATUS)) continue;
+            if (!team || actor < 0 || !team->readPowerSwitches().isOn(SWITCH_STATUS)) continue;
             Zelkin* creature = team->getActive();
             if (creature) collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actor, handlers);
         }

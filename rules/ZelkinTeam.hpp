@@ -110,6 +110,8 @@ public:
 
     // The switches for the one command that sets them.
     PowerSwitchesHandler* getPowerSwitchesForChange();
+    // The switches read in place, for the engine's lookups that run many times a move (no copy).
+    const PowerSwitchesHandler& readPowerSwitches() const { return powerSwitches; }
     int getTypeCount() const;
     int getTimedEffectTurns() const;
     int getMemberCount() const;

@@ -3,6 +3,9 @@
 
 #include "BattleScreenSupport.hpp"
 #include "players/SelectTeam.hpp"
+#include "presentation/ParticleEngine.hpp"
+#include "presentation/ScreenPresentation.hpp"
+#include "rules/GameBundle.hpp"
 
 namespace {
 
@@ -30,20 +33,20 @@ TEST(BattleOpening, LastsExactlyOneHundredThirtyFramesAndWarmsTheCrowdUp) {
     BattleScreenWorld world;
     BattleInformations* info = new BattleInformations(world.parser->findStadium("Arene Test"), 0, 0);
     GameField field(world.parser, info, nullptr);
-    int before = field.getSupport(0);
+    int before0 = field.getSupport(0);
+    int before1 = field.getSupport(1);
     SelectTeam picks0("Alice", 3), picks1("Bruno", 3);
     Scene_Battle_Presentation opening;
     opening.init(&field, world.options, world.player.get(), world.opponent.get(), &picks0, &picks1);
     EXPECT_EQ(opening.getTimer(), 130);
-    EXPECT_EQ(field.getSupport(0), before + 100);
+    EXPECT_EQ(field.getSupport(0), before0 + 100);
+    EXPECT_EQ(field.getSupport(1), before1 + 100);
     for (int i = 0; i < 129; ++i)
         opening.run();
     EXPECT_TRUE(opening.isAlive());
     opening.run();
     EXPECT_FALSE(opening.isAlive());
     EXPECT_EQ(opening.getResult(), 0);
-    // The support gained stays with the field.
-    EXPECT_EQ(field.getSupport(1), field.getSupport(0));
 }
 
 TEST(BattleOpening, SlideAndFadeTimings) {
@@ -100,7 +103,8 @@ TEST(BattleDraw, PickScreenHighlightsTheCursorAndAsksForConfirmation) {
     drawn.world->press({K::Num2});
     drawn.world->press({K::Num3});
     EXPECT_EQ(screen.getSelection(0)->getPickCount(), 3);
-    EXPECT_TRUE(drawn.shows(280, 168, 9, darkened));
+    // The prompt covers the fourth cell.
+    EXPECT_TRUE(drawn.shows(280, 168, 9, over(drawn.window->paletteColor(3), darkened)));
     drawn.world->press({K::Return});
     // Closed: no prompt, no highlighted cell, the gauge turns green.
     EXPECT_TRUE(drawn.shows(280, 168, 3, darkened));
@@ -131,6 +135,7 @@ TEST(BattleDraw, PanelsAndMenusShowTheirColoursAndClosedChoicesAreGreyed) {
 
     // Move slot 1 forbidden: grey, and red-green 7 under the cursor.
     team->setMemberMark(1, 0);
+    world.press({K::Left});
     world.press({K::Num1});
     EXPECT_EQ(screen.getMenu(), Scene_Battle::MENU_MOVES);
     EXPECT_TRUE(drawn.shows(405, 325, 9));
@@ -145,6 +150,56 @@ TEST(BattleDraw, PanelsAndMenusShowTheirColoursAndClosedChoicesAreGreyed) {
     world.frame();
     EXPECT_TRUE(sameColour(drawn.pixel(405, 325), sf::Color::White, 4));
     EXPECT_TRUE(sameColour(drawn.pixel(280, 430), sf::Color::White, 4));
+}
+
+} // namespace
+
+namespace {
+
+// The whole road of a battle drawn with the game's figures, animations and crowd: every frame from the
+// opening to the results screen, with the debug panel and the computer sides' thinking logs shown.
+TEST(BattleDraw, WholeBattleDrawsWithFiguresAndDebugPanel) {
+    DrawnBattle drawn;
+    BattleScreenWorld& world = *drawn.world;
+    world.player.reset(world.makeParticipant(true, "Alice"));
+    world.options->toggleDebug();
+    // One creature a side keeps the battle short.
+    world.options->setTeamSize(1);
+    ParticleEngine particles;
+    ScreenPresentation presentation;
+    GameBundle saved = *gameBundle;
+    gameBundle->window = drawn.window.get();
+    gameBundle->particleEngine = &particles;
+    installBattlePresentation(&presentation);
+
+    TestBattleScreen& screen = world.start(drawn.window.get());
+    world.skipOpening();
+    ASSERT_TRUE(world.runUntil([&] { return screen.getPhase() == Scene_Battle::PHASE_BATTLE; }, 400));
+    bool sawFigures = false;
+    bool sawDebugLine = false;
+    bool finished = false;
+    for (int frame = 0; frame < 100000 && !finished; ++frame) {
+        // D held now and then shows the thinking logs over the field.
+        if (frame % 40 < 3)
+            world.frame({sf::Keyboard::D});
+        else
+            world.frame();
+        sawFigures = sawFigures || particles.count() >= 2;
+        if (frame == 200) sawDebugLine = inkBox(captureFrame(*drawn.window), sf::Color::White).left <= 24;
+        finished = screen.hasResults();
+    }
+
+    installBattlePresentation(nullptr);
+    if (screen.child != nullptr) {
+        delete screen.child;
+        screen.child = nullptr;
+    }
+    world.screen.reset();
+    *gameBundle = saved;
+    ASSERT_TRUE(finished);
+    EXPECT_TRUE(sawFigures);
+    EXPECT_TRUE(sawDebugLine);
+    EXPECT_EQ(particles.count(), 0);
 }
 
 } // namespace

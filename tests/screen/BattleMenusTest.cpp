@@ -4,6 +4,7 @@
 #include "BattleScreenSupport.hpp"
 #include "battle/GameOrder.hpp"
 #include "players/SelectTeam.hpp"
+#include "players/TrainerStats.hpp"
 
 namespace {
 
@@ -240,7 +241,8 @@ TEST(BattleOrders, ParticipantOrdersAreCheckedAgainstTheField) {
     EXPECT_FALSE(accepts(1, GameOrder::KIND_MOVE, 1));
 }
 
-// The player gives up; the computer side wins through the results screen.
+// The player gives up and confirms with Enter the moment the battle is decided: the computer side still
+// records its win before the results screen closes the field, and wins through it.
 TEST(BattleOrders, ForfeitEndsTheBattleForTheOtherSide) {
     BattleScreenWorld world;
     TestBattleScreen& screen = world.start();
@@ -248,8 +250,14 @@ TEST(BattleOrders, ForfeitEndsTheBattleForTheOtherSide) {
     ASSERT_TRUE(world.reachPlayersTurn());
     world.press({K::Num3});
     world.press({K::Num2});
-    ASSERT_TRUE(world.runUntil([&] { return screen.hasResults(); }, 5000));
+    ASSERT_TRUE(world.runUntil(
+        [&] { return screen.getField()->getState() == GameField::STATE_DECIDED || screen.hasResults(); },
+        5000));
+    ASSERT_FALSE(screen.hasResults());
+    world.frame({K::Return});
+    ASSERT_TRUE(screen.hasResults());
     EXPECT_EQ(screen.getField()->getResult(), Scene_Battle::RESULT_SIDE1_WON);
+    EXPECT_EQ(world.opponent->getTrainerStats()->getStreak(), 1);
     ASSERT_TRUE(world.runUntil(
         [&] {
             if (!screen.isAlive()) return true;

@@ -4,6 +4,7 @@
 #include "BattleScreenSupport.hpp"
 #include "battle/GameOrder.hpp"
 #include "players/SelectTeam.hpp"
+#include "players/TrainerStats.hpp"
 #include "presentation/ParticleEngine.hpp"
 
 namespace {
@@ -63,9 +64,16 @@ TEST(BattleScreen, TwoComputerSidesFightToTheResult) {
     EXPECT_EQ(screen.getResult(), decided);
     EXPECT_FALSE(world.player->isThinking());
     EXPECT_FALSE(world.opponent->isThinking());
-    // The loser has no creature standing (or gave up).
+    // The loser has no creature standing; each career record holds the result once.
     ZelkinTeam* loser = screen.getField()->getTeamChecked(decided == 1 ? 1 : 0);
-    if (decided != 3) EXPECT_EQ(loser->countAlive(), 0);
+    TrainerStats* first = world.player->getTrainerStats();
+    TrainerStats* second = world.opponent->getTrainerStats();
+    if (decided != 3) {
+        EXPECT_EQ(loser->countAlive(), 0);
+        EXPECT_EQ(first->countWins() + second->countWins(), 1);
+        EXPECT_EQ(first->countLosses() + second->countLosses(), 1);
+        EXPECT_EQ((decided == 1 ? first : second)->getStreak(), 1);
+    }
 }
 
 TEST(BattleScreen, MissingOrEmptyParticipantIsADrawAtOnce) {

@@ -12,6 +12,7 @@
 #include "scenes/Scene_Battle.hpp"
 #include "scenes/Scene_Draft.hpp"
 #include "scenes/Scene_Journey.hpp"
+#include "tests/screen/ScreenSupport.hpp"
 
 namespace {
 
@@ -358,6 +359,88 @@ TEST(JourneySelection, OuiStartsTheJourneyWithTheChosenSizeForItOnly) {
     delete s.screen;
     s.screen = new SceneJourneySelection();
     EXPECT_EQ(s.world.options->getTeamSize(), saved);
+}
+
+} // namespace
+
+namespace {
+
+// Drawn in a real window, state by state: the quit question marks its chosen answer in colour 9.
+TEST(JourneyScene, DrawsEveryStateAndMarksTheChosenAnswer) {
+    GameWindow window;
+    JourneyScreen s(1);
+    s.screen.window = &window;
+    auto answerBoxColour = [&](int x) { return pixelAt(window, x, 305); };
+    s.screen.draw();
+    s.press({sf::Keyboard::Down});
+    s.press({sf::Keyboard::Return});
+    s.screen.draw();
+    s.press({sf::Keyboard::BackSpace});
+    s.press({sf::Keyboard::BackSpace});
+    ASSERT_EQ(s.screen.getMenuMode(), Scene_Journey::MENU_QUIT);
+    s.screen.draw();
+    sf::Color non = answerBoxColour(230), oui = answerBoxColour(450);
+    EXPECT_FALSE(sameColour(non, oui, 2));
+    s.press({sf::Keyboard::Left});
+    s.screen.draw();
+    EXPECT_TRUE(sameColour(answerBoxColour(450), non, 2));
+    EXPECT_TRUE(sameColour(answerBoxColour(230), oui, 2));
+    s.press({sf::Keyboard::BackSpace});
+    // The banners of a win, an announcement and a loss, frame by frame.
+    s.press({sf::Keyboard::Up});
+    s.press({sf::Keyboard::Return});
+    finishChild(s.screen, 1);
+    for (int i = 0; i < 102; ++i) {
+        s.world.keys.frame();
+        s.screen.run();
+        s.screen.draw();
+    }
+    s.fight(2);
+    s.screen.draw();
+    s.press({sf::Keyboard::Down});
+    s.press({sf::Keyboard::Return});
+    s.screen.draw();
+    EXPECT_GT(inkBox(captureFrame(window), sf::Color::White).width, 0);
+
+    SceneSecretBattle secret;
+    secret.window = &window;
+    secret.controler = &s.world.keys.controler;
+    ZelkBot opponent;
+    secret.init(s.world.builder, s.world.options, s.screen.getHuman(), &opponent,
+                new BattleInformations(s.world.parser->randomStadiumWithValue(), 3, 0));
+    for (int frame = 0; frame < 200 && secret.getPhase() < 5; ++frame) {
+        s.world.keys.frame(frame % 10 == 0 ? std::initializer_list<sf::Keyboard::Key>{sf::Keyboard::Return}
+                                           : std::initializer_list<sf::Keyboard::Key>{});
+        secret.run();
+    }
+    EXPECT_EQ(secret.getPhase(), 5);
+    finishChild(secret, 3);
+}
+
+TEST(JourneySelection, DrawsTheRulesetSummaryAndTheQuestion) {
+    GameWindow window;
+    SelectionScreen s;
+    s.screen->window = &window;
+    s.world.parser->selectRuleset(1);
+    s.screen->draw();
+    s.press({sf::Keyboard::Return});
+    s.screen->draw();
+    EXPECT_FALSE(sameColour(pixelAt(window, 230, 305), pixelAt(window, 450, 305), 2));
+}
+
+TEST(DraftScene, DrawsTheOfferTheTeamAndTheGaps) {
+    GameWindow window;
+    JourneyWorld world;
+    ZelkBot_Human player;
+    Scene_Draft draft;
+    draft.window = &window;
+    draft.controler = &world.keys.controler;
+    draft.init(&player, world.builder, world.options);
+    for (int pick = 0; pick < 7; ++pick) {
+        draft.draw();
+        tap(world.keys, draft, {sf::Keyboard::Return});
+    }
+    EXPECT_FALSE(draft.isAlive());
 }
 
 } // namespace

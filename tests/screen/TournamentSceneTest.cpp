@@ -19,7 +19,8 @@ namespace {
 using K = sf::Keyboard;
 
 struct Bracket {
-    explicit Bracket(int bots = 8, const std::string& config = "<config>\n</config>\n") : world(bots, config) {
+    explicit Bracket(int bots = 8, const std::string& config = "<config>\n</config>\n")
+        : world(bots, config) {
         tournament.controler = &world.keys.controler;
         tournament.init(world.builder, world.options, world.roster);
     }
@@ -125,8 +126,20 @@ TEST(TournamentScene, FirstSidesWinningEveryMatchEndAfterFourteenBattles) {
     // The losers of the winners' semi-finals cross over: the loser of match 7 (entrant 6) meets the
     // winner of match 4, the loser of match 6 (entrant 2) the winner of match 5.
     ZelkBot* champion = playBracket(bracket, std::vector<int>(14, 1),
-                                    {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {1, 3}, {5, 7}, {0, 2},
-                                     {4, 6}, {6, 1}, {2, 5}, {0, 4}, {6, 2}, {4, 6}, {0, 4}});
+                                    {{0, 1},
+                                     {2, 3},
+                                     {4, 5},
+                                     {6, 7},
+                                     {1, 3},
+                                     {5, 7},
+                                     {0, 2},
+                                     {4, 6},
+                                     {6, 1},
+                                     {2, 5},
+                                     {0, 4},
+                                     {6, 2},
+                                     {4, 6},
+                                     {0, 4}});
     EXPECT_EQ(champion, bracket.entrant(0));
     EXPECT_EQ(bracket.tournament.getNode(Scene_Tournament::RESET_MATCH), nullptr);
     EXPECT_EQ(bracket.tournament.getNode(Scene_Tournament::CHAMPION)->getLabel(),
@@ -140,8 +153,20 @@ TEST(TournamentScene, FirstSidesWinningEveryMatchEndAfterFourteenBattles) {
 TEST(TournamentScene, LosersAreSentDownTheBracketWhicheverSideLoses) {
     Bracket bracket;
     ZelkBot* champion = playBracket(bracket, {2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1, 2, 1},
-                                    {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {0, 3}, {4, 7}, {1, 2},
-                                     {5, 6}, {6, 3}, {1, 4}, {2, 5}, {3, 1}, {2, 3}, {5, 3}});
+                                    {{0, 1},
+                                     {2, 3},
+                                     {4, 5},
+                                     {6, 7},
+                                     {0, 3},
+                                     {4, 7},
+                                     {1, 2},
+                                     {5, 6},
+                                     {6, 3},
+                                     {1, 4},
+                                     {2, 5},
+                                     {3, 1},
+                                     {2, 3},
+                                     {5, 3}});
     EXPECT_EQ(champion, bracket.entrant(5));
 }
 
@@ -153,8 +178,21 @@ TEST(TournamentScene, GrandFinalWonByTheLosersSideIsPlayedAgain) {
         results.push_back(reset);
         // The reset match brings the same two bots, the losers' side champion (entrant 4) first.
         ZelkBot* champion = playBracket(bracket, results,
-                                        {{0, 1}, {2, 3}, {4, 5}, {6, 7}, {1, 3}, {5, 7}, {0, 2}, {4, 6},
-                                         {6, 1}, {2, 5}, {0, 4}, {6, 2}, {4, 6}, {0, 4}, {4, 0}});
+                                        {{0, 1},
+                                         {2, 3},
+                                         {4, 5},
+                                         {6, 7},
+                                         {1, 3},
+                                         {5, 7},
+                                         {0, 2},
+                                         {4, 6},
+                                         {6, 1},
+                                         {2, 5},
+                                         {0, 4},
+                                         {6, 2},
+                                         {4, 6},
+                                         {0, 4},
+                                         {4, 0}});
         EXPECT_EQ(champion, bracket.entrant(reset == 1 ? 4 : 0)) << reset;
         ASSERT_NE(bracket.tournament.getNode(Scene_Tournament::RESET_MATCH), nullptr);
         EXPECT_EQ(bracket.tournament.getNode(Scene_Tournament::RESET_MATCH)->getState(), reset);
@@ -252,9 +290,10 @@ int inkIn(GameWindow& window, int x, int y, int w, int h) {
     int n = 0;
     for (int cy = y; cy < y + h; ++cy)
         for (int cx = x; cx < x + w; ++cx) {
-            sf::Vector2i at = target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
-            if (!sameColour(frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)), sf::Color::White,
-                            40))
+            sf::Vector2i at =
+                target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
+            if (!sameColour(frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)),
+                            sf::Color::White, 40))
                 ++n;
         }
     return n;

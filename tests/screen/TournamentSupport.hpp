@@ -19,11 +19,13 @@
 #include "tests/HubSupport.hpp"
 
 // A bot file of the hub data set: six fire species that all know "Charge", and the given tags.
-inline std::string botFileXml(const std::string& name, int sprite, const std::vector<std::string>& tags = {}) {
+inline std::string botFileXml(const std::string& name, int sprite,
+                              const std::vector<std::string>& tags = {}) {
     std::string xml = "<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n<zelkbot>\n<name>" + name +
                       "</name>\n<sprite>" + std::to_string(sprite) + "</sprite>\n";
     for (int number : {1, 4, 7, 10, 13, 16})
-        xml += "<zelkin><number>" + std::to_string(number) + "</number><move>Charge</move>"
+        xml += "<zelkin><number>" + std::to_string(number) +
+               "</number><move>Charge</move>"
                "<move>Flammeche</move></zelkin>\n";
     for (const std::string& tag : tags)
         xml += "<tag>" + tag + "</tag>\n";
@@ -47,8 +49,8 @@ public:
         installDataSet(dir, "hub/full/data");
         dir.write("config.xml", config);
         for (int i = 1; i <= bots; ++i) {
-            std::vector<std::string> own = static_cast<size_t>(i - 1) < tags.size() ? tags[i - 1]
-                                                                                   : std::vector<std::string>();
+            std::vector<std::string> own =
+                static_cast<size_t>(i - 1) < tags.size() ? tags[i - 1] : std::vector<std::string>();
             // Two digits keep the folder's name order the roster's order.
             dir.write("bots/bot" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".xml",
                       botFileXml("Bot" + std::to_string(i), 1 + i % 4, own));

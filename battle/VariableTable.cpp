@@ -19,51 +19,63 @@ float VariableTable::getEffectiveness() const { return effectiveness; }
 void VariableTable::setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
 
 namespace {
-// The engine reads and writes these many times a move: names are compared as views, whose equality
-// checks the length before any byte, so most entries are passed over at once.
+// The engine reads and writes these many times a move: the name tables are built once, and names are
+// compared as views, whose equality checks the length before any byte, so most entries are passed over at
+// once.
 using Name = std::string_view;
 } // namespace
 
 float VariableTable::getVariable(std::string name) {
     const Name key(name);
-    const struct {
+    static constexpr struct {
         Name name;
-        const int* field;
+        int VariableTable::*field;
     } intFields[] = {
-        {"damage", &damage},          {"total_damage", &totalDamage}, {"can_move", &canMove},
-        {"move_spot", &moveSpot},     {"move_success", &moveSuccess}, {"move_hit", &moveHit},
-        {"number_hits", &numberHits}, {"hit_num", &hitNum},           {"contact_made", &contactMade},
-        {"move_cat", &moveCategory},  {"camp_source", &campSource},   {"camp_target", &campTarget},
-        {"precision", &precision},    {"critical_hit", &criticalHit}, {"stat_att", &statAtt},
-        {"stat_def", &statDef},       {"power_move", &powerMove},
+        {"damage", &VariableTable::damage},
+        {"total_damage", &VariableTable::totalDamage},
+        {"can_move", &VariableTable::canMove},
+        {"move_spot", &VariableTable::moveSpot},
+        {"move_success", &VariableTable::moveSuccess},
+        {"move_hit", &VariableTable::moveHit},
+        {"number_hits", &VariableTable::numberHits},
+        {"hit_num", &VariableTable::hitNum},
+        {"contact_made", &VariableTable::contactMade},
+        {"move_cat", &VariableTable::moveCategory},
+        {"camp_source", &VariableTable::campSource},
+        {"camp_target", &VariableTable::campTarget},
+        {"precision", &VariableTable::precision},
+        {"critical_hit", &VariableTable::criticalHit},
+        {"stat_att", &VariableTable::statAtt},
+        {"stat_def", &VariableTable::statDef},
+        {"power_move", &VariableTable::powerMove},
     };
     for (const auto& entry : intFields) {
-        if (key == entry.name) return static_cast<float>(*entry.field);
+        if (key == entry.name) return static_cast<float>(this->*entry.field);
     }
-    const struct {
+    static constexpr struct {
         Name name;
-        const float* field;
+        float VariableTable::*field;
     } floatFields[] = {
-        {"percent_damage", &percentDamage},
-        {"total_percent_damage", &totalPercentDamage},
-        {"critical_ratio", &criticalRatio},
-        {"critical_bonus", &criticalBonus},
-        {"effectiveness", &effectiveness},
-        {"immunity", &immunity},
-        {"mult_dmg", &multDmg},
-        {"return_value", &returnValue},
-        {"result", &result},
-        {"val_1", &val1},
-        {"val_2", &val2},
-        {"val_3", &val3},
-        {"val_4", &val4},
+        {"percent_damage", &VariableTable::percentDamage},
+        {"total_percent_damage", &VariableTable::totalPercentDamage},
+        {"critical_ratio", &VariableTable::criticalRatio},
+        {"critical_bonus", &VariableTable::criticalBonus},
+        {"effectiveness", &VariableTable::effectiveness},
+        {"immunity", &VariableTable::immunity},
+        {"mult_dmg", &VariableTable::multDmg},
+        {"return_value", &VariableTable::returnValue},
+        {"result", &VariableTable::result},
+        {"val_1", &VariableTable::val1},
+        {"val_2", &VariableTable::val2},
+        {"val_3", &VariableTable::val3},
+        {"val_4", &VariableTable::val4},
     };
     for (const auto& entry : floatFields) {
-        if (key == entry.name) return *entry.field;
+        if (key == entry.name) return this->*entry.field;
     }
 
     // Dice give a fresh draw every time they are read.
-    static const struct {
+    static constexpr struct {
         Name name;
         int faces;
     } dice[] = {{"d100", 100}, {"d20", 20}, {"d12", 12}, {"d8", 8}, {"d6", 6}, {"d2", 2}};
@@ -78,60 +90,57 @@ float VariableTable::getVariable(std::string name) {
 
 void VariableTable::setVariable(std::string name, float value) {
     const Name key(name);
-    // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of
-    // being converted with undefined behaviour.
-    const int whole = saturatingInt(value);
-    struct IntField {
+    // The names are all different: the first match is the only one. "move_cat" is read-only.
+    static constexpr struct {
         Name name;
-        int* field;
+        int VariableTable::*field;
+    } intFields[] = {
+        {"damage", &VariableTable::damage},
+        {"total_damage", &VariableTable::totalDamage},
+        {"can_move", &VariableTable::canMove},
+        {"move_spot", &VariableTable::moveSpot},
+        {"move_success", &VariableTable::moveSuccess},
+        {"move_hit", &VariableTable::moveHit},
+        {"contact_made", &VariableTable::contactMade},
+        {"camp_source", &VariableTable::campSource},
+        {"camp_target", &VariableTable::campTarget},
+        {"precision", &VariableTable::precision},
+        {"number_hits", &VariableTable::numberHits},
+        {"hit_num", &VariableTable::hitNum},
+        {"critical_hit", &VariableTable::criticalHit},
+        {"stat_att", &VariableTable::statAtt},
+        {"stat_def", &VariableTable::statDef},
+        {"power_move", &VariableTable::powerMove},
     };
-    const IntField intFields[] = {
-        {"damage", &damage},
-        {"total_damage", &totalDamage},
-        {"can_move", &canMove},
-        {"move_spot", &moveSpot},
-        {"move_success", &moveSuccess},
-        {"move_hit", &moveHit},
-        {"contact_made", &contactMade},
-        {"camp_source", &campSource},
-        {"camp_target", &campTarget},
-        {"precision", &precision},
-        {"number_hits", &numberHits},
-        {"hit_num", &hitNum},
-        {"critical_hit", &criticalHit},
-        {"stat_att", &statAtt},
-        {"stat_def", &statDef},
-        {"power_move", &powerMove},
-    };
-    // The names are all different: the first match is the only one.
-    for (const IntField& entry : intFields) {
+    for (const auto& entry : intFields) {
         if (key == entry.name) {
-            *entry.field = whole;
+            // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead
+            // of being converted with undefined behaviour.
+            this->*entry.field = saturatingInt(value);
             return;
         }
     }
-    struct FloatField {
+    static constexpr struct {
         Name name;
-        float* field;
+        float VariableTable::*field;
+    } floatFields[] = {
+        {"percent_damage", &VariableTable::percentDamage},
+        {"total_percent_damage", &VariableTable::totalPercentDamage},
+        {"critical_ratio", &VariableTable::criticalRatio},
+        {"critical_bonus", &VariableTable::criticalBonus},
+        {"effectiveness", &VariableTable::effectiveness},
+        {"immunity", &VariableTable::immunity},
+        {"mult_dmg", &VariableTable::multDmg},
+        {"result", &VariableTable::result},
+        {"return_value", &VariableTable::returnValue},
+        {"val_1", &VariableTable::val1},
+        {"val_2", &VariableTable::val2},
+        {"val_3", &VariableTable::val3},
+        {"val_4", &VariableTable::val4},
     };
-    const FloatField floatFields[] = {
-        {"percent_damage", &percentDamage},
-        {"total_percent_damage", &totalPercentDamage},
-        {"critical_ratio", &criticalRatio},
-        {"critical_bonus", &criticalBonus},
-        {"effectiveness", &effectiveness},
-        {"immunity", &immunity},
-        {"mult_dmg", &multDmg},
-        {"result", &result},
-        {"return_value", &returnValue},
-        {"val_1", &val1},
-        {"val_2", &val2},
-        {"val_3", &val3},
-        {"val_4", &val4},
-    };
-    for (const FloatField& entry : floatFields) {
+    for (const auto& entry : floatFields) {
         if (key == entry.name) {
-            *entry.field = value;
+            this->*entry.field = value;
             return;
         }
     }

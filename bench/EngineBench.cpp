@@ -61,7 +61,7 @@ public:
     SeededDraws& operator=(const SeededDraws&) = delete;
 
 private:
-    std::mt19937 generator;
+    std::minstd_rand generator;
 };
 
 // The loaded database with every rule effect on, the first ruleset and the first stadium.

@@ -82,17 +82,11 @@ void Commentator::load(const std::string& path) {
 }
 
 std::string Commentator::comment(int condition, int special, int val1, int val2, int hype) {
-    // Every pass wants the condition and the special: the (few) phrases that have both are picked out
-    // once, in file order, rather than scanning the whole store on each pass.
-    std::vector<CommentatorPhrase*> matching;
-    for (CommentatorPhrase* phrase : phrases) {
-        if (phrase->getCondition() == condition && phrase->getSpecial() == special)
-            matching.push_back(phrase);
-    }
     // From the most precise match to the loosest; the first pass with any candidate decides.
     for (int pass = 1; pass <= 3; ++pass) {
         std::vector<CommentatorPhrase*> candidates;
-        for (CommentatorPhrase* phrase : matching) {
+        for (CommentatorPhrase* phrase : phrases) {
+            if (phrase->getCondition() != condition || phrase->getSpecial() != special) continue;
             bool matches = false;
             if (pass == 1) {
                 matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;

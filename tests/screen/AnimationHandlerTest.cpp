@@ -127,16 +127,6 @@ TEST_F(AnimationWorld, LengthsByKindCountFramesZeroToLength) {
     }
 }
 
-TEST_F(AnimationWorld, CategoryToMatchFollowsTheKind) {
-    EXPECT_EQ(AnimationHandler(0, 0).getMatchCategory(), 0);
-    EXPECT_EQ(AnimationHandler(1, 0).getMatchCategory(), 1);
-    EXPECT_EQ(AnimationHandler(3, 0).getMatchCategory(), 3);
-    EXPECT_EQ(AnimationHandler(4, 0).getMatchCategory(), 0);
-    EXPECT_EQ(AnimationHandler(5, 0).getMatchCategory(), 0);
-    EXPECT_EQ(AnimationHandler(6, 0).getMatchCategory(), 0);
-    EXPECT_EQ(AnimationHandler(9, 0).getMatchCategory(), 9);
-}
-
 TEST_F(AnimationWorld, HitReactionFollowsTheShareOfHitPointsTaken) {
     Zelkin* target = creature("Flamby");
     struct Case {

@@ -28,7 +28,7 @@ struct Prep {
         prep->init();
     }
     ~Prep() {
-        if (Scene* series = prep->child) dropBattle(*series);
+        if (Scene* series = prep->child) dropModeBattle(*series);
         delete prep->child;
         prep->child = nullptr;
         prep.reset();

@@ -24,7 +24,7 @@ struct Bracket {
         tournament.controler = &world.keys.controler;
         tournament.init(world.builder, world.options, world.roster);
     }
-    ~Bracket() { dropBattle(tournament); }
+    ~Bracket() { dropModeBattle(tournament); }
 
     ZelkBot* entrant(int i) { return tournament.getEntrant(i)->getWinner(); }
     std::string nameOf(ZelkBot* bot) {

@@ -33,7 +33,7 @@ inline std::string botFileXml(const std::string& name, int sprite,
 }
 
 // Deletes a battle pushed by a mode, with the opening it shows first.
-inline void dropBattle(Scene& mode) {
+inline void dropModeBattle(Scene& mode) {
     if (mode.child == nullptr) return;
     delete mode.child->child;
     mode.child->child = nullptr;

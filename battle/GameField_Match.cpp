@@ -1,24 +1,14 @@
 // The battle field: opening and closing the match, the result, the crowd's support and the two texts shown.
-#include <climits>
-
 #include "battle/ActionSocket.hpp"
 #include "battle/BattleInformations.hpp"
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameField.hpp"
 #include "rules/Commentator.hpp"
 #include "rules/Game_Options.hpp"
+#include "rules/Platform.hpp"
 #include "rules/TextWrap.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
-
-namespace {
-// Supports have no upper bound, so their arithmetic saturates instead of overflowing.
-int clampToInt(long long value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-} // namespace
 
 void GameField::startMatch() {
     for (int side = 0; side < SIDE_COUNT; ++side)

@@ -3,14 +3,11 @@
 
 #include <climits>
 
+#include "rules/Platform.hpp"
+
 namespace {
 // Totals saturate rather than wrap: a runaway script must not turn a damage total negative.
-int saturatingAdd(int total, int amount) {
-    long long sum = static_cast<long long>(total) + amount;
-    if (sum > INT_MAX) return INT_MAX;
-    if (sum < INT_MIN) return INT_MIN;
-    return static_cast<int>(sum);
-}
+int saturatingAdd(int total, int amount) { return clampToInt(static_cast<long long>(total) + amount); }
 } // namespace
 
 int GameMove::getFirstFlag() { return firstFlag; }

@@ -25,33 +25,38 @@ namespace {
 using Name = std::string_view;
 } // namespace
 
-float VariableTable::getVariable(std::string name) {
-    const Name key(name);
+// The names are all different: the first match is the only one. "move_cat" is read-only.
+int* VariableTable::intField(std::string_view key, bool forWriting) {
     static constexpr struct {
         Name name;
         int VariableTable::*field;
+        bool writable;
     } intFields[] = {
-        {"damage", &VariableTable::damage},
-        {"total_damage", &VariableTable::totalDamage},
-        {"can_move", &VariableTable::canMove},
-        {"move_spot", &VariableTable::moveSpot},
-        {"move_success", &VariableTable::moveSuccess},
-        {"move_hit", &VariableTable::moveHit},
-        {"number_hits", &VariableTable::numberHits},
-        {"hit_num", &VariableTable::hitNum},
-        {"contact_made", &VariableTable::contactMade},
-        {"move_cat", &VariableTable::moveCategory},
-        {"camp_source", &VariableTable::campSource},
-        {"camp_target", &VariableTable::campTarget},
-        {"precision", &VariableTable::precision},
-        {"critical_hit", &VariableTable::criticalHit},
-        {"stat_att", &VariableTable::statAtt},
-        {"stat_def", &VariableTable::statDef},
-        {"power_move", &VariableTable::powerMove},
+        {"damage", &VariableTable::damage, true},
+        {"total_damage", &VariableTable::totalDamage, true},
+        {"can_move", &VariableTable::canMove, true},
+        {"move_spot", &VariableTable::moveSpot, true},
+        {"move_success", &VariableTable::moveSuccess, true},
+        {"move_hit", &VariableTable::moveHit, true},
+        {"number_hits", &VariableTable::numberHits, true},
+        {"hit_num", &VariableTable::hitNum, true},
+        {"contact_made", &VariableTable::contactMade, true},
+        {"move_cat", &VariableTable::moveCategory, false},
+        {"camp_source", &VariableTable::campSource, true},
+        {"camp_target", &VariableTable::campTarget, true},
+        {"precision", &VariableTable::precision, true},
+        {"critical_hit", &VariableTable::criticalHit, true},
+        {"stat_att", &VariableTable::statAtt, true},
+        {"stat_def", &VariableTable::statDef, true},
+        {"power_move", &VariableTable::powerMove, true},
     };
     for (const auto& entry : intFields) {
-        if (key == entry.name) return static_cast<float>(this->*entry.field);
+        if (key == entry.name) return forWriting && !entry.writable ? nullptr : &(this->*entry.field);
     }
+    return nullptr;
+}
+
+float* VariableTable::floatField(std::string_view key) {
     static constexpr struct {
         Name name;
         float VariableTable::*field;
@@ -71,8 +76,15 @@ float VariableTable::getVariable(std::string name) {
         {"val_4", &VariableTable::val4},
     };
     for (const auto& entry : floatFields) {
-        if (key == entry.name) return this->*entry.field;
+        if (key == entry.name) return &(this->*entry.field);
     }
+    return nullptr;
+}
+
+float VariableTable::getVariable(std::string name) {
+    const Name key(name);
+    if (const int* field = intField(key, false)) return static_cast<float>(*field);
+    if (const float* field = floatField(key)) return *field;
 
     // Dice give a fresh draw every time they are read.
     static constexpr struct {
@@ -90,59 +102,12 @@ float VariableTable::getVariable(std::string name) {
 
 void VariableTable::setVariable(std::string name, float value) {
     const Name key(name);
-    // The names are all different: the first match is the only one. "move_cat" is read-only.
-    static constexpr struct {
-        Name name;
-        int VariableTable::*field;
-    } intFields[] = {
-        {"damage", &VariableTable::damage},
-        {"total_damage", &VariableTable::totalDamage},
-        {"can_move", &VariableTable::canMove},
-        {"move_spot", &VariableTable::moveSpot},
-        {"move_success", &VariableTable::moveSuccess},
-        {"move_hit", &VariableTable::moveHit},
-        {"contact_made", &VariableTable::contactMade},
-        {"camp_source", &VariableTable::campSource},
-        {"camp_target", &VariableTable::campTarget},
-        {"precision", &VariableTable::precision},
-        {"number_hits", &VariableTable::numberHits},
-        {"hit_num", &VariableTable::hitNum},
-        {"critical_hit", &VariableTable::criticalHit},
-        {"stat_att", &VariableTable::statAtt},
-        {"stat_def", &VariableTable::statDef},
-        {"power_move", &VariableTable::powerMove},
-    };
-    for (const auto& entry : intFields) {
-        if (key == entry.name) {
-            // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead
-            // of being converted with undefined behaviour.
-            this->*entry.field = saturatingInt(value);
-            return;
-        }
-    }
-    static constexpr struct {
-        Name name;
-        float VariableTable::*field;
-    } floatFields[] = {
-        {"percent_damage", &VariableTable::percentDamage},
-        {"total_percent_damage", &VariableTable::totalPercentDamage},
-        {"critical_ratio", &VariableTable::criticalRatio},
-        {"critical_bonus", &VariableTable::criticalBonus},
-        {"effectiveness", &VariableTable::effectiveness},
-        {"immunity", &VariableTable::immunity},
-        {"mult_dmg", &VariableTable::multDmg},
-        {"result", &VariableTable::result},
-        {"return_value", &VariableTable::returnValue},
-        {"val_1", &VariableTable::val1},
-        {"val_2", &VariableTable::val2},
-        {"val_3", &VariableTable::val3},
-        {"val_4", &VariableTable::val4},
-    };
-    for (const auto& entry : floatFields) {
-        if (key == entry.name) {
-            this->*entry.field = value;
-            return;
-        }
+    if (int* field = intField(key, true)) {
+        // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of
+        // being converted with undefined behaviour.
+        *field = saturatingInt(value);
+    } else if (float* field = floatField(key)) {
+        *field = value;
     }
 }
 

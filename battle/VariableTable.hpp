@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "battle/TriggerHandler.hpp"
@@ -69,6 +70,10 @@ public:
     void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
 
 private:
+    // The script-visible number fields by name; null for an unknown name (or a read-only one when writing).
+    int* intField(std::string_view key, bool forWriting);
+    float* floatField(std::string_view key);
+
     int damage = 0;
     int totalDamage = 0;
     float percentDamage = 0.0f;

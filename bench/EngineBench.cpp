@@ -15,6 +15,7 @@
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
 #include "battle/GameOrder.hpp"
+#include "bench/BenchSupport.hpp"
 #include "players/Bot_IA.hpp"
 #include "players/Bot_IA_Dummy.hpp"
 #include "players/Bot_IA_Simul.hpp"
@@ -36,18 +37,6 @@ constexpr unsigned BATTLE_SEED = 20240611;
 constexpr int FRAME_LIMIT = 200000;
 // Turns played before the position that the copy, look-ahead and decision benchmarks start from.
 constexpr int MIDDLE_TURN = 3;
-
-void copyFolder(const fs::path& source, const fs::path& target) {
-    for (fs::recursive_directory_iterator it(source), end; it != end; ++it) {
-        fs::path destination = target / fs::relative(it->path(), source);
-        if (fs::is_directory(it->path())) {
-            fs::create_directories(destination);
-        } else {
-            fs::create_directories(destination.parent_path());
-            fs::copy_file(it->path(), destination);
-        }
-    }
-}
 
 // Every PseudoRNG draw from one seeded generator while alive.
 class SeededDraws {
@@ -73,8 +62,8 @@ public:
         if (const char* chosen = std::getenv("QUORVEX_BENCH_ROOT")) {
             fs::current_path(chosen);
         } else {
-            scratch = fs::temp_directory_path() / fs::unique_path("quorvex-engine-bench-%%%%-%%%%");
-            copyFolder(fs::path(QUORVEX_SOURCE_DIR) / "data", scratch / "data");
+            scratch =
+                scratchGameRoot(fs::path(QUORVEX_SOURCE_DIR) / "data", "quorvex-engine-bench-%%%%-%%%%");
             fs::current_path(scratch);
         }
         builder = new TeamBuilder();

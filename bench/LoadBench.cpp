@@ -10,6 +10,7 @@
 #include <tinyxml2.h>
 #include <vector>
 
+#include "bench/BenchSupport.hpp"
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
@@ -18,18 +19,6 @@
 namespace {
 
 namespace fs = boost::filesystem;
-
-void copyFolder(const fs::path& source, const fs::path& target) {
-    for (fs::recursive_directory_iterator it(source), end; it != end; ++it) {
-        fs::path destination = target / fs::relative(it->path(), source);
-        if (fs::is_directory(it->path())) {
-            fs::create_directories(destination);
-        } else {
-            fs::create_directories(destination.parent_path());
-            fs::copy_file(it->path(), destination);
-        }
-    }
-}
 
 // Moves into the game root once for the whole run and says which data set is measured.
 class GameRoot {
@@ -47,8 +36,7 @@ public:
             source = fs::path(QUORVEX_SOURCE_DIR) / "tests/data/hub/full/data";
             label = "fixture tests/data/hub/full";
         }
-        scratch = fs::temp_directory_path() / fs::unique_path("quorvex-bench-%%%%-%%%%");
-        copyFolder(source, scratch / "data");
+        scratch = scratchGameRoot(source, "quorvex-bench-%%%%-%%%%");
         fs::current_path(scratch);
     }
     ~GameRoot() {

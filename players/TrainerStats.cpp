@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "players/XmlEscape.hpp"
+#include "rules/XmlEscape.hpp"
 
 TrainerStats::TrainerStats(const std::string& name, int experience, int streak, int sprite)
     : name(name), sprite(sprite), streak(streak), experience(experience) {}

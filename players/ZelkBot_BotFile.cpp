@@ -1,18 +1,17 @@
 // The bot file: reading a participant from "bots/*.xml" and rewriting it with its career record.
 #include <tinyxml2.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 
 #include "players/TrainerStats.hpp"
-#include "players/XmlEscape.hpp"
 #include "players/ZelkBot.hpp"
+#include "rules/AtomicFile.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlEscape.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -48,23 +47,6 @@ std::string libraryCodeOf(GameParser* parser, ZelkinZelkinary* species) {
 
 std::string prefix(const std::string& path, const std::string& botName) {
     return "File " + path + " : " + DefaultStrings::NAME_TRAINER_BOT + " " + botName;
-}
-
-// Writes the text next to the target and renames it over the target, so that a failed or interrupted
-// write leaves the old file whole.
-bool replaceFileAtomically(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (out == nullptr) return false;
-    bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    written = std::fflush(out) == 0 && written;
-    written = ::fsync(fileno(out)) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 } // namespace
 

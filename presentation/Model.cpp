@@ -4,7 +4,6 @@
 #include <SFML/Graphics/RenderStates.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
-#include <climits>
 
 #include "presentation/GameWindow.hpp"
 #include "presentation/ModelMove.hpp"
@@ -24,14 +23,6 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/ZelkinZelkinaryConfig.hpp"
-
-namespace {
-int clampToInt(long long value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-} // namespace
 
 Model::Model(sf::Sprite* spriteIn, ZelkinZelkinaryConfig* sheetConfigIn, int xIn, int yIn, int facingIn)
     : sprite(spriteIn), sheetConfig(sheetConfigIn), x(xIn), y(yIn), facing(facingIn) {

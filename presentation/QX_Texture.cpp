@@ -1,15 +1,7 @@
 // A sprite sheet: one image cut into a grid of equal cells, with a mirrored copy for the other facing.
 #include "presentation/QX_Texture.hpp"
 
-#include <climits>
-
-namespace {
-int clampToInt(long long value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-} // namespace
+#include "rules/Platform.hpp"
 
 QX_Texture::QX_Texture(const std::string& name, const sf::Image& image, unsigned int cellWidth,
                        unsigned int cellHeight)

@@ -1,19 +1,17 @@
 // The player's settings: reading "config.xml" with its clamps, the screens' cyclers and toggles, saving.
 #include "rules/Game_Options.hpp"
 
-#include <cstdio>
 #include <string>
 #include <tinyxml2.h>
-#include <unistd.h>
 
+#include "rules/AtomicFile.hpp"
 #include "rules/Commentator.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlEscape.hpp"
 
 namespace {
 
 const char* const configFile = "config.xml";
-// Written beside the real file so that the final rename stays on one file system and is atomic.
-const char* const configTempFile = "config.xml.tmp";
 const size_t maxNameLength = 12;
 
 int clampInt(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
@@ -35,58 +33,8 @@ void cycle(int& value, bool up, int low, int high) {
 
 void toggle(int& value) { value = value != 1 ? 1 : 0; }
 
-// The name is free text typed by the player: a "<" or "&" left raw would make the whole file unreadable
-// and every setting would be lost at the next start. Control bytes are written as character references so
-// that the file keeps one setting per line. Bytes above 127 stay as they are (the file is ISO-8859-1).
-std::string escapeXml(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        unsigned char byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '&':
-            out += "&amp;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        default:
-            if (byte < 0x20 && byte != 0) {
-                out += "&#" + std::to_string(byte) + ";";
-            } else if (byte != 0) {
-                out += c;
-            }
-        }
-    }
-    return out;
-}
-
 void writeLine(std::string& out, const char* key, int value) {
     out += std::string("<") + key + ">" + std::to_string(value) + "</" + key + ">\n";
-}
-
-// Writes content to a temporary file, flushes it to disk and renames it over path, so that a crash while
-// saving leaves either the old file or the new one. Any failure leaves the old file untouched.
-bool replaceFileAtomically(const char* path, const char* tempPath, const std::string& content) {
-    FILE* file = std::fopen(tempPath, "wb");
-    if (!file) return false;
-    bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    written = std::fflush(file) == 0 && written;
-    written = fsync(fileno(file)) == 0 && written;
-    written = std::fclose(file) == 0 && written;
-    if (!written || std::rename(tempPath, path) != 0) {
-        std::remove(tempPath);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -194,7 +142,10 @@ void Game_Options::save() {
     savedTeamSize = teamSize;
 
     std::string out = "<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n<config>\n";
-    out += "<trainer_name>" + escapeXml(trainerName) + "</trainer_name>\n";
+    // The name is free text typed by the player: a "<" or "&" left raw would make the whole file unreadable
+    // and every setting would be lost at the next start; control bytes become references so that the file
+    // keeps one setting per line.
+    out += "<trainer_name>" + escapeXml(trainerName, XmlControlBytes::AsReferences) + "</trainer_name>\n";
     writeLine(out, "trainer_sprite", trainerSprite);
     writeLine(out, "n_zlkn_battle", teamSize);
     writeLine(out, "battle_speed", battleSpeed);
@@ -215,7 +166,7 @@ void Game_Options::save() {
     out += "</config>\n";
 
     // An unwritable place is not worth a message: the settings stay in memory for this run.
-    replaceFileAtomically(configFile, configTempFile, out);
+    replaceFileAtomically(configFile, out);
 }
 
 void Game_Options::restoreTeamSize() { teamSize = savedTeamSize; }

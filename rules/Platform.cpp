@@ -89,3 +89,9 @@ int saturatingInt(double value) {
     if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
     return static_cast<int>(value);
 }
+
+int clampToInt(long long value) {
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}

@@ -35,3 +35,5 @@ double clampedAtof(const std::string& text);
 double clampedAtof(const char* text);
 // Truncates toward zero, saturating at the int range; NaN gives 0.
 int saturatingInt(double value);
+// The value saturated at the int range: wide integer arithmetic (sums, products of stats) that must not wrap.
+int clampToInt(long long value);

@@ -2,9 +2,9 @@
 #include "rules/Zelkin.hpp"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
+#include "rules/Platform.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinMove.hpp"
@@ -15,12 +15,6 @@ namespace {
 
 const int STAT_COUNT = 6;
 const int STATE_KNOCKED_OUT = 7;
-
-int saturate(int64_t value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
 
 int clampLevel(int level) { return std::min(std::max(level, Zelkin::MIN_LEVEL), Zelkin::MAX_LEVEL); }
 
@@ -101,10 +95,10 @@ void Zelkin::computeStats() {
     // 64-bit so that absurd base stats from a data file cannot overflow.
     int64_t L = level;
     int64_t hpValue = (L * (base[0] + 23) * 2) / 100 + 10 + L;
-    maxHp = std::max(1, saturate(hpValue));
+    maxHp = std::max(1, clampToInt(hpValue));
     int* others[STAT_COUNT - 1] = {&attack, &defence, &specialAttack, &specialDefence, &speed};
     for (int i = 1; i < STAT_COUNT; ++i)
-        *others[i - 1] = saturate((L * (base[i] + 23) * 2) / 100 + 5);
+        *others[i - 1] = clampToInt((L * (base[i] + 23) * 2) / 100 + 5);
     hp = maxHp;
 }
 
@@ -194,7 +188,7 @@ int Zelkin::getSpeed() { return speed; }
 int Zelkin::getPowerRating() {
     int64_t sum = static_cast<int64_t>(maxHp) + attack + defence + specialAttack + specialDefence + speed +
                   2 * static_cast<int64_t>(level);
-    return saturate(sum / 8);
+    return clampToInt(sum / 8);
 }
 
 int Zelkin::getShape() { return shape; }
@@ -202,7 +196,7 @@ int Zelkin::getSpeciesColour() { return species != nullptr ? species->getColour(
 int Zelkin::getLevel() { return level; }
 
 int Zelkin::getMvpPoints() {
-    return saturate(static_cast<int64_t>(mvpPoints[0]) + mvpPoints[1] + mvpPoints[2]);
+    return clampToInt(static_cast<int64_t>(mvpPoints[0]) + mvpPoints[1] + mvpPoints[2]);
 }
 
 int Zelkin::getMvpCategory() {
@@ -291,7 +285,7 @@ int Zelkin::damageFraction(int sixteenths) {
 
 int Zelkin::getHpBarWidth() {
     if (maxHp <= 0) return 0;
-    return saturate(48 + ((static_cast<int64_t>(hp) - maxHp) * 48) / maxHp);
+    return clampToInt(48 + ((static_cast<int64_t>(hp) - maxHp) * 48) / maxHp);
 }
 
 void Zelkin::addMove(ZelkinMove* move, int points) {
@@ -349,7 +343,7 @@ int Zelkin::getBattleValue() {
         else if (nature == ZelkinBuffData::NATURE_POSITIVE)
             v = static_cast<int64_t>(v * 1.5);
     }
-    return saturate(v);
+    return clampToInt(v);
 }
 
 ZelkinBuff* Zelkin::getStatus() { return status; }

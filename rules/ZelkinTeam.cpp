@@ -42,12 +42,6 @@ int applyStageOneSided(int x, int s, bool raised) {
     return x;
 }
 
-int clampToInt(long long v) {
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
-}
-
 // A copy of a live buff as a new battle would see it: same definition, value and duration, alive.
 ZelkinBuff* copyBuff(ZelkinBuff* source) {
     ZelkinBuff* copy = new ZelkinBuff(source->getDefinition(), source->getValue());

@@ -3,6 +3,14 @@
 
 Scene::~Scene() = default;
 
+int Scene::cycle(int value, bool up, int first, int last) {
+    if (last < first) return value;
+    value += up ? 1 : -1;
+    if (value > last) return first;
+    if (value < first) return last;
+    return value;
+}
+
 void Scene::run() {
     if (child) {
         child->run();

@@ -46,6 +46,8 @@ public:
     std::atomic<bool> alive{true};
 
 protected:
+    // One step of a cyclic choice over first..last, both ends included (value kept when the range is empty).
+    static int cycle(int value, bool up, int first, int last);
     // The first steps of pushing a child: the window and the controler of this scene, and the inherited
     // flag given (false unless the creator hands its own on). The caller then calls the child's init
     // and stores it in `child`.

@@ -26,15 +26,6 @@
 
 namespace {
 
-// One step of a cyclic choice over first..last, both ends included.
-int cycle(int value, bool up, int first, int last) {
-    if (last < first) return value;
-    value += up ? 1 : -1;
-    if (value > last) return first;
-    if (value < first) return last;
-    return value;
-}
-
 // The simulating decision maker: every computer side of a quick battle thinks ahead.
 const int AI_SIMULATING = 1;
 

@@ -24,15 +24,6 @@
 
 namespace {
 
-// One step of a cyclic choice over first..last, both ends included.
-int cycle(int value, bool up, int first, int last) {
-    if (last < first) return value;
-    value += up ? 1 : -1;
-    if (value > last) return first;
-    if (value < first) return last;
-    return value;
-}
-
 bool isSidePage(int page) {
     return page == Scene_Tag_Prep::PAGE_FIRST_SIDE || page == Scene_Tag_Prep::PAGE_SECOND_SIDE;
 }

@@ -39,17 +39,6 @@ namespace {
 
 const std::string kShippedData = std::string(QUORVEX_SOURCE_DIR) + "/data";
 
-void copyTree(const fs::path& from, const fs::path& to) {
-    fs::create_directories(to);
-    for (fs::directory_iterator it(from), end; it != end; ++it) {
-        fs::path target = to / it->path().filename();
-        if (fs::is_directory(it->status()))
-            copyTree(it->path(), target);
-        else
-            fs::copy_file(it->path(), target);
-    }
-}
-
 } // namespace
 
 class DataLintTest : public ::testing::Test {
@@ -57,7 +46,7 @@ protected:
     // One load for the whole suite: it is the slow part, and every check only reads the result.
     static void SetUpTestSuite() {
         scratch = new ScratchDir();
-        copyTree(kShippedData, scratch->path / "data");
+        copyFolder(kShippedData, scratch->path / "data");
         window = new ParticleNameCatalogue();
         particles.clear();
         for (const std::string& name : window->getNames())

@@ -9,18 +9,7 @@
 // Copies the folder tests/data/<relative> into the scratch folder as "data/", so that the loading finds
 // it exactly where the game looks.
 inline void installDataSet(const ScratchDir& dir, const std::string& relative) {
-    namespace fs = boost::filesystem;
-    fs::path source(fixturePath(relative));
-    fs::path target = dir.path / "data";
-    for (fs::recursive_directory_iterator it(source), end; it != end; ++it) {
-        fs::path destination = target / fs::relative(it->path(), source);
-        if (fs::is_directory(it->path()))
-            fs::create_directories(destination);
-        else {
-            fs::create_directories(destination.parent_path());
-            fs::copy_file(it->path(), destination);
-        }
-    }
+    copyFolder(fixturePath(relative), dir.path / "data");
 }
 
 // A move file with count moves named prefix1, prefix2, ...

@@ -39,17 +39,6 @@ private:
     char token = 0;
 };
 
-void copyTree(const fs::path& from, const fs::path& to) {
-    fs::create_directories(to);
-    for (fs::directory_iterator it(from), end; it != end; ++it) {
-        fs::path target = to / it->path().filename();
-        if (fs::is_directory(it->status()))
-            copyTree(it->path(), target);
-        else
-            fs::copy_file(it->path(), target);
-    }
-}
-
 // A participant that plays at random among what the marks allow, switching now and then.
 GameOrder* randomOrder(GameField* field, int side, std::mt19937& choices) {
     ZelkinTeam* team = field->getTeam(side);
@@ -78,7 +67,7 @@ GameOrder* randomOrder(GameField* field, int side, std::mt19937& choices) {
 
 TEST(ShippedDataBattle, RandomTeamsFightToTheEndInEveryArenaUnderEveryRuleset) {
     ScratchDir dir;
-    copyTree(fs::path(QUORVEX_SOURCE_DIR) / "data", dir.path / "data");
+    copyFolder(fs::path(QUORVEX_SOURCE_DIR) / "data", dir.path / "data");
     AnyParticle window;
     WindowServices* previousWindow = gameBundle->window;
     gameBundle->window = &window;

@@ -1,4 +1,5 @@
-// Shared helpers of the test suite: scratch working folders, scripted random draws, fixture paths.
+// Shared helpers of the test suite: scratch working folders, folder copies, scripted random draws, fixture
+// paths.
 #pragma once
 
 #include <boost/filesystem.hpp>
@@ -13,6 +14,21 @@
 // Absolute path of a fixture under tests/data/.
 inline std::string fixturePath(const std::string& relative) {
     return std::string(QUORVEX_SOURCE_DIR) + "/tests/data/" + relative;
+}
+
+// Copies the folder source, with everything below it, into target (created when missing).
+inline void copyFolder(const boost::filesystem::path& source, const boost::filesystem::path& target) {
+    namespace fs = boost::filesystem;
+    fs::create_directories(target);
+    for (fs::recursive_directory_iterator it(source), end; it != end; ++it) {
+        fs::path destination = target / fs::relative(it->path(), source);
+        if (fs::is_directory(it->path())) {
+            fs::create_directories(destination);
+        } else {
+            fs::create_directories(destination.parent_path());
+            fs::copy_file(it->path(), destination);
+        }
+    }
 }
 
 // Runs the test inside a fresh empty folder, with an empty error log; restores both afterwards.

@@ -17,6 +17,13 @@ if [ -z "${DISPLAY:-}" ]; then
 else
   ctest --output-on-failure -j "$jobs"
 fi
-# A few seconds of fuzzing per data reader (clang, libFuzzer, address and undefined-behaviour sanitizers).
+# The threaded parts once more under the thread sanitizer: bot decisions, look-ahead copies on other
+# threads, the per-thread lists, the loading progress.
 cd ..
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEX_TSAN=ON -DQUORVEX_SCREEN=OFF \
+  -DQUORVEX_BENCH=OFF >/dev/null
+cmake --build build-tsan -j "$jobs" --target quorvex_tests
+(cd build-tsan && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --output-on-failure -j "$jobs" \
+  -R 'BotDecisionTest|BattleScenario|TeamBuilderProgress|BuffData|VariableTable|LookAhead')
+# A few seconds of fuzzing per data reader (clang, libFuzzer, address and undefined-behaviour sanitizers).
 bash tools/fuzz.sh

@@ -175,9 +175,13 @@ TEST(ModelMovePhases, TablesAfterBothSetUpsForEveryKind) {
                          std::to_string(facing));
             std::unique_ptr<ModelMove> move = figureMove(row.kind, row.personality, facing, row.size);
             for (int i = 0; i < 5; ++i)
-                if (row.marks[i] >= 0) EXPECT_EQ(row.marks[i], move->getPhase(i)) << "mark " << i + 1;
+                if (row.marks[i] >= 0) {
+                    EXPECT_EQ(row.marks[i], move->getPhase(i)) << "mark " << i + 1;
+                }
             EXPECT_EQ(facing == 1 ? row.amplitudeFacing1 : row.amplitudeFacing0, move->getPhase(5));
-            if (row.extraIndex >= 0) EXPECT_EQ(row.extraValue, move->getPhase(row.extraIndex));
+            if (row.extraIndex >= 0) {
+                EXPECT_EQ(row.extraValue, move->getPhase(row.extraIndex));
+            }
             EXPECT_EQ(facing == 0 ? -1 : 1, move->getDirection());
         }
     }

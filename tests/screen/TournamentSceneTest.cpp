@@ -276,8 +276,9 @@ TEST(TournamentScene, RosterBotsFightThemselvesAndTheirFilesAreRewritten) {
         EXPECT_EQ(reread.getTrainerStats()->getSprite(), bot->getTrainerStats()->getSprite());
     }
     // The loser waits in the losers' side.
-    if (outcome != 3)
+    if (outcome != 3) {
         EXPECT_EQ(bracket.tournament.getLoserLeaf(0)->getWinner(), outcome == 1 ? second : first);
+    }
     // Nobody else fought.
     for (int i = 2; i < Scene_Tournament::ENTRANTS; ++i)
         EXPECT_EQ(bracket.entrant(i)->getTrainerStats()->getHistoryAt(0), 0) << i;

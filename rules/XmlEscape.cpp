@@ -1,10 +1,11 @@
 // Escaping of the texts the game writes into its own XML files.
-#include "players/XmlEscape.hpp"
+#include "rules/XmlEscape.hpp"
 
-std::string escapeXml(const std::string& text) {
+std::string escapeXml(const std::string& text, XmlControlBytes controlBytes) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
+        unsigned char byte = static_cast<unsigned char>(c);
         switch (c) {
         case '&':
             out += "&amp;";
@@ -22,7 +23,11 @@ std::string escapeXml(const std::string& text) {
             out += "&apos;";
             break;
         default:
-            out += c;
+            if (controlBytes == XmlControlBytes::Keep || byte >= 0x20) {
+                out += c;
+            } else if (byte != 0) {
+                out += "&#" + std::to_string(byte) + ";";
+            }
             break;
         }
     }

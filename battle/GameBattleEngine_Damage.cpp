@@ -149,9 +149,10 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setVariable("stat_att", static_cast<float>(saturatingInt(attack)));
     variables->setVariable("stat_def", static_cast<float>(saturatingInt(defence)));
 
+    // The move's precision is read between the two stats, before the evasion check's triggers run.
     const float precisionStat = computeStat(attacker, STAT_PRECISION);
-    const float evasion = computeStat(defender, STAT_EVASION);
     const float product = precisionStat * variables->getVariable("precision");
+    const float evasion = computeStat(defender, STAT_EVASION);
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
     variables->setVariable("precision", static_cast<float>(saturatingInt(precision)));

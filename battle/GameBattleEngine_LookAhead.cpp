@@ -61,7 +61,11 @@ void GameBattleEngine::submitOrder(int side, GameOrder* order) {
 }
 
 float GameBattleEngine::evaluate(int side, int weight) {
-    return creatureValue(side, weight) - creatureValue(opponentSide(side), weight) - matchupTerm(side);
+    // Each term may run scripts: they are taken one statement at a time, in this order.
+    const float own = creatureValue(side, weight);
+    const float rival = creatureValue(opponentSide(side), weight);
+    const float threatened = matchupTerm(side);
+    return own - rival - threatened;
 }
 
 float GameBattleEngine::creatureValue(int side, int weight) {
@@ -119,12 +123,16 @@ float GameBattleEngine::matchupTerm(int side) {
     fireTriggerFor(EVENT_CHECK_IMMUNITY, side);
     if (variables->getVariable("result") > 0.0f) effectiveness *= 0.25f;
 
+    // Each stat read fires its check event, so the four reads are made one statement at a time, in the
+    // order attack, defence, special attack, special defence (argument order would leave it to the compiler).
     float level = static_cast<float>(rival->getLevel());
+    const float attack = computeStat(other, STAT_ATTACK);
+    const float defence = computeStat(side, STAT_DEFENCE);
     int hp = creature->getHp();
     float hpPercent = creature->getHpPercent();
-    float physical = threat(level, computeStat(other, STAT_ATTACK), computeStat(side, STAT_DEFENCE),
-                            effectiveness, hp, hpPercent);
-    float special = threat(level, computeStat(other, STAT_SPECIAL_ATTACK),
-                           computeStat(side, STAT_SPECIAL_DEFENCE), effectiveness, hp, hpPercent);
+    float physical = threat(level, attack, defence, effectiveness, hp, hpPercent);
+    const float specialAttack = computeStat(other, STAT_SPECIAL_ATTACK);
+    const float specialDefence = computeStat(side, STAT_SPECIAL_DEFENCE);
+    float special = threat(level, specialAttack, specialDefence, effectiveness, hp, hpPercent);
     return (physical + special) * 0.5f;
 }

@@ -6,6 +6,7 @@
 #include "battle/GameOrder.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
+#include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -33,13 +34,13 @@ void GameBattleEngine::checkOrders(int side) {
         variables->setVariable("move_spot", static_cast<float>(slot));
         fireTriggerFor(EVENT_CHECK_MOVE_ORDER, side);
         float result = variables->getVariable("result");
-        team->setMemberMark(slot, static_cast<int>(result));
+        team->setMemberMark(slot, saturatingInt(result));
         if (result > 1.0f) forced.push_back(slot);
     }
 
     variables->setVariable("result", team->countAlive() < 2 ? 0.0f : 1.0f);
     fireTriggerFor(EVENT_CHECK_CHANGE_ORDER, side);
-    team->setMemberMark(SWITCH_MARK, static_cast<int>(variables->getVariable("result")));
+    team->setMemberMark(SWITCH_MARK, saturatingInt(variables->getVariable("result")));
 
     GameOrder* order = nullptr;
     if (team->getTimedEffectValue() != nullptr) {

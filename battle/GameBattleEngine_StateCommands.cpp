@@ -226,9 +226,6 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     Zelkin* creature = activeOf(context.subjectTeam);
     if (!creature || creature->getHp() == 0) return CommandOutcome::Failed;
-    // An unknown stat word is refused before any trigger sees the change.
-    const int stage = stageOfWord(command.nameText);
-    if (stage < 0) return CommandOutcome::Failed;
 
     QX_Variable value = makeOperand(command.valueText, context.source);
     value.evaluateNumber();
@@ -238,6 +235,10 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, context.subject);
     const float result = variables->getVariable("result");
     if (result == 0.0f) return CommandOutcome::Failed;
+    // The word is only read once the check has let the change through: the check (and its scripts) runs
+    // even for a word that names no stage.
+    const int stage = stageOfWord(command.nameText);
+    if (stage < 0) return CommandOutcome::Failed;
 
     if (context.subjectTeam->modifyStage(stage, saturatingInt(result)) == 0) return CommandOutcome::Failed;
     field->setTimer(context.subject + 4, 55);
@@ -419,17 +420,24 @@ CommandOutcome GameBattleEngine::cmdImmunityCheck(const CommandContext& context)
 namespace {
 enum class SwitchKind { Prepared, Forced };
 
+// A member that may come in: standing and not the active one.
+bool fitsAsReplacement(ZelkinTeam* team, int i) {
+    Zelkin* member = team->getMemberAt(i);
+    return member && member->getHp() > 0 && member != team->getActive();
+}
+
+bool hasReplacement(ZelkinTeam* team) {
+    for (int i = 0; i < ZelkinTeam::MAX_MEMBERS; ++i) {
+        if (fitsAsReplacement(team, i)) return true;
+    }
+    return false;
+}
+
 // A standing member other than the active one, drawn the way the game always has (random(6) until one
 // fits); -1 when there is none.
 int drawReplacement(ZelkinTeam* team) {
-    auto fits = [team](int i) {
-        Zelkin* member = team->getMemberAt(i);
-        return member && member->getHp() > 0 && member != team->getActive();
-    };
-    bool any = false;
-    for (int i = 0; i < ZelkinTeam::MAX_MEMBERS; ++i)
-        any = any || fits(i);
-    if (!any) return -1;
+    auto fits = [team](int i) { return fitsAsReplacement(team, i); };
+    if (!hasReplacement(team)) return -1;
     PseudoRNG rng;
     for (int draw = 0; draw < MAX_SWITCH_DRAWS; ++draw) {
         int r = rng.random(ZelkinTeam::MAX_MEMBERS);
@@ -448,11 +456,7 @@ static CommandOutcome changeCreature(GameBattleEngine& engine, const CommandCont
     GameField* field = engine.getField();
     if (!team || team->countAlive() < 2 || !team->canActiveAct()) return CommandOutcome::Failed;
     const int side = context.subject;
-    int replacement = -1;
-    if (kind == SwitchKind::Forced) {
-        replacement = drawReplacement(team);
-        if (replacement < 0) return CommandOutcome::Failed;
-    }
+    if (kind == SwitchKind::Forced && !hasReplacement(team)) return CommandOutcome::Failed;
 
     field->setTimer(side + 2, 50);
     team->setLockedMoveIndex(-1);
@@ -469,6 +473,9 @@ static CommandOutcome changeCreature(GameBattleEngine& engine, const CommandCont
         }
     }
     if (kind == SwitchKind::Forced) {
+        // Drawn only now, after the withdrawal has been shown, so the draws keep their place in the
+        // sequence of random numbers.
+        const int replacement = drawReplacement(team);
         // Pushed in reverse so that the send-out runs first and its after-switch right behind it.
         field->pushFrontAction(new ActionSocket(ActionSocket::AFTER_SWITCH, side, replacement));
         field->pushFrontAction(new ActionSocket(ActionSocket::SEND_OUT, side, replacement));

@@ -111,12 +111,12 @@ void ZelkBot::readFile(const std::string& path) {
     for (tinyxml2::XMLElement* historic = root->FirstChildElement("historic"); historic != nullptr;
          historic = historic->NextSiblingElement("historic")) {
         const std::string digits = xmlText(historic).substr(0, HISTORIC_DIGITS);
-        // Only result digits have a meaning (and a way back into the file).
+        // Only digits have a meaning (and a way back into the file); a 0 is an empty entry.
         for (char c : digits)
-            if (c >= '1' && c <= '9') stats->pushHistory(c - '0');
+            if (c >= '0' && c <= '9') stats->pushHistory(c - '0');
         if (xmlHasAttribute(historic, "value")) {
             int value = clampedAtoi(xmlAttribute(historic, "value"));
-            if (value >= 1 && value <= 9) stats->pushHistory(value);
+            if (value >= 0 && value <= 9) stats->pushHistory(value);
         }
     }
     replaceTrainerStats(stats);

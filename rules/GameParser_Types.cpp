@@ -1,4 +1,5 @@
 // Loading types and subtypes from "data/types/" and "data/subtypes/".
+#include <limits>
 #include <tinyxml2.h>
 
 #include "rules/DataDocument.hpp"
@@ -9,6 +10,16 @@
 #include "rules/ZelkinType.hpp"
 
 namespace {
+// A ratio written beyond the range of a float cannot be converted; it stands at the largest multiplier
+// of its sign instead.
+float ratioFromText(const std::string& text) {
+    const double value = clampedAtof(text);
+    const double largest = std::numeric_limits<float>::max();
+    if (value > largest) return std::numeric_limits<float>::max();
+    if (value < -largest) return -std::numeric_limits<float>::max();
+    return static_cast<float>(value);
+}
+
 // Types and subtypes share one record and one file format; only the element name and kind word differ.
 void loadTypeFile(GameParser& parser, const std::string& path, const char* elementName,
                   const std::string& kindWord, std::vector<ZelkinType*>& list) {
@@ -26,8 +37,7 @@ void loadTypeFile(GameParser& parser, const std::string& path, const char* eleme
         ZelkinType* type = new ZelkinType(xmlChildText(element, "name"));
         while (tinyxml2::XMLElement* entry = element->FirstChildElement("effectiveness")) {
             if (xmlHasAttribute(entry, "ratio"))
-                type->addEffectiveness(xmlText(entry),
-                                       static_cast<float>(clampedAtof(xmlAttribute(entry, "ratio"))));
+                type->addEffectiveness(xmlText(entry), ratioFromText(xmlAttribute(entry, "ratio")));
             element->DeleteChild(entry);
         }
         while (tinyxml2::XMLElement* animation = element->FirstChildElement("animation")) {

@@ -58,6 +58,8 @@ void Stadium::setSupporters(const std::string& text, int priority) {
 
 void Stadium::parseIdList(const std::string& text) {
     idCount = 0;
+    // An empty supporters element names nobody; it is not one supporter of kind 0.
+    if (text.empty()) return;
     for (const std::string& piece : splitCommas(text)) {
         if (idCount >= MAX_IDS) break;
         ids[idCount++] = clampedAtoi(piece);

@@ -71,68 +71,85 @@ void Scene_QuickBattle::init(TeamBuilder* builder, Game_Options* settings, BotLi
 
 void Scene_QuickBattle::handleInput() {
     if (controler == nullptr) return;
-    // One key per frame: the first found in this order.
-    const int keys[] = {GameControler::KEY_UP,    GameControler::KEY_DOWN,  GameControler::KEY_LEFT,
-                        GameControler::KEY_RIGHT, GameControler::KEY_ENTER, GameControler::KEY_BACK};
-    bool any = false;
-    for (int key : keys)
-        if (controler->isPressed(key)) {
-            any = true;
-            // Down alone leaves the automatic start's count running.
-            if (key != GameControler::KEY_DOWN) autoTimer = 0;
-            break;
-        }
-    if (!any) return;
+    // Each arrow acts in turn on what the one before left; Enter and Backspace exclude each other.
+    for (int key : {GameControler::KEY_UP, GameControler::KEY_DOWN, GameControler::KEY_LEFT,
+                    GameControler::KEY_RIGHT}) {
+        if (!controler->isPressed(key)) continue;
+        // Down alone leaves the automatic start's count running.
+        if (key != GameControler::KEY_DOWN) autoTimer = 0;
+        handleKey(key);
+    }
+    if (controler->isPressed(GameControler::KEY_ENTER)) {
+        autoTimer = 0;
+        handleKey(GameControler::KEY_ENTER);
+    } else if (controler->isPressed(GameControler::KEY_BACK)) {
+        autoTimer = 0;
+        handleKey(GameControler::KEY_BACK);
+    }
+}
+
+void Scene_QuickBattle::handleKey(int key) {
     switch (page) {
     case PAGE_PLAYER_1:
-        handleSidePanel(0);
+        handleSidePanel(0, key);
         break;
     case PAGE_PLAYER_2:
-        handleSidePanel(1);
+        handleSidePanel(1, key);
         break;
     case PAGE_RULES:
-        handleRulesPanel();
+        handleRulesPanel(key);
         break;
     default:
-        handleMainRow();
+        handleMainRow(key);
         break;
     }
 }
 
-void Scene_QuickBattle::handleMainRow() {
-    if (controler->isPressed(GameControler::KEY_UP) || controler->isPressed(GameControler::KEY_DOWN)) {
+void Scene_QuickBattle::handleMainRow(int key) {
+    switch (key) {
+    case GameControler::KEY_UP:
+    case GameControler::KEY_DOWN:
         cursor = cursor == ENTRY_RULES ? ENTRY_START : ENTRY_RULES;
-    } else if (controler->isPressed(GameControler::KEY_LEFT)) {
+        break;
+    case GameControler::KEY_LEFT:
         cursor = cursor == ENTRY_RULES ? ENTRY_PLAYER_1 : cycle(cursor, false, 0, 2);
-    } else if (controler->isPressed(GameControler::KEY_RIGHT)) {
+        break;
+    case GameControler::KEY_RIGHT:
         cursor = cursor == ENTRY_RULES ? ENTRY_PLAYER_2 : cycle(cursor, true, 0, 2);
-    } else if (controler->isPressed(GameControler::KEY_ENTER)) {
+        break;
+    case GameControler::KEY_ENTER:
         // Enter on "START !" is the update's: it starts the battle.
         if (cursor == ENTRY_PLAYER_1) page = PAGE_PLAYER_1;
         if (cursor == ENTRY_RULES) page = PAGE_RULES;
         if (cursor == ENTRY_PLAYER_2) page = PAGE_PLAYER_2;
         if (page != PAGE_MAIN) cursor = 0;
-    } else if (controler->isPressed(GameControler::KEY_BACK)) {
+        break;
+    case GameControler::KEY_BACK:
         if (options) options->setTagValue(0);
         if (teamBuilder && teamBuilder->getParser()) teamBuilder->getParser()->selectRuleset(0);
         alive = false;
+        break;
+    default:
+        break;
     }
 }
 
-void Scene_QuickBattle::handleSidePanel(int index) {
+void Scene_QuickBattle::handleSidePanel(int index, int key) {
     Side& side = sides[index];
-    if (controler->isPressed(GameControler::KEY_UP)) {
+    switch (key) {
+    case GameControler::KEY_UP:
         cursor = cycle(cursor, false, 0, 2);
         if (cursor > 1 && side.kind != KIND_ROSTER_BOT) --cursor;
         if (cursor > 0 && side.kind == KIND_HUMAN) cursor = 0;
-    } else if (controler->isPressed(GameControler::KEY_DOWN)) {
+        break;
+    case GameControler::KEY_DOWN:
         cursor = cycle(cursor, true, 0, 2);
         if ((cursor >= 2 && side.kind != KIND_ROSTER_BOT) || (cursor > 0 && side.kind == KIND_HUMAN))
             cursor = 0;
-    } else if (controler->isPressed(GameControler::KEY_LEFT) ||
-               controler->isPressed(GameControler::KEY_RIGHT)) {
-        bool up =
-            controler->isPressed(GameControler::KEY_RIGHT) && !controler->isPressed(GameControler::KEY_LEFT);
+        break;
+    case GameControler::KEY_LEFT:
+    case GameControler::KEY_RIGHT: {
+        bool up = key == GameControler::KEY_RIGHT;
         if (cursor == 0) {
             // Only Player 1 may be the human at the keyboard.
             side.kind = cycle(side.kind, up, 0, index == 0 ? KIND_HUMAN : KIND_ROSTER_BOT);
@@ -142,23 +159,28 @@ void Scene_QuickBattle::handleSidePanel(int index) {
             int bots = botList ? botList->count() : 0;
             side.botChoice = cycle(side.botChoice, up, 0, bots);
         }
-    } else {
+        break;
+    }
+    default:
         // Enter or Backspace: back to the main row, on the entry that opened the panel.
         page = PAGE_MAIN;
         cursor = index == 0 ? ENTRY_PLAYER_1 : ENTRY_PLAYER_2;
+        break;
     }
 }
 
-void Scene_QuickBattle::handleRulesPanel() {
+void Scene_QuickBattle::handleRulesPanel(int key) {
     GameParser* parser = teamBuilder ? teamBuilder->getParser() : nullptr;
-    if (controler->isPressed(GameControler::KEY_UP)) {
+    switch (key) {
+    case GameControler::KEY_UP:
         cursor = cycle(cursor, false, 0, 3);
-    } else if (controler->isPressed(GameControler::KEY_DOWN)) {
+        break;
+    case GameControler::KEY_DOWN:
         cursor = cycle(cursor, true, 0, 3);
-    } else if (controler->isPressed(GameControler::KEY_LEFT) ||
-               controler->isPressed(GameControler::KEY_RIGHT)) {
-        bool up =
-            controler->isPressed(GameControler::KEY_RIGHT) && !controler->isPressed(GameControler::KEY_LEFT);
+        break;
+    case GameControler::KEY_LEFT:
+    case GameControler::KEY_RIGHT: {
+        bool up = key == GameControler::KEY_RIGHT;
         switch (cursor) {
         case 0:
             teamSize = cycle(teamSize, up, 1, 6);
@@ -180,9 +202,12 @@ void Scene_QuickBattle::handleRulesPanel() {
             hype = cycle(hype, up, 0, 8);
             break;
         }
-    } else {
+        break;
+    }
+    default:
         page = PAGE_MAIN;
         cursor = ENTRY_RULES;
+        break;
     }
 }
 

@@ -63,9 +63,11 @@ protected:
     };
 
     static int clampSide(int side) { return side == 1 ? 1 : 0; }
-    virtual void handleMainRow();
-    virtual void handleSidePanel(int side);
-    virtual void handleRulesPanel();
+    // One pressed key acting on the page open at that moment.
+    virtual void handleKey(int key);
+    virtual void handleMainRow(int key);
+    virtual void handleSidePanel(int side, int key);
+    virtual void handleRulesPanel(int key);
     // Builds both sides and the battle information, and pushes the battle screen.
     virtual void startBattle();
     // The participant of one side for the coming battle, by the side's kind.

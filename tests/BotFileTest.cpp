@@ -88,6 +88,20 @@ TEST(BotFileTest, HistoricDigitsAndValues) {
     EXPECT_EQ(stats->getSprite(), 1);
 }
 
+TEST(BotFileTest, HistoricZeroDigitIsAnEmptyEntry) {
+    PlayersWorld world;
+    world.dir.write("bots/z.xml", "<zelkbot><historic value=\"0\">102</historic></zelkbot>");
+    ZelkBot bot(world.parser, "bots/z.xml");
+    TrainerStats* stats = bot.getTrainerStats();
+    // Newest first: the attribute's 0, then 2, 0, 1; the empty entries still age the older results.
+    EXPECT_EQ(stats->getHistoryAt(0), 0);
+    EXPECT_EQ(stats->getHistoryAt(1), 2);
+    EXPECT_EQ(stats->getHistoryAt(2), 0);
+    EXPECT_EQ(stats->getHistoryAt(3), 1);
+    // The loss at index 1 counts 10; the win at index 3 counts 40 - 6 and 10.
+    EXPECT_EQ(stats->formScore(), 10 + 34 + 10);
+}
+
 TEST(BotFileTest, MissingOrRootlessFilesGiveAnEmptyBotSilently) {
     PlayersWorld world;
     world.dir.write("bots/other.xml", "<robot><name>X</name></robot>");

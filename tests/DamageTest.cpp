@@ -261,6 +261,16 @@ TEST(DamageTest, GatherDamageStatsReadsStagesTypesAndChecks) {
     EXPECT_EQ(b.var("precision"), 0.0f);
 }
 
+TEST(DamageTest, TheMovesPrecisionIsTakenBeforeTheEvasionCheckRuns) {
+    Bench b;
+    b.aim(0, 1);
+    b.engine->getVariables()->setMove(b.world.move("Flammeche"));
+    // A script of the evasion check that rewrites the move's precision comes too late for this move.
+    b.listen(1, "CHECK_STAT_EVA", "<SetVariable name=\"var:precision\" value=\"10\"/>");
+    b.engine->gatherDamageStats();
+    EXPECT_EQ(b.var("precision"), 100.0f);
+}
+
 TEST(DamageTest, PrepareMovePicksTimedThenOrderedThenDefaultMove) {
     Bench b;
     auto prepare = [&b](ZelkinMove* ordered, int slot) {

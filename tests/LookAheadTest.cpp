@@ -60,6 +60,24 @@ TEST(LookAhead, TheMatchupWeighsTheRivalsThreatAgainstTheHpLeft) {
     EXPECT_NEAR(h.engine->evaluate(0, 50), evaluation, 0.01f);
 }
 
+TEST(LookAhead, TheScriptsOfAnEvaluationRunInTheOrderOfItsTerms) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    // The rival's attack is checked before one's own defence: (0 + 1) x 10, not 0 x 10 + 1.
+    h.give(0,
+           h.define("Compte", "CHECK_STAT_ATT", "target", "<AdditionVariable name='var:val_1' value='1' />"));
+    h.give(0, h.define("Decuple", "CHECK_STAT_DEF", "source",
+                       "<MultiplyVariable name='var:val_1' value='10' />"));
+    h.engine->matchupTerm(0);
+    EXPECT_FLOAT_EQ(h.engine->getVariables()->getVariable("val_1"), 10.0f);
+
+    // One's own side is priced before the rival's, and both before the matchup.
+    h.give(0, h.define("Premier", "BUFF_VALUE", "source", "<AdditionVariable name='var:val_2' value='1' />"));
+    h.give(1, h.define("Second", "BUFF_VALUE", "source", "<MultiplyVariable name='var:val_2' value='10' />"));
+    h.engine->evaluate(0, 50);
+    EXPECT_FLOAT_EQ(h.engine->getVariables()->getVariable("val_2"), 10.0f);
+}
+
 TEST(LookAhead, PlayingATurnOnACopyNeverChangesTheBattle) {
     FlowHarness h;
     h.field->startMatch();

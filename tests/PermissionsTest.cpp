@@ -72,6 +72,16 @@ TEST(Permissions, SeveralForcedMovesAreDrawnAmong) {
     EXPECT_EQ(h.field->getOrder(0)->getMoveSlot(), 2);
 }
 
+TEST(Permissions, AHugeResultForcesTheMoveWithoutOverflowingItsMark) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    h.give(0, h.define("Demesure", "CHECK_MOVE_ORDER", "source",
+                       "<SetVariable name='var:result' value='100000000000000000000' />"));
+    h.engine->checkOrders(0);
+    EXPECT_EQ(h.field->getTeam(0)->getMemberMark(0), 2147483647);
+    ASSERT_NE(h.field->getOrder(0), nullptr);
+}
+
 TEST(Permissions, ATimedEffectMoveAlwaysForcesSlotFour) {
     FlowHarness h;
     h.sendInFirstMembers();

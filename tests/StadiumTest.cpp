@@ -30,6 +30,9 @@ TEST(StadiumSupporters, IdListsKeepEmptyPiecesAndAtMostAHundred) {
     EXPECT_EQ(stadium.getIdAt(0), 0);
     EXPECT_EQ(stadium.getIdAt(1), 2147483647);
     EXPECT_EQ(stadium.getIdAt(2), -4);
+    stadium.parseIdList("");
+    EXPECT_EQ(stadium.getIdCount(), 0);
+    EXPECT_EQ(stadium.pickRandomId(), 0);
 }
 
 TEST(StadiumZones, MalformedZonesAreDroppedAndEdgesAreForbidden) {

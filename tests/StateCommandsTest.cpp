@@ -224,11 +224,16 @@ TEST(StateCommandsTest, ModifyStatChangesOneStageAfterTheDamageCheck) {
     EXPECT_FALSE(run(h, cmd("ModifyStat", "name=\"def\" value=\"1\" target=\"target\"")));
     EXPECT_EQ(rival->getStage(1), 0);
     EXPECT_EQ(h.var("val_1"), 1.0f);
+    // A word that names no stage still goes through the check first, and only then is refused.
+    EXPECT_FALSE(run(h, cmd("ModifyStat", "name=\"speed\" value=\"1\" target=\"target\"")));
+    EXPECT_EQ(h.var("val_1"), 2.0f);
+    EXPECT_EQ(h.var("result"), 2.0f);
+    EXPECT_EQ(h.engine->getVariables()->getAffectedStat(), "speed");
 
     // A creature that is down is refused before any trigger runs.
     h.active(1)->setHp(0);
     EXPECT_FALSE(run(h, cmd("ModifyStat", "name=\"spe_att\" value=\"1\" target=\"target\"")));
-    EXPECT_EQ(h.var("val_1"), 1.0f);
+    EXPECT_EQ(h.var("val_1"), 2.0f);
 }
 
 TEST(StateCommandsTest, DamageAndHealReportWhatActuallyChanged) {

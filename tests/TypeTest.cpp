@@ -1,5 +1,6 @@
 // Types and subtypes read from their folders, and type effectiveness by name.
 #include <gtest/gtest.h>
+#include <limits>
 #include <tinyxml2.h>
 
 #include "TestSupport.hpp"
@@ -73,6 +74,26 @@ TEST(TypeLoader, AnUnparsableFileIsReportedAndStillAddsItsNone) {
     parser.loadSubtypes("data/subtypes/missing.xml");
     EXPECT_EQ(parser.countSubtypes(), 0);
     EXPECT_EQ(errorLogLines().size(), 1u);
+}
+
+TEST(TypeLoader, RatiosBeyondTheFloatRangeStandAtTheLargestMultiplier) {
+    ScratchDir dir;
+    dir.write("data/types/wide.xml", "<type><name>Wide</name>"
+                                     "<effectiveness ratio=\"1e39\">Huge</effectiveness>"
+                                     "<effectiveness ratio=\"-1e39\">Negative</effectiveness>"
+                                     "<effectiveness ratio=\"word\">Word</effectiveness>"
+                                     "<effectiveness>Unrated</effectiveness>"
+                                     "</type>");
+    GameParser parser;
+    parser.loadTypes("data/types/wide.xml");
+    ZelkinType* wide = parser.findType("Wide");
+    ASSERT_NE(wide, nullptr);
+    EXPECT_EQ(wide->getEffectivenessEntries().size(), 3u);
+    EXPECT_EQ(wide->getMultiplierAgainst("Huge"), std::numeric_limits<float>::max());
+    EXPECT_EQ(wide->getMultiplierAgainst("Negative"), -std::numeric_limits<float>::max());
+    EXPECT_EQ(wide->getMultiplierAgainst("Word"), 0.0f);
+    EXPECT_EQ(wide->getMultiplierAgainst("Unrated"), 1.0f);
+    EXPECT_TRUE(errorLogLines().empty());
 }
 
 TEST(TypeEffectiveness, AgainstOneAndTwoTypes) {

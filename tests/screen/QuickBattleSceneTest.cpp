@@ -136,6 +136,39 @@ TEST(QuickBattleScene, MainRowCursorMoves) {
     EXPECT_EQ(set.quick.getPage(), Scene_QuickBattle::PAGE_MAIN);
 }
 
+// Keys pressed together act one after the other, each on what the one before left: they are not
+// reduced to the first one found.
+TEST(QuickBattleScene, KeysOfOneFrameActInTurn) {
+    QuickSetUp set;
+    // Up takes "START !" to the rules, Down brings it back.
+    set.press({K::Up, K::Down});
+    EXPECT_EQ(set.quick.getCursor(), Scene_QuickBattle::ENTRY_START);
+    // Left then Enter: the panel of Player 1 opens in the same frame.
+    set.press({K::Left, K::Return});
+    ASSERT_EQ(set.quick.getPage(), Scene_QuickBattle::PAGE_PLAYER_1);
+    set.press({K::Right}); // kind: random trainer, which has a level line
+    set.press({K::Down});
+    ASSERT_EQ(set.quick.getCursor(), 1);
+    // Left lowers the level and Right raises it again.
+    set.press({K::Left, K::Right});
+    EXPECT_EQ(set.quick.getLevel(0), 4);
+    set.press({K::Return});
+    ASSERT_EQ(set.quick.getPage(), Scene_QuickBattle::PAGE_MAIN);
+}
+
+TEST(QuickBattleScene, DownWithAnotherKeyStillRestartsTheAutomaticCount) {
+    QuickSetUp set("<config>\n<auto_input>1</auto_input>\n</config>\n");
+    for (int i = 0; i < 5; ++i) {
+        set.keys.frame();
+        set.quick.run();
+    }
+    ASSERT_EQ(set.quick.getAutoTimer(), 5);
+    // Left restarts the count even though Down, tested before it, does not.
+    set.keys.frame({K::Down, K::Left});
+    set.quick.run();
+    EXPECT_EQ(set.quick.getAutoTimer(), 1);
+}
+
 TEST(QuickBattleScene, SidePanelsCycleKindLevelAndBot) {
     QuickSetUp set;
     set.press({K::Left});

@@ -74,6 +74,28 @@ float chartMultiplier(ZelkinType* attacking, ZelkinType* defending) {
     return chart.getMultiplier(attacking, defending);
 }
 
+// The new live buff of an adding command: its value operand, its duration, and the definition's own
+// BEFORE_ADD triggers already run on it. The caller owns it until a list takes it.
+ZelkinBuff* newCommandBuff(GameBattleEngine& engine, ZelkinBuffData* definition,
+                           const CommandContext& context, int duration) {
+    QX_Variable value = engine.makeOperand(context.command->valueText, context.source);
+    value.evaluateNumber();
+    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
+    buff->setDuration(duration);
+    engine.fireBeforeAdd(buff, context.subject);
+    return buff;
+}
+
+// Shows a buff just added, outside simulation.
+void showAddedBuff(GameBattleEngine& engine, int kind, int side, BattleFigure* figure,
+                   ZelkinBuffData* definition) {
+    if (engine.isSimulation()) return;
+    BattleAnimation* animation = newBattleAnimation(kind, side, figure);
+    if (!animation) return;
+    animation->setBuffData(definition);
+    engine.addAnimation(animation);
+}
+
 } // namespace
 
 // ---- Buffs, statuses and field-wide buffs ----
@@ -85,12 +107,7 @@ CommandOutcome GameBattleEngine::cmdAddBuff(const CommandContext& context) {
     if (!definition || !context.subjectTeam) return CommandOutcome::Failed;
 
     const int duration = durationOf(command.qualifier);
-    QX_Variable value = makeOperand(command.valueText, context.source);
-    value.evaluateNumber();
-    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
-    buff->setDuration(duration);
-
-    fireBeforeAdd(buff, context.subject);
+    ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
     fireTriggerFor(EVENT_CHECK_BEFORE_ADD_BUFF, context.subject);
     variables->setNewBuff(nullptr);
@@ -100,14 +117,7 @@ CommandOutcome GameBattleEngine::cmdAddBuff(const CommandContext& context) {
         return CommandOutcome::Failed;
     }
 
-    if (!simulation) {
-        BattleAnimation* animation =
-            newBattleAnimation(0, context.subject, field->getSideFigure(context.subject));
-        if (animation) {
-            animation->setBuffData(definition);
-            addAnimation(animation);
-        }
-    }
+    showAddedBuff(*this, 0, context.subject, field->getSideFigure(context.subject), definition);
     int points = buffPoints(duration, 5, 30);
     if (definition->isTeamBuff()) points *= 2;
     Zelkin* author = activeOf(context.sourceTeam);
@@ -124,12 +134,7 @@ CommandOutcome GameBattleEngine::cmdAddStatut(const CommandContext& context) {
     if (!definition || !context.subjectTeam) return CommandOutcome::Failed;
 
     const int duration = durationOf(command.qualifier);
-    QX_Variable value = makeOperand(command.valueText, context.source);
-    value.evaluateNumber();
-    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
-    buff->setDuration(duration);
-
-    fireBeforeAdd(buff, context.subject);
+    ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
     fireTriggerFor(EVENT_CHECK_BEFORE_ADD_STATUT, context.subject);
     variables->setNewBuff(nullptr);
@@ -143,14 +148,7 @@ CommandOutcome GameBattleEngine::cmdAddStatut(const CommandContext& context) {
         return CommandOutcome::Failed;
     }
 
-    if (!simulation) {
-        BattleAnimation* animation =
-            newBattleAnimation(0, context.subject, field->getSideFigure(context.subject));
-        if (animation) {
-            animation->setBuffData(definition);
-            addAnimation(animation);
-        }
-    }
+    showAddedBuff(*this, 0, context.subject, field->getSideFigure(context.subject), definition);
     Zelkin* author = activeOf(context.sourceTeam);
     if (author) author->addMvpPoints(buffPoints(duration, 5, 30), MVP_SUPPORT);
     field->setTimer(context.subject, 45);
@@ -165,25 +163,14 @@ CommandOutcome GameBattleEngine::cmdAddGlobal(const CommandContext& context) {
     if (!definition) return CommandOutcome::Failed;
 
     const int duration = durationOf(command.qualifier);
-    QX_Variable value = makeOperand(command.valueText, context.source);
-    value.evaluateNumber();
-    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
-    buff->setDuration(duration);
-
-    fireBeforeAdd(buff, context.subject);
+    ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
 
     if (variables->getVariable("result") == 0.0f || !buff->isAlive() || !field->addGlobalBuff(buff)) {
         delete buff;
         return CommandOutcome::Failed;
     }
 
-    if (!simulation) {
-        BattleAnimation* animation = newBattleAnimation(6, 0, nullptr);
-        if (animation) {
-            animation->setBuffData(definition);
-            addAnimation(animation);
-        }
-    }
+    showAddedBuff(*this, 6, 0, nullptr, definition);
     Zelkin* author = activeOf(context.sourceTeam);
     if (author) author->addMvpPoints(buffPoints(duration, 10, 50), MVP_SUPPORT);
     field->setTimer(6, 45);

@@ -204,7 +204,7 @@ private:
     CommandOutcome cmdStringCompare(const CommandContext& context);
     CommandOutcome cmdEndEffect(const CommandContext& context);
     CommandOutcome cmdCancel(const CommandContext& context);
-    // Shared by the four arithmetic commands: a = a op b, rounded by the command's word.
+    // Shared by the variable commands (set, the four operations, modulo): a = a op b, rounded by the word.
     CommandOutcome arithmetic(const CommandContext& context, int opcode);
 
     // Battle-state commands (GameBattleEngine_StateCommands.cpp).

@@ -161,17 +161,7 @@ float roundByWord(float value, const std::string& word) {
 CommandOutcome GameBattleEngine::cmdNoBody(const CommandContext&) { return CommandOutcome::Succeeded; }
 
 CommandOutcome GameBattleEngine::cmdSetVariable(const CommandContext& context) {
-    const QXML_Command& command = *context.command;
-    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameText, context.source);
-    QX_Variable b = makeOperand(command.valueText, context.source);
-    a.evaluateNumber();
-    b.evaluateNumber();
-    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    // An assignment that changes nothing counts as not done: its sub-commands do not run.
-    if (a.getNumber() == b.getNumber()) return CommandOutcome::Failed;
-    a.assignNumber(roundByWord(b.getNumber(), command.qualifier));
-    return CommandOutcome::Succeeded;
+    return arithmetic(context, CMD_SET_VARIABLE);
 }
 
 CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int opcode) {
@@ -186,6 +176,15 @@ CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int o
     const float y = b.getNumber();
     float v = 0.0f;
     switch (opcode) {
+    case CMD_SET_VARIABLE:
+        // An assignment that changes nothing counts as not done: its sub-commands do not run.
+        if (x == y) return CommandOutcome::Failed;
+        v = y;
+        break;
+    case CMD_MODULO_VARIABLE:
+        if (x < 0.0f || y < 1.0f) return CommandOutcome::Failed;
+        v = static_cast<float>(saturatingInt(x) % saturatingInt(y));
+        break;
     case CMD_ADDITION_VARIABLE:
         v = x + y;
         break;
@@ -218,18 +217,7 @@ CommandOutcome GameBattleEngine::cmdDivideVariable(const CommandContext& context
 }
 
 CommandOutcome GameBattleEngine::cmdModuloVariable(const CommandContext& context) {
-    const QXML_Command& command = *context.command;
-    if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameText, context.source);
-    QX_Variable b = makeOperand(command.valueText, context.source);
-    a.evaluateNumber();
-    b.evaluateNumber();
-    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    if (a.getNumber() < 0.0f || b.getNumber() < 1.0f) return CommandOutcome::Failed;
-    const int dividend = saturatingInt(a.getNumber());
-    const int divisor = saturatingInt(b.getNumber());
-    a.assignNumber(static_cast<float>(dividend % divisor));
-    return CommandOutcome::Succeeded;
+    return arithmetic(context, CMD_MODULO_VARIABLE);
 }
 
 CommandOutcome GameBattleEngine::cmdNumberCompare(const CommandContext& context) {

@@ -81,6 +81,31 @@ void ModelMove::setAlpha(int alpha) {
     colour = sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha));
 }
 
+void ModelMove::collapse(int k) {
+    if (personality == 1) {
+        if (k >= 7) k = 6;
+    } else if (k > 9) {
+        k = 9;
+    }
+    if (k < 1) return;
+    int a = amplitude();
+    if (a == 0) {
+        squashBy(k);
+        return;
+    }
+    if (personality == 9) {
+        setAlpha(255 - k * 127 / 9);
+        height = k;
+    }
+    turnBy(a * k, pivotX + xOffset, pivotY - height);
+}
+
+void ModelMove::driftUp(int newHeight) {
+    setAlpha(128);
+    height = newHeight;
+    turnBy(amplitude() * 9, pivotX + xOffset, pivotY - height);
+}
+
 int ModelMove::lift(int n) const {
     if (size >= 125) return 0;
     return (125 - size) * n / 75;

@@ -45,6 +45,10 @@ protected:
     // transform = identity squashed to (24 - k) / 24 of the height, standing on the feet line.
     void squashBy(int k);
     void setAlpha(int alpha);
+    // One frame k of a knock-out fall: a squash, or a turn (a ghost fading and rising as it turns).
+    void collapse(int k);
+    // After the fall, a ghost drifts up half seen, at the given height, turned all the way.
+    void driftUp(int newHeight);
     // How far a creature of this size rises for a nominal n; large creatures (125 % and up) do not.
     int lift(int n) const;
     // Degrees, truncated product as the figures use it.

@@ -22,7 +22,6 @@ void ModelMoveDamageKO::step() {
     if (!running) return;
     int f = nextFrame();
     int d = direction;
-    int a = amplitude();
     int k = f - 6;
     if (f < m(1)) {
         xOffset = d * f * 7;
@@ -31,26 +30,10 @@ void ModelMoveDamageKO::step() {
         height = 0;
         xOffset = d * m(1) * 7 + (odd(f) ? d * 3 : 0);
         transform = sf::Transform::Identity;
-        if (personality == 1) {
-            if (k >= 7) k = 6;
-        } else if (k > 9) {
-            k = 9;
-        }
-        if (k < 1) return;
-        if (a == 0) {
-            squashBy(k);
-        } else {
-            if (personality == 9) {
-                setAlpha(255 - k * 127 / 9);
-                height = k;
-            }
-            turnBy(a * k, pivotX + xOffset, pivotY - height);
-        }
+        collapse(k);
     } else if (personality == 9) {
         // A ghost does not fall: it drifts up, half seen, until the figure plays something else.
-        setAlpha(128);
-        height = 2 * f - 6 - m(2);
-        turnBy(a * 9, pivotX + xOffset, pivotY - height);
+        driftUp(2 * f - 6 - m(2));
     }
     if (f >= m(2) && personality != 9) running = 0;
 }

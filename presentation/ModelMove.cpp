@@ -81,6 +81,20 @@ void ModelMove::setAlpha(int alpha) {
     colour = sf::Color(255, 255, 255, static_cast<sf::Uint8>(alpha));
 }
 
+void ModelMove::setFallAmplitude() {
+    if (personality == 1)
+        phases[5] = 30;
+    else if (personality == 2 || personality == 3)
+        ;
+    else if (personality == 4)
+        phases[5] = 20;
+    else if (size >= 80 && personality != 6)
+        phases[5] = -10;
+    else
+        phases[5] = 10;
+    applyFacing();
+}
+
 void ModelMove::collapse(int k) {
     if (personality == 1) {
         if (k >= 7) k = 6;

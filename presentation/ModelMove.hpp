@@ -45,6 +45,9 @@ protected:
     // transform = identity squashed to (24 - k) / 24 of the height, standing on the feet line.
     void squashBy(int k);
     void setAlpha(int alpha);
+    // The turning amplitude of a knock-out fall by personality and size (moles and snakes keep theirs),
+    // faced.
+    void setFallAmplitude();
     // One frame k of a knock-out fall: a squash, or a turn (a ghost fading and rising as it turns).
     void collapse(int k);
     // After the fall, a ghost drifts up half seen, at the given height, turned all the way.

@@ -5,17 +5,7 @@ void ModelMoveDamageKO::setupPhases() {
     phases[0] = 6;
     phases[1] = 18;
     // Moles and snakes keep the amplitude of the previous set-up, turned over once more.
-    if (personality == 1)
-        phases[5] = 30;
-    else if (personality == 2 || personality == 3)
-        ;
-    else if (personality == 4)
-        phases[5] = 20;
-    else if (size >= 80 && personality != 6)
-        phases[5] = -10;
-    else
-        phases[5] = 10;
-    applyFacing();
+    setFallAmplitude();
 }
 
 void ModelMoveDamageKO::step() {

@@ -4,17 +4,7 @@
 void ModelMoveTrembleKO::setupPhases() {
     phases[0] = 15;
     // Same amplitudes as the knock-out by a hit, the moles' and snakes' included.
-    if (personality == 1)
-        phases[5] = 30;
-    else if (personality == 2 || personality == 3)
-        ;
-    else if (personality == 4)
-        phases[5] = 20;
-    else if (size >= 80 && personality != 6)
-        phases[5] = -10;
-    else
-        phases[5] = 10;
-    applyFacing();
+    setFallAmplitude();
 }
 
 void ModelMoveTrembleKO::step() {

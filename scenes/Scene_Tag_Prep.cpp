@@ -58,6 +58,8 @@ void Scene_Tag_Prep::init() {
 
 void Scene_Tag_Prep::appendNameChar(int side, char c) {
     if (side != 0 && side != 1) return;
+    // Printable characters only: Delete (127) draws as a box and would match no roster tag.
+    if (c < 32 || c > 126) return;
     if (static_cast<int>(names[side].size()) < MAX_NAME_LENGTH) names[side] += c;
 }
 

@@ -220,12 +220,11 @@ void Scene_QuickBattle::reloadBackground() {
 
 void Scene_QuickBattle::update() {
     if (result != 0) {
-        // The career record counts a draw, or a battle that could not start, as a loss.
-        if (human) {
-            if (result == 1)
-                human->getTrainerStats()->addWin();
-            else
-                human->getTrainerStats()->addLoss();
+        // Only a battle the human fought (always as Player 1) goes on its record.
+        if (human && participants[0] == human) {
+            if (result == 1) human->getTrainerStats()->addWin();
+            if (result == 2) human->getTrainerStats()->addLoss();
+            if (result == 3) human->getTrainerStats()->addDraw();
         }
         result = 0;
         return;

@@ -234,7 +234,8 @@ void Scene_QuickBattle::update() {
     if (!enter && options && options->getAutoInput() != 0) automatic = ++autoTimer >= AUTO_START_FRAMES;
     if ((enter || automatic) && page == PAGE_MAIN && cursor == ENTRY_START && alive) {
         autoTimer = 0;
-        startBattle();
+        // Too small a ruleset starts nothing; the rules panel says why.
+        if (rulesetShortage(teamBuilder).empty()) startBattle();
     } else if (controler && controler->isPressed(GameControler::KEY_ESCAPE)) {
         if (options) options->setTagValue(0);
         alive = false;
@@ -357,6 +358,7 @@ void Scene_QuickBattle::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 260);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 290);
+    drawRulesetShortage(teamBuilder, 320, 320);
 
     drawCreatureEntries(0);
     drawCreatureEntries(1);

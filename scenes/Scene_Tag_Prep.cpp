@@ -160,8 +160,9 @@ void Scene_Tag_Prep::update() {
         result = 0;
         return;
     }
+    // Too small a ruleset starts nothing; the rules panel says why.
     if (alive && controler && controler->isPressed(GameControler::KEY_ENTER) && page == PAGE_MAIN &&
-        cursor == ITEM_START)
+        cursor == ITEM_START && rulesetShortage(database).empty())
         startTournament();
 }
 
@@ -248,6 +249,7 @@ void Scene_Tag_Prep::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 230);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 260);
+    drawRulesetShortage(database, 320, 290);
 
     blinkCounter = (blinkCounter + 1) % 30;
     target->display();

@@ -13,17 +13,7 @@ using K = sf::Keyboard;
 
 // Pixels of a canvas rectangle, in what the window shows now, that are clearly red.
 int redIn(GameWindow& window, int x, int y, int w, int h) {
-    sf::Image frame = captureFrame(window);
-    sf::RenderWindow* target = window.getRenderWindow();
-    int n = 0;
-    for (int cy = y; cy < y + h; ++cy)
-        for (int cx = x; cx < x + w; ++cx) {
-            sf::Vector2i at =
-                target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
-            sf::Color c = frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
-            if (c.r > 150 && c.g < 90 && c.b < 90) ++n;
-        }
-    return n;
+    return canvasPixelsIn(window, x, y, w, h, [](sf::Color c) { return c.r > 150 && c.g < 90 && c.b < 90; });
 }
 
 TEST(RulesetShortage, QuickBattleJourneyAndTagTournamentRefuseThreeSpeciesAndSayWhy) {

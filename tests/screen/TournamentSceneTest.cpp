@@ -201,18 +201,8 @@ TEST(TournamentScene, GrandFinalWonByTheLosersSideIsPlayedAgain) {
 
 // Pixels of a canvas rectangle that are not white, in what the window shows now.
 int inkIn(GameWindow& window, int x, int y, int w, int h) {
-    sf::Image frame = captureFrame(window);
-    sf::RenderWindow* target = window.getRenderWindow();
-    int n = 0;
-    for (int cy = y; cy < y + h; ++cy)
-        for (int cx = x; cx < x + w; ++cx) {
-            sf::Vector2i at =
-                target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
-            if (!sameColour(frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)),
-                            sf::Color::White, 40))
-                ++n;
-        }
-    return n;
+    return canvasPixelsIn(window, x, y, w, h,
+                          [](sf::Color c) { return !sameColour(c, sf::Color::White, 40); });
 }
 
 // Draws in the first two matches leave matches with one participant, who goes on without a battle, and

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 
 class GameWindow;
 class GameControler;
+class TeamBuilder;
 
 // Every screen derives from Scene and adds its own `init` (each with its own arguments), called once by
 // the creator right after construction. The creator pushes a child in this order:
@@ -48,6 +50,11 @@ public:
 protected:
     // One step of a cyclic choice over first..last, both ends included (value kept when the range is empty).
     static int cycle(int value, bool up, int first, int last);
+    // Why no team can be built under the current ruleset: "Ruleset : 3 / 6 Zelkin" when it admits fewer
+    // species than a team of six needs (each species once), else empty. The modes refuse to start then.
+    static std::string rulesetShortage(TeamBuilder* teamBuilder);
+    // Draws that reason in red at (x, y), when there is one.
+    void drawRulesetShortage(TeamBuilder* teamBuilder, int x, int y);
     // The first steps of pushing a child: the window and the controler of this scene, and the inherited
     // flag given (false unless the creator hands its own on). The caller then calls the child's init
     // and stores it in `child`.

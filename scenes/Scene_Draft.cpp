@@ -64,7 +64,8 @@ void Scene_Draft::handleInput() {
     }
     if (controler->isPressed(GameControler::KEY_RIGHT)) {
         cursor = (cursor + 1) % CELL_COUNT;
-        if (cursor < FIRST_TEAM_CELL && full) cursor = FIRST_TEAM_CELL - 1;
+        // With the offer gone, Right wraps round the team row.
+        if (cursor < FIRST_TEAM_CELL && full) cursor = FIRST_TEAM_CELL;
         if (cursor >= FIRST_TEAM_CELL && player->getMember(cursor - FIRST_TEAM_CELL) == nullptr) cursor = 0;
     }
     if (controler->isPressed(GameControler::KEY_ENTER)) {

@@ -220,12 +220,11 @@ void Scene_QuickBattle::reloadBackground() {
 
 void Scene_QuickBattle::update() {
     if (result != 0) {
-        // The career record counts a draw, or a battle that could not start, as a loss.
-        if (human) {
-            if (result == 1)
-                human->getTrainerStats()->addWin();
-            else
-                human->getTrainerStats()->addLoss();
+        // Only a battle the human fought (always as Player 1) goes on its record.
+        if (human && participants[0] == human) {
+            if (result == 1) human->getTrainerStats()->addWin();
+            if (result == 2) human->getTrainerStats()->addLoss();
+            if (result == 3) human->getTrainerStats()->addDraw();
         }
         result = 0;
         return;
@@ -235,7 +234,8 @@ void Scene_QuickBattle::update() {
     if (!enter && options && options->getAutoInput() != 0) automatic = ++autoTimer >= AUTO_START_FRAMES;
     if ((enter || automatic) && page == PAGE_MAIN && cursor == ENTRY_START && alive) {
         autoTimer = 0;
-        startBattle();
+        // Too small a ruleset starts nothing; the rules panel says why.
+        if (rulesetShortage(teamBuilder).empty()) startBattle();
     } else if (controler && controler->isPressed(GameControler::KEY_ESCAPE)) {
         if (options) options->setTagValue(0);
         alive = false;
@@ -358,6 +358,7 @@ void Scene_QuickBattle::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 260);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 290);
+    drawRulesetShortage(teamBuilder, 320, 320);
 
     drawCreatureEntries(0);
     drawCreatureEntries(1);

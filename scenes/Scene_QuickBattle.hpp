@@ -10,8 +10,9 @@ class ZelkBot;
 class ZelkBot_Human;
 
 // Pushed by the main menu. Each start builds both participants and a friendly battle and pushes the
-// battle screen; when it returns, the result is booked on the human's career record and the set-up
-// shows again with every choice kept.
+// battle screen; when it returns, the result is booked on the human's career record when the human
+// played, and the set-up shows again with every choice kept. A ruleset admitting fewer species than a
+// team of six needs starts nothing: the rules panel says why.
 class Scene_QuickBattle : public Scene {
 public:
     // Pages of the screen.

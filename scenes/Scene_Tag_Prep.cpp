@@ -58,6 +58,8 @@ void Scene_Tag_Prep::init() {
 
 void Scene_Tag_Prep::appendNameChar(int side, char c) {
     if (side != 0 && side != 1) return;
+    // Printable characters only: Delete (127) draws as a box and would match no roster tag.
+    if (c < 32 || c > 126) return;
     if (static_cast<int>(names[side].size()) < MAX_NAME_LENGTH) names[side] += c;
 }
 
@@ -158,8 +160,9 @@ void Scene_Tag_Prep::update() {
         result = 0;
         return;
     }
+    // Too small a ruleset starts nothing; the rules panel says why.
     if (alive && controler && controler->isPressed(GameControler::KEY_ENTER) && page == PAGE_MAIN &&
-        cursor == ITEM_START)
+        cursor == ITEM_START && rulesetShortage(database).empty())
         startTournament();
 }
 
@@ -246,6 +249,7 @@ void Scene_Tag_Prep::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 230);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 260);
+    drawRulesetShortage(database, 320, 290);
 
     blinkCounter = (blinkCounter + 1) % 30;
     target->display();

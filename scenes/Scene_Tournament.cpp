@@ -151,13 +151,21 @@ void Scene_Tournament::update() {
 
 void Scene_Tournament::playMatch() {
     TournoiBracket* node = nodes[currentMatch];
+    ZelkBot* first = node->getFirstSide() ? node->getFirstSide()->getWinner() : nullptr;
+    ZelkBot* second = node->getSecondSide() ? node->getSecondSide()->getWinner() : nullptr;
+    if (first == nullptr || second == nullptr) {
+        // A draw below left a side empty: the one participant goes on without a battle, and a match
+        // with nobody stays empty (no winner).
+        takeResult(first    ? TournoiBracket::STATE_FIRST_WON
+                   : second ? TournoiBracket::STATE_SECOND_WON
+                            : TournoiBracket::STATE_DRAW);
+        return;
+    }
     Scene_Battle* battle = prepareChild(new Scene_Battle(), inheritedFlag);
     GameParser* parser = teamBuilder ? teamBuilder->getParser() : nullptr;
     BattleInformations* information =
         new BattleInformations(parser ? parser->randomStadium() : nullptr, BattleInformations::MODE_ROUND,
                                roundOfMatch(currentMatch));
-    ZelkBot* first = node->getFirstSide() ? node->getFirstSide()->getWinner() : nullptr;
-    ZelkBot* second = node->getSecondSide() ? node->getSecondSide()->getWinner() : nullptr;
     battle->init(teamBuilder, options, first, second, information);
     child = battle;
 }
@@ -169,7 +177,8 @@ void Scene_Tournament::takeResult(int outcome) {
     node->setState(outcome);
 
     if (PlayerBracket* leaf = node->getLoserLeaf()) {
-        // After a draw the first side goes down: a drawn match names no winner.
+        // After a draw the first side goes down: a drawn match names no winner. After a walkover the
+        // absent side sends nobody down.
         TournoiBracket* loser =
             outcome == TournoiBracket::STATE_FIRST_WON ? node->getSecondSide() : node->getFirstSide();
         leaf->setParticipant(loser ? loser->getWinner() : nullptr);
@@ -179,8 +188,9 @@ void Scene_Tournament::takeResult(int outcome) {
         nodes[CHAMPION] = new PlayerBracket();
         nodes[CHAMPION]->setParticipant(nodes[RESET_MATCH] ? nodes[RESET_MATCH]->getWinner() : nullptr);
     } else if (currentMatch == RESET_MATCH) {
-        if (outcome == TournoiBracket::STATE_SECOND_WON) {
-            // The losers' side champion has beaten the unbeaten one once: one more battle decides.
+        if (outcome == TournoiBracket::STATE_SECOND_WON && nodes[10]->getWinner() != nullptr) {
+            // The losers' side champion has beaten the unbeaten one once: one more battle decides. A
+            // walkover against an empty winners' side needs none.
             nodes[RESET_MATCH] = new TournoiBracket(nodes[GRAND_FINAL], nodes[10], nullptr);
         } else {
             nodes[CHAMPION] = new PlayerBracket();
@@ -201,8 +211,13 @@ void Scene_Tournament::draw() {
                                           std::to_string(rosterSize) + " / " + std::to_string(ENTRANTS),
                                       16, 426, 240);
     }
-    for (int slot = 0; slot < NODE_SLOTS; ++slot)
-        if (nodes[slot]) window->drawText(nodes[slot]->getLabel(), LABEL_X[slot], LABEL_Y[slot]);
+    for (int slot = 0; slot < NODE_SLOTS; ++slot) {
+        if (!nodes[slot]) continue;
+        // A drawn final crowns nobody: say so rather than leave the champion's place blank.
+        bool noChampion = slot == CHAMPION && nodes[slot]->getWinner() == nullptr;
+        window->drawText(noChampion ? DefaultStrings::GENERAL_NONE : nodes[slot]->getLabel(), LABEL_X[slot],
+                         LABEL_Y[slot]);
+    }
     if (currentMatch >= 0 && currentMatch < CHAMPION)
         window->drawUiSprite(GameWindow::UI_CURSOR, LABEL_X[currentMatch] - 22, LABEL_Y[currentMatch] + 12);
     target->display();

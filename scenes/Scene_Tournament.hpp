@@ -42,7 +42,7 @@ public:
     static int roundOfMatch(int match);
 
 protected:
-    // Pushes the battle of the current match.
+    // Pushes the battle of the current match; a match short of a participant is settled at once.
     virtual void playMatch();
     // Books the result of the match just played and moves the bracket on.
     virtual void takeResult(int outcome);

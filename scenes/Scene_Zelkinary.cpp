@@ -77,6 +77,10 @@ void Scene_Zelkinary::rebuildList() {
 
 int Scene_Zelkinary::formCount() const { return species != nullptr ? species->getFormCount() : 0; }
 
+int Scene_Zelkinary::lastTypeFilter() const {
+    return parser != nullptr ? std::max(0, parser->countTypes() - 1) : 0;
+}
+
 void Scene_Zelkinary::showSelected() {
     moveIndex = 0;
     species = list != nullptr && cursor >= 0 && cursor < listSize ? (*list)[cursor] : nullptr;
@@ -115,7 +119,8 @@ void Scene_Zelkinary::showSelected() {
             displayCreature->balanceLevelDefault(options->getBalance());
     }
 
-    if (scrollTop < 0) scrollTop = 0;
+    // A list that fits in the rows never scrolls, whatever the page keys asked for.
+    if (scrollTop < 0 || listSize <= VISIBLE_ROWS) scrollTop = 0;
     if (listSize < VISIBLE_ROWS) {
         for (int r = 0; r < VISIBLE_ROWS; ++r)
             visibleRows[r] = r < listSize ? (*list)[r] : nullptr;
@@ -153,7 +158,7 @@ void Scene_Zelkinary::keyBack() {
 
 void Scene_Zelkinary::keyUp() {
     if (mode == MODE_FILTER) {
-        if (--typeFilter < 0) typeFilter = LAST_TYPE_FILTER;
+        if (--typeFilter < 0) typeFilter = lastTypeFilter();
     } else if (mode == MODE_LIST && listSize > 0) {
         if (cursor == 0) {
             cursor = listSize - 1;
@@ -176,7 +181,7 @@ void Scene_Zelkinary::keyUp() {
 
 void Scene_Zelkinary::keyDown() {
     if (mode == MODE_FILTER) {
-        if (++typeFilter > LAST_TYPE_FILTER) typeFilter = 0;
+        if (++typeFilter > lastTypeFilter()) typeFilter = 0;
     } else if (mode == MODE_LIST && listSize > 0) {
         if (++cursor > listSize - 1) {
             cursor = 0;

@@ -16,7 +16,6 @@ class Scene_Zelkinary : public Scene {
 public:
     static constexpr int VISIBLE_ROWS = 12;
     static constexpr int MOVE_SLOTS = 12;
-    static constexpr int LAST_TYPE_FILTER = 18;
     enum Mode { MODE_MENU = 0, MODE_FILTER = 1, MODE_LIST = 2, MODE_MOVES = 3 };
 
     Scene_Zelkinary();
@@ -60,6 +59,8 @@ protected:
     virtual void keyBack();
     // The form count of the species under the cursor (0 without one).
     int formCount() const;
+    // The filter runs from 0 (none) over the loaded types.
+    int lastTypeFilter() const;
 
     GameParser* parser = nullptr;
     int scrollTop = 0;

@@ -76,13 +76,13 @@ TEST(DraftScene, SixthPickEndsTheOffersAndEnterThenFinishes) {
     for (Zelkin* creature : s.offer())
         EXPECT_EQ(creature, nullptr);
     EXPECT_EQ(s.screen.getCursor(), Scene_Draft::FIRST_TEAM_CELL);
-    // With a full team Up and Down do nothing; Left wraps to the last team slot, Right back round.
+    // With a full team Up and Down do nothing; Left and Right wrap round the team slots.
     s.press({sf::Keyboard::Up});
     EXPECT_EQ(s.screen.getCursor(), 4);
     s.press({sf::Keyboard::Left});
     EXPECT_EQ(s.screen.getCursor(), 9);
     s.press({sf::Keyboard::Right});
-    EXPECT_EQ(s.screen.getCursor(), 3);
+    EXPECT_EQ(s.screen.getCursor(), 4);
     EXPECT_TRUE(s.screen.isAlive());
     EXPECT_GT(s.world.builder->countUsed(), 0);
     s.press({sf::Keyboard::Return});

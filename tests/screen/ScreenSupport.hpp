@@ -43,6 +43,21 @@ inline sf::IntRect inkBox(const sf::Image& image, sf::Color background, int tole
     return sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
+// Counts the pixels of a canvas rectangle, in what the window shows now, whose colour passes a test.
+template <class ColourTest>
+int canvasPixelsIn(GameWindow& window, int x, int y, int w, int h, ColourTest test) {
+    sf::Image frame = captureFrame(window);
+    sf::RenderWindow* target = window.getRenderWindow();
+    int n = 0;
+    for (int cy = y; cy < y + h; ++cy)
+        for (int cx = x; cx < x + w; ++cx) {
+            sf::Vector2i at =
+                target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
+            if (test(frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)))) ++n;
+        }
+    return n;
+}
+
 // Counts the pixels close to a colour.
 inline int countColour(const sf::Image& image, sf::Color colour, int tolerance = 30) {
     int n = 0;

@@ -79,6 +79,9 @@ TEST(TagPrepScene, NamesAcceptTwelvePrintableCharactersOnTheirRow) {
     set.press({K::Return});
     ASSERT_EQ(set.prep->getPage(), Scene_Tag_Prep::PAGE_SECOND_SIDE);
     EXPECT_EQ(set.prep->getCursor(), 0);
+    // Delete is typed as a character but is not one a name can hold.
+    set.type("\x7F");
+    EXPECT_EQ(set.prep->getName(1), "Red");
     set.type("Nord9abcdefgh");
     EXPECT_EQ(set.prep->getName(1), "RedNord9abcd");
     for (int i = 0; i < 13; ++i)

@@ -199,37 +199,51 @@ TEST(TournamentScene, GrandFinalWonByTheLosersSideIsPlayedAgain) {
     }
 }
 
-TEST(TournamentScene, DrawnFirstRoundMatchLeavesLaterMatchesWithoutAParticipant) {
+// Pixels of a canvas rectangle that are not white, in what the window shows now.
+int inkIn(GameWindow& window, int x, int y, int w, int h) {
+    return canvasPixelsIn(window, x, y, w, h,
+                          [](sf::Color c) { return !sameColour(c, sf::Color::White, 40); });
+}
+
+// Draws in the first two matches leave matches with one participant, who goes on without a battle, and
+// match 6 with none, which stays empty; nobody is put out without having lost.
+TEST(TournamentScene, DrawsLeaveWalkoversAndEmptyMatchesInsteadOfPuttingBotsOut) {
     Bracket bracket;
     Scene_Tournament& tournament = bracket.tournament;
-    bracket.world.frame(tournament, {K::Return});
-    bracket.world.finishBattle(tournament, 3);
-    // The first side goes to the losers' side; match 0 names no winner.
-    EXPECT_EQ(tournament.getLoserLeaf(0)->getWinner(), bracket.entrant(0));
-    EXPECT_EQ(tournament.getNode(0)->getWinner(), nullptr);
-    for (int m = 1; m < 6; ++m) {
+    // The result of every battle fought, in order; -1 where Enter must play no battle.
+    const std::vector<int> results = {3, 3, 1, 1, 1, 1, -1, 1, 1, -1, -1, 1, -1, 3};
+    for (size_t m = 0; m < results.size(); ++m) {
+        int match = tournament.getCurrentMatch();
+        ASSERT_EQ(match, static_cast<int>(m));
         bracket.world.frame(tournament, {K::Return});
-        bracket.world.finishBattle(tournament, 1);
-    }
-    // Match 6 lacks its first participant: its battle ends at once as a draw, and the missing winner
-    // spreads to every match it feeds, up to the grand final.
-    int battles = 0;
-    while (tournament.getCurrentMatch() < Scene_Tournament::CHAMPION && battles < 20) {
-        ++battles;
-        bracket.world.frame(tournament, {K::Return});
-        if (tournament.child != nullptr && tournament.child->isAlive()) {
-            bracket.world.finishBattle(tournament, 1);
+        if (results[m] < 0) {
+            EXPECT_EQ(tournament.child, nullptr) << "match " << m;
+            if (tournament.child != nullptr) bracket.world.finishBattle(tournament, 1);
+            bracket.world.frame(tournament);
         } else {
-            bracket.world.frame(tournament);
-            bracket.world.frame(tournament);
+            ASSERT_NE(tournament.child, nullptr) << "match " << m;
+            bracket.world.finishBattle(tournament, results[m]);
         }
     }
-    EXPECT_EQ(tournament.getNode(6)->getState(), TournoiBracket::STATE_DRAW);
+    // The first sides go down after the draws: entrants 0 and 2 meet in match 4.
+    EXPECT_EQ(tournament.getNode(4)->getWinner(), bracket.entrant(0));
+    EXPECT_EQ(tournament.getNode(6)->getWinner(), nullptr);
     EXPECT_EQ(tournament.getLoserLeaf(5)->getWinner(), nullptr);
-    EXPECT_EQ(tournament.getNode(10)->getState(), TournoiBracket::STATE_DRAW);
-    EXPECT_EQ(tournament.getNode(13)->getState(), TournoiBracket::STATE_DRAW);
+    EXPECT_EQ(tournament.getNode(9)->getWinner(), bracket.entrant(5));
+    EXPECT_EQ(tournament.getNode(10)->getWinner(), bracket.entrant(4));
+    EXPECT_EQ(tournament.getLoserLeaf(6)->getWinner(), nullptr);
+    EXPECT_EQ(tournament.getNode(12)->getWinner(), bracket.entrant(6));
+    // The grand final brings the unbeaten bot and the losers' side champion.
+    EXPECT_EQ(tournament.getNode(13)->getLabel(),
+              bracket.nameOf(bracket.entrant(4)) + "\nVS\n" + bracket.nameOf(bracket.entrant(6)));
+    // A drawn grand final crowns nobody, and the screen says so.
+    EXPECT_EQ(tournament.getCurrentMatch(), Scene_Tournament::CHAMPION);
     ASSERT_NE(tournament.getNode(Scene_Tournament::CHAMPION), nullptr);
-    EXPECT_EQ(tournament.getNode(Scene_Tournament::CHAMPION)->getLabel(), "");
+    EXPECT_EQ(tournament.getNode(Scene_Tournament::CHAMPION)->getWinner(), nullptr);
+    GameWindow window;
+    tournament.window = &window;
+    bracket.world.frame(tournament);
+    EXPECT_GT(inkIn(window, 700, 380, 120, 14), 0);
 }
 
 TEST(TournamentScene, BackspaceOrEscapeLeaveInTheMiddleOfTheTournament) {
@@ -282,22 +296,6 @@ TEST(TournamentScene, RosterBotsFightThemselvesAndTheirFilesAreRewritten) {
     // Nobody else fought.
     for (int i = 2; i < Scene_Tournament::ENTRANTS; ++i)
         EXPECT_EQ(bracket.entrant(i)->getTrainerStats()->getHistoryAt(0), 0) << i;
-}
-
-// Pixels of a canvas rectangle that are not white, in what the window shows now.
-int inkIn(GameWindow& window, int x, int y, int w, int h) {
-    sf::Image frame = captureFrame(window);
-    sf::RenderWindow* target = window.getRenderWindow();
-    int n = 0;
-    for (int cy = y; cy < y + h; ++cy)
-        for (int cx = x; cx < x + w; ++cx) {
-            sf::Vector2i at =
-                target->mapCoordsToPixel(sf::Vector2f(static_cast<float>(cx), static_cast<float>(cy)));
-            if (!sameColour(frame.getPixel(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)),
-                            sf::Color::White, 40))
-                ++n;
-        }
-    return n;
 }
 
 TEST(TournamentScene, DrawsTheLabelsWithTheMarkerAtTheNextMatch) {

@@ -14,6 +14,16 @@
 
 namespace {
 
+// Type ids grow over the whole run (each load in this test binary numbers its types afresh), so the
+// filter is set directly to the id of a loaded type.
+class FilteredIndex : public Scene_Zelkinary {
+public:
+    void filterBy(int id) {
+        typeFilter = id;
+        rebuildList();
+    }
+};
+
 struct IndexScreen {
     IndexScreen() {
         screen.controler = &world.keys.controler;
@@ -26,7 +36,7 @@ struct IndexScreen {
             EXPECT_EQ(screen.getVisibleRow(r), world.parser->getSpeciesList()[top + r]) << "row " << r;
     }
     JourneyWorld world;
-    Scene_Zelkinary screen;
+    FilteredIndex screen;
     int size = 0;
 };
 
@@ -108,8 +118,9 @@ TEST(ZelkinaryScene, TypeFilterWrapsAndRebuildsTheList) {
     EXPECT_EQ(s.screen.getMenuChoice(), 1);
     s.press({sf::Keyboard::Return});
     EXPECT_EQ(s.screen.getMode(), Scene_Zelkinary::MODE_FILTER);
+    // The filter runs over "none" and the loaded types only.
     s.press({sf::Keyboard::Up});
-    EXPECT_EQ(s.screen.getTypeFilter(), 18);
+    EXPECT_EQ(s.screen.getTypeFilter(), s.world.parser->countTypes() - 1);
     s.press({sf::Keyboard::Down});
     s.press({sf::Keyboard::Down});
     EXPECT_EQ(s.screen.getTypeFilter(), 1);
@@ -127,16 +138,6 @@ TEST(ZelkinaryScene, TypeFilterWrapsAndRebuildsTheList) {
     EXPECT_EQ(s.screen.getMode(), Scene_Zelkinary::MODE_MENU);
     EXPECT_EQ(s.screen.getListSize(), s.size);
 }
-
-// Type ids grow over the whole run (each load in this test binary numbers its types afresh), so the
-// filter is set directly to the id of a loaded type.
-class FilteredIndex : public Scene_Zelkinary {
-public:
-    void filterBy(int id) {
-        typeFilter = id;
-        rebuildList();
-    }
-};
 
 TEST(ZelkinaryScene, TheFilterKeepsOnlySpeciesOfThatTypeInDatabaseOrder) {
     JourneyWorld world;
@@ -158,12 +159,33 @@ TEST(ZelkinaryScene, TheFilterKeepsOnlySpeciesOfThatTypeInDatabaseOrder) {
     EXPECT_EQ(screen.getSpecies(), expected[0]);
 }
 
+TEST(ZelkinaryScene, AListOfTwelveOrFewerNeverScrollsAndTheMarkerStaysOnTheSpecies) {
+    IndexScreen s;
+    ZelkinType* fire = s.world.parser->findType("Braise");
+    ASSERT_NE(fire, nullptr);
+    s.screen.filterBy(fire->getId());
+    int size = s.screen.getListSize();
+    ASSERT_GE(size, 8);
+    ASSERT_LE(size, Scene_Zelkinary::VISIBLE_ROWS);
+    s.press({sf::Keyboard::Return});
+    const std::pair<sf::Keyboard::Key, int> steps[] = {
+        {sf::Keyboard::Right, size - 1}, {sf::Keyboard::Down, 0}, {sf::Keyboard::Up, size - 1}};
+    for (const auto& step : steps) {
+        s.press({step.first});
+        EXPECT_EQ(s.screen.getCursor(), step.second) << step.first;
+        EXPECT_EQ(s.screen.getScrollTop(), 0) << step.first;
+        EXPECT_EQ(s.screen.getVisibleRow(s.screen.getCursor() - s.screen.getScrollTop()),
+                  s.screen.getSpecies())
+            << step.first;
+    }
+}
+
 TEST(ZelkinaryScene, AFilterNobodyMatchesLeavesAnEmptyUsableScreen) {
     IndexScreen s;
-    s.press({sf::Keyboard::Right});
+    ZelkinType unused("Vide");
+    s.screen.filterBy(unused.getId());
     s.press({sf::Keyboard::Return});
-    s.press({sf::Keyboard::Up});
-    s.press({sf::Keyboard::Return});
+    ASSERT_EQ(s.screen.getMode(), Scene_Zelkinary::MODE_LIST);
     ASSERT_EQ(s.screen.getListSize(), 0);
     EXPECT_EQ(s.screen.getSpecies(), nullptr);
     EXPECT_EQ(s.screen.getDisplayCreature(), nullptr);
@@ -252,10 +274,8 @@ TEST(ZelkinaryScene, TheSheetIsDrawnOnlyWithASpeciesSelected) {
     s.screen.window = &window;
     s.screen.draw();
     EXPECT_GT(darkPixelsOnNameBoxEdge(window), 0);
-    s.press({sf::Keyboard::Right});
-    s.press({sf::Keyboard::Return});
-    s.press({sf::Keyboard::Up});
-    s.press({sf::Keyboard::Return});
+    ZelkinType unused("Vide");
+    s.screen.filterBy(unused.getId());
     ASSERT_EQ(s.screen.getListSize(), 0);
     s.screen.draw();
     EXPECT_EQ(darkPixelsOnNameBoxEdge(window), 0);

@@ -148,6 +148,9 @@ private:
         std::string digits;
     };
 
+    // The first frame after the battle ran: the result once it is decided, the knock-outs seen, and the
+    // creatures now facing each other.
+    void bookWhatHappened(GameField* field, int state);
     void readFile(const std::string& path);
     void readEntry(tinyxml2::XMLElement* entry, int slot, const std::string& botName);
     std::string serializeMember(int slot) const;
@@ -159,8 +162,10 @@ private:
     std::vector<std::string> keptXml;
     // The <matchup> records of earlier runs; the reader does not use them, the writer carries them on.
     std::vector<OldMatchup> oldMatchups;
-    // Set once a decision's order has been handed out; cleared when the next decision starts.
-    bool orderTaken = false;
+    // Counts the stretches in which the battle ran, as decideOrder saw them: the position a decision is for.
+    int position = 0;
+    // The position the last decision was started for; -1 before the first.
+    int decidedFor = -1;
     // Only a file that was read as a bot file is ever rewritten.
     bool fileRead = false;
 };

@@ -1,9 +1,6 @@
 // The bot file: reading a participant from "bots/*.xml" and rewriting it with its career record.
 #include <tinyxml2.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "players/TrainerStats.hpp"
 #include "players/ZelkBot.hpp"
 #include "rules/AtomicFile.hpp"
@@ -57,9 +54,9 @@ ZelkBot::ZelkBot(GameParser* database, const std::string& path) : ZelkBot() {
 }
 
 void ZelkBot::readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A folder or anything else that is not a readable file is an unreadable bot file: refused silently.
+    std::string data;
+    if (!readRegularFile(path, data)) return;
     tinyxml2::XMLDocument document;
     document.Parse(data.data(), data.size());
     tinyxml2::XMLElement* root = document.FirstChildElement("zelkbot");

@@ -228,6 +228,8 @@ TEST(BotFileTest, LoadFolderKeepsCompleteBotsOnly) {
     world.dir.write("bots/c_upper.XML", PlayersWorld::fixture("complete.xml"));
     world.dir.write("bots/d_noext", PlayersWorld::fixture("complete.xml"));
     world.dir.write("bots/e_malformed.xml", PlayersWorld::fixture("malformed.xml"));
+    // A folder is no bot file, whatever its name says.
+    boost::filesystem::create_directories(world.dir.path / "bots" / "f_folder.xml");
     BotList list;
     EXPECT_EQ(list.loadFolder(world.parser, "bots"), 1);
     ASSERT_EQ(list.count(), 1);

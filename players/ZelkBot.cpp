@@ -26,8 +26,8 @@ const char* const ZelkBot::HUMAN_PATH = "DONTDELETE";
 
 namespace {
 constexpr int AI_SIMULATING = 1;
-
-bool isSpeciesColumn(int number) { return number >= 0 && number < ZelkBot::SPECIES_COLUMNS; }
+// What getTypeMatchup gives when it has nothing to go on.
+constexpr int NEUTRAL_MATCHUP = 50;
 
 int speciesNumberOf(Zelkin* creature) { return creature != nullptr ? creature->getNumber() : 0; }
 
@@ -136,7 +136,8 @@ int ZelkBot::getMatchupHistory(int ownSlot, int opponentNumber, int k) const {
 }
 
 int ZelkBot::getTypeMatchup(int ownNumber, int opponentNumber) {
-    if (!isSpeciesColumn(opponentNumber)) return 0;
+    // A number the tables have no column for has no memory either: neither good nor bad.
+    if (!isSpeciesColumn(ownNumber) || !isSpeciesColumn(opponentNumber)) return NEUTRAL_MATCHUP;
     int slot = ownSlotOf(ownNumber);
     int& cached = matchupCache[slot][opponentNumber];
     if (cached >= 0) return cached;

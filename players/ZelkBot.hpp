@@ -25,6 +25,7 @@ public:
     static constexpr int TEAM_SIZE = 6;
     // Species numbers index the matchup tables directly: 0 .. 717.
     static constexpr int SPECIES_COLUMNS = 718;
+    static bool isSpeciesColumn(int number) { return number >= 0 && number < SPECIES_COLUMNS; }
     static constexpr int MATCHUP_HISTORY = 20;
     static constexpr int PICK_DELAY = 50;
     // The human's path: not empty, so holders never delete it; never saved since no bot controls it.

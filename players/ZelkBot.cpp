@@ -67,9 +67,9 @@ TrainerStats* ZelkBot::getTrainerStats() { return trainerStats; }
 ZelkBot* ZelkBot::clone() {
     ZelkBot* copy = new ZelkBot();
     copy->parser = parser;
-    // An incomplete team is copied as it is rather than failing on its empty slots.
-    for (Zelkin* creature : team)
-        if (creature != nullptr) copy->addMember(creature->clone());
+    // An incomplete team is copied as it is, each member in its own slot, gaps included.
+    for (int i = 0; i < TEAM_SIZE; ++i)
+        if (team[i] != nullptr) copy->setMember(team[i]->clone(), i);
     copy->setTrainerInfo(trainerStats->getSprite(), trainerStats->getName(), trainerStats->getCredo());
     return copy;
 }

@@ -148,13 +148,15 @@ TEST(ZelkBotTest, TeamSlotsAndCopies) {
     delete bot;
 }
 
-TEST(ZelkBotTest, CloneOfAnIncompleteTeamCopiesWhatIsThere) {
+TEST(ZelkBotTest, CloneOfAnIncompleteTeamKeepsEveryMemberInItsSlot) {
     PlayersWorld world;
     ZelkBot* bot = world.makeBot({"Flamby", "Aquilon"});
     bot->setMember(nullptr, 0);
     ZelkBot* twin = bot->clone();
     EXPECT_EQ(twin->countMembers(), 1);
-    EXPECT_EQ(twin->getMember(0)->getName(), "Aquilon");
+    EXPECT_EQ(twin->getMember(0), nullptr);
+    ASSERT_NE(twin->getMember(1), nullptr);
+    EXPECT_EQ(twin->getMember(1)->getName(), "Aquilon");
     delete twin;
     delete bot;
 }

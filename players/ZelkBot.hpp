@@ -59,7 +59,8 @@ public:
     virtual int getTypeMatchup(int ownNumber, int opponentNumber);
     virtual int countMembers();
     virtual bool isTeamReady();
-    // Once per frame for a computer side: starts a decision when one is due.
+    // Once per frame for a computer side: books what happened once the battle has run, and starts a
+    // decision when this side is asked and holds no order for the position in front of it.
     virtual void decideOrder(GameBattleEngine* engine);
     // A rough worth of one effect element of a move's description.
     virtual int rateMoveEffects(const tinyxml2::XMLElement* effect);
@@ -77,6 +78,7 @@ public:
     // The slot used, or 6 when the team is full (the caller keeps the creature then).
     virtual int addMember(Zelkin* creature);
     virtual void setTrainerInfo(int sprite, const std::string& name, const std::string& credo);
+    // An order decided for the position in front of the bot is waiting.
     virtual bool isOrderReady();
     // A copy of the decided order (the caller owns it); clears the ready flag. Null without a decision.
     virtual GameOrder* takeOrder();

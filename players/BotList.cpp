@@ -2,6 +2,7 @@
 #include "players/BotList.hpp"
 
 #include "players/ZelkBot.hpp"
+#include "rules/AtomicFile.hpp"
 #include "rules/Platform.hpp"
 
 BotList::BotList() = default;
@@ -41,6 +42,8 @@ std::vector<ZelkBot*> BotList::findByTag(const std::string& tag) {
 int BotList::loadFolder(GameParser* parser, const std::string& folder) {
     int added = 0;
     for (const std::string& path : listXmlFiles(folder)) {
+        // The temporary that a save of this bot cut short at the last run left behind goes now.
+        removeStaleTemporary(path);
         ZelkBot* bot = new ZelkBot(parser, path);
         if (bot->isTeamReady()) {
             add(bot);

@@ -29,7 +29,8 @@ public:
 
     // The loading thread's reading of the bot folder: every ".xml" entry of the folder, in name order, is
     // read as a bot file; a bot whose team is complete joins the list, any other is deleted. A missing
-    // folder adds nothing. The number of bots added.
+    // folder adds nothing; a temporary left beside a bot file by an interrupted save is removed. The
+    // number of bots added.
     int loadFolder(GameParser* parser, const std::string& folder = "bots");
 
 private:

@@ -107,7 +107,7 @@ GameBattleEngine* Bot_IA::makeSnapshot(GameBattleEngine* live, TrainerStats* own
         if (source == nullptr || copy == nullptr) continue;
         for (int i = 0; i < ZelkinTeam::MAX_MEMBERS; ++i)
             copy->setMemberMark(i, source->getMemberMark(i));
-        if (TrainerStats* owner = source->getOwner()) {
+        if (TrainerStats* owner = dynamic_cast<TrainerStats*>(source->getOwner())) {
             owners[s] = new TrainerStats(*owner);
             copy->setOwner(owners[s]);
         }

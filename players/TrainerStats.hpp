@@ -3,7 +3,10 @@
 
 #include <string>
 
-class TrainerStats {
+#include "rules/TrainerRecord.hpp"
+
+// A team reads the owner's name and streak through TrainerRecord.
+class TrainerStats : public TrainerRecord {
 public:
     static constexpr int HISTORY_SIZE = 20;
     static constexpr int RESULT_WIN = 1;
@@ -15,7 +18,7 @@ public:
     // Copyable on purpose: a bot's look-ahead reads a private copy instead of the live record.
     TrainerStats(const TrainerStats&) = default;
     TrainerStats& operator=(const TrainerStats&) = default;
-    virtual ~TrainerStats();
+    ~TrainerStats() override;
 
     virtual void addWin();
     virtual void addLoss();
@@ -25,11 +28,11 @@ public:
     virtual void setCredo(const std::string& credo);
     virtual void setName(const std::string& name);
     virtual void setSprite(int sprite);
-    virtual std::string getName() const;
+    std::string getName() const override;
     virtual std::string getCredo() const;
     // The French summary shown on the screens; every line ends with a line break.
     virtual std::string getSummary() const;
-    virtual int getStreak() const;
+    int getStreak() const override;
     virtual int getSprite() const;
     virtual int getExperience() const;
     virtual int countWins() const;

@@ -26,8 +26,8 @@ const char* const ZelkBot::HUMAN_PATH = "DONTDELETE";
 
 namespace {
 constexpr int AI_SIMULATING = 1;
-
-bool isSpeciesColumn(int number) { return number >= 0 && number < ZelkBot::SPECIES_COLUMNS; }
+// What getTypeMatchup gives when it has nothing to go on.
+constexpr int NEUTRAL_MATCHUP = 50;
 
 int speciesNumberOf(Zelkin* creature) { return creature != nullptr ? creature->getNumber() : 0; }
 
@@ -67,9 +67,9 @@ TrainerStats* ZelkBot::getTrainerStats() { return trainerStats; }
 ZelkBot* ZelkBot::clone() {
     ZelkBot* copy = new ZelkBot();
     copy->parser = parser;
-    // An incomplete team is copied as it is rather than failing on its empty slots.
-    for (Zelkin* creature : team)
-        if (creature != nullptr) copy->addMember(creature->clone());
+    // An incomplete team is copied as it is, each member in its own slot, gaps included.
+    for (int i = 0; i < TEAM_SIZE; ++i)
+        if (team[i] != nullptr) copy->setMember(team[i]->clone(), i);
     copy->setTrainerInfo(trainerStats->getSprite(), trainerStats->getName(), trainerStats->getCredo());
     return copy;
 }
@@ -81,7 +81,7 @@ void ZelkBot::createBotIA() {
     else
         botIA = new Bot_IA_Dummy(side);
     botIA->setLevel(aiLevel);
-    orderTaken = false;
+    decidedFor = -1;
 }
 
 void ZelkBot::setAI(int kind, int level) {
@@ -136,7 +136,8 @@ int ZelkBot::getMatchupHistory(int ownSlot, int opponentNumber, int k) const {
 }
 
 int ZelkBot::getTypeMatchup(int ownNumber, int opponentNumber) {
-    if (!isSpeciesColumn(opponentNumber)) return 0;
+    // A number the tables have no column for has no memory either: neither good nor bad.
+    if (!isSpeciesColumn(ownNumber) || !isSpeciesColumn(opponentNumber)) return NEUTRAL_MATCHUP;
     int slot = ownSlotOf(ownNumber);
     int& cached = matchupCache[slot][opponentNumber];
     if (cached >= 0) return cached;
@@ -188,47 +189,53 @@ void ZelkBot::decideOrder(GameBattleEngine* engine) {
     if (field == nullptr || botIA == nullptr) return;
     int state = field->getState();
     if (state == GameField::STATE_RUNNING) {
+        // The battle moves on: whatever was decided before is for a position that is gone.
+        if (armed == 0) ++position;
         armed = 1;
         countdown = PICK_DELAY;
         return;
     }
-    // The screen refused the last order and still waits for this side: think again, or the battle would
-    // wait for ever.
-    if (armed == 0 && orderTaken && state == GameField::STATE_WAITING && !botIA->isThinking() &&
-        !botIA->isReady() && field->getOpenRequest(side) > 0)
-        armed = 1;
-
-    if (armed == 1 && !botIA->isReady()) {
+    // The first frame after a stretch of running: what happened in it is booked, decision or not.
+    if (armed == 1) {
         armed = 0;
-        orderTaken = false;
-        if (state == GameField::STATE_DECIDED) {
-            int result = field->getResult();
-            if (result - 1 == side)
-                trainerStats->addWin();
-            else if (result == 3)
-                trainerStats->addDraw();
-            else
-                trainerStats->addLoss();
-            save();
-        }
-        int other = opponentSide(side);
-        ZelkinTeam* ownTeam = field->getTeamChecked(side);
-        ZelkinTeam* otherTeam = field->getTeamChecked(other);
-        Zelkin* ownActive = ownTeam != nullptr ? ownTeam->getActive() : nullptr;
-        Zelkin* otherActive = otherTeam != nullptr ? otherTeam->getActive() : nullptr;
-        if (state == GameField::STATE_DECIDED || field->getOpenRequest(side) > 0 ||
-            field->getOpenRequest(other) > 0) {
-            if (ownActive != nullptr && ownActive->getHp() <= 0)
-                recordMatchup(ownActive->getNumber(), lastOpponentNumber, 2);
-            if (otherActive != nullptr && otherActive->getHp() <= 0)
-                recordMatchup(lastOwnNumber, otherActive->getNumber(), 1);
-        }
-        lastOwnNumber = speciesNumberOf(ownActive);
-        lastOpponentNumber = speciesNumberOf(otherActive);
-        // Last, so that the decision's copy of the battle is taken after the bookkeeping above.
+        bookWhatHappened(field, state);
+    }
+    // An order decided for another position would be played against creatures it never saw.
+    if (botIA->isReady() && decidedFor != position) botIA->clearReady();
+    // Only this side's own open request is worth a decision, and only one at a time: an order taken and
+    // accepted closes the request, one refused leaves it open and is decided again.
+    if (field->getOpenRequest(side) > 0 && !botIA->isThinking() && !botIA->isReady()) {
+        decidedFor = position;
         botIA->startThinking(engine);
     }
     countdown -= 1;
+}
+
+void ZelkBot::bookWhatHappened(GameField* field, int state) {
+    if (state == GameField::STATE_DECIDED) {
+        int result = field->getResult();
+        if (result - 1 == side)
+            trainerStats->addWin();
+        else if (result == 3)
+            trainerStats->addDraw();
+        else
+            trainerStats->addLoss();
+        save();
+    }
+    int other = opponentSide(side);
+    ZelkinTeam* ownTeam = field->getTeamChecked(side);
+    ZelkinTeam* otherTeam = field->getTeamChecked(other);
+    Zelkin* ownActive = ownTeam != nullptr ? ownTeam->getActive() : nullptr;
+    Zelkin* otherActive = otherTeam != nullptr ? otherTeam->getActive() : nullptr;
+    if (state == GameField::STATE_DECIDED || field->getOpenRequest(side) > 0 ||
+        field->getOpenRequest(other) > 0) {
+        if (ownActive != nullptr && ownActive->getHp() <= 0)
+            recordMatchup(ownActive->getNumber(), lastOpponentNumber, 2);
+        if (otherActive != nullptr && otherActive->getHp() <= 0)
+            recordMatchup(lastOwnNumber, otherActive->getNumber(), 1);
+    }
+    lastOwnNumber = speciesNumberOf(ownActive);
+    lastOpponentNumber = speciesNumberOf(otherActive);
 }
 
 int ZelkBot::rateMoveEffects(const tinyxml2::XMLElement* effect) {
@@ -367,14 +374,13 @@ void ZelkBot::setTrainerInfo(int sprite, const std::string& trainerName, const s
     trainerStats->setCredo(credo);
 }
 
-bool ZelkBot::isOrderReady() { return botIA != nullptr && botIA->isReady(); }
+bool ZelkBot::isOrderReady() { return botIA != nullptr && botIA->isReady() && decidedFor == position; }
 
 GameOrder* ZelkBot::takeOrder() {
     // The order is the worker's until it says ready.
     if (botIA == nullptr || (!botIA->isReady() && botIA->isThinking())) return nullptr;
     GameOrder* decided = botIA->cloneOrder();
     botIA->clearReady();
-    orderTaken = true;
     return decided;
 }
 

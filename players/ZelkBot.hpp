@@ -25,6 +25,7 @@ public:
     static constexpr int TEAM_SIZE = 6;
     // Species numbers index the matchup tables directly: 0 .. 717.
     static constexpr int SPECIES_COLUMNS = 718;
+    static bool isSpeciesColumn(int number) { return number >= 0 && number < SPECIES_COLUMNS; }
     static constexpr int MATCHUP_HISTORY = 20;
     static constexpr int PICK_DELAY = 50;
     // The human's path: not empty, so holders never delete it; never saved since no bot controls it.
@@ -58,7 +59,8 @@ public:
     virtual int getTypeMatchup(int ownNumber, int opponentNumber);
     virtual int countMembers();
     virtual bool isTeamReady();
-    // Once per frame for a computer side: starts a decision when one is due.
+    // Once per frame for a computer side: books what happened once the battle has run, and starts a
+    // decision when this side is asked and holds no order for the position in front of it.
     virtual void decideOrder(GameBattleEngine* engine);
     // A rough worth of one effect element of a move's description.
     virtual int rateMoveEffects(const tinyxml2::XMLElement* effect);
@@ -76,6 +78,7 @@ public:
     // The slot used, or 6 when the team is full (the caller keeps the creature then).
     virtual int addMember(Zelkin* creature);
     virtual void setTrainerInfo(int sprite, const std::string& name, const std::string& credo);
+    // An order decided for the position in front of the bot is waiting.
     virtual bool isOrderReady();
     // A copy of the decided order (the caller owns it); clears the ready flag. Null without a decision.
     virtual GameOrder* takeOrder();
@@ -148,6 +151,9 @@ private:
         std::string digits;
     };
 
+    // The first frame after the battle ran: the result once it is decided, the knock-outs seen, and the
+    // creatures now facing each other.
+    void bookWhatHappened(GameField* field, int state);
     void readFile(const std::string& path);
     void readEntry(tinyxml2::XMLElement* entry, int slot, const std::string& botName);
     std::string serializeMember(int slot) const;
@@ -159,8 +165,10 @@ private:
     std::vector<std::string> keptXml;
     // The <matchup> records of earlier runs; the reader does not use them, the writer carries them on.
     std::vector<OldMatchup> oldMatchups;
-    // Set once a decision's order has been handed out; cleared when the next decision starts.
-    bool orderTaken = false;
+    // Counts the stretches in which the battle ran, as decideOrder saw them: the position a decision is for.
+    int position = 0;
+    // The position the last decision was started for; -1 before the first.
+    int decidedFor = -1;
     // Only a file that was read as a bot file is ever rewritten.
     bool fileRead = false;
 };

@@ -1,9 +1,6 @@
 // The bot file: reading a participant from "bots/*.xml" and rewriting it with its career record.
 #include <tinyxml2.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "players/TrainerStats.hpp"
 #include "players/ZelkBot.hpp"
 #include "rules/AtomicFile.hpp"
@@ -31,6 +28,8 @@ std::string elementXml(const tinyxml2::XMLElement* element) {
     return std::string(printer.CStr());
 }
 
+bool isResult(int value) { return value >= TrainerStats::RESULT_WIN && value <= TrainerStats::RESULT_DRAW; }
+
 bool isOneOf(const std::string& word, std::initializer_list<const char*> words) {
     for (const char* candidate : words)
         if (word == candidate) return true;
@@ -57,9 +56,9 @@ ZelkBot::ZelkBot(GameParser* database, const std::string& path) : ZelkBot() {
 }
 
 void ZelkBot::readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return;
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // A folder or anything else that is not a readable file is an unreadable bot file: refused silently.
+    std::string data;
+    if (!readRegularFile(path, data)) return;
     tinyxml2::XMLDocument document;
     document.Parse(data.data(), data.size());
     tinyxml2::XMLElement* root = document.FirstChildElement("zelkbot");
@@ -111,12 +110,13 @@ void ZelkBot::readFile(const std::string& path) {
     for (tinyxml2::XMLElement* historic = root->FirstChildElement("historic"); historic != nullptr;
          historic = historic->NextSiblingElement("historic")) {
         const std::string digits = xmlText(historic).substr(0, HISTORIC_DIGITS);
-        // Only digits have a meaning (and a way back into the file); a 0 is an empty entry.
+        // Only a win, a loss or a draw is a result: anything else would count as a battle played and be
+        // written back at every save.
         for (char c : digits)
-            if (c >= '0' && c <= '9') stats->pushHistory(c - '0');
+            if (isResult(c - '0')) stats->pushHistory(c - '0');
         if (xmlHasAttribute(historic, "value")) {
             int value = clampedAtoi(xmlAttribute(historic, "value"));
-            if (value >= 0 && value <= 9) stats->pushHistory(value);
+            if (isResult(value)) stats->pushHistory(value);
         }
     }
     replaceTrainerStats(stats);
@@ -149,7 +149,8 @@ void ZelkBot::readEntry(tinyxml2::XMLElement* entry, int slot, const std::string
     record.form = xmlAttribute(numberElement, "form");
     int number = clampedAtoi(numberText);
     ZelkinZelkinary* species = nullptr;
-    if (parser != nullptr)
+    // The matchup tables stop at species number 717: a creature beyond them cannot join a bot's team.
+    if (parser != nullptr && isSpeciesColumn(number))
         species = record.hasForm ? parser->findSpeciesFormInLibrary(record.library, number, record.form)
                                  : parser->findSpeciesInLibrary(record.library, number);
     if (species == nullptr) {

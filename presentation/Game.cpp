@@ -5,9 +5,9 @@
 
 #include "presentation/GameControler.hpp"
 #include "presentation/GameWindow.hpp"
+#include "presentation/MainLoopScene.hpp"
 #include "presentation/ParticleEngine.hpp"
 #include "rules/GameBundle.hpp"
-#include "scenes/Scene_Menu.hpp"
 
 void initGameBundle() {
     if (gameBundle == nullptr) gameBundle = new GameBundle();
@@ -21,12 +21,8 @@ Game::~Game() {
     delete controler;
 }
 
-void Game::run() {
-    Scene_Menu* menu = new Scene_Menu();
-    menu->window = window;
-    menu->controler = controler;
-    menu->init();
-    rootScene = menu;
+void Game::run(MainLoopScene* first) {
+    rootScene = first;
     while (window->getRenderWindow()->isOpen())
         runFrame();
 }

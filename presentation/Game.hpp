@@ -7,7 +7,7 @@
 
 class GameWindow;
 class GameControler;
-class Scene;
+class MainLoopScene;
 
 // Fills the process-wide bundle with what exists before anything else: the particle engine. Safe to call
 // more than once (later calls change nothing).
@@ -18,15 +18,16 @@ public:
     Game();
     // Deletes the window and the controler (never the root scene).
     virtual ~Game();
-    // Creates the main menu as the root scene and runs frames until the window is closed.
-    virtual void run();
+    // Runs frames with first as the root scene until the window is closed. The caller builds the first
+    // scene, ready to run; it is never deleted here.
+    virtual void run(MainLoopScene* first);
 
     // One frame of the loop: events, keyboard, F4, the scene stack, then the wait for the frame's end.
     virtual void runFrame();
 
     GameWindow* window = nullptr;
     GameControler* controler = nullptr;
-    Scene* rootScene = nullptr;
+    MainLoopScene* rootScene = nullptr;
 
 private:
     void pollEvents(sf::Event& last);

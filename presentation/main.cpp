@@ -5,6 +5,7 @@
 #include "presentation/GameWindow.hpp"
 #include "presentation/ScreenPresentation.hpp"
 #include "rules/GameBundle.hpp"
+#include "scenes/Scene_Menu.hpp"
 
 #include <X11/Xlib.h>
 #include <cstdlib>
@@ -20,7 +21,13 @@ int main(int, char**) {
     game->controler = new GameControler();
     gameBundle->window = game->window;
     gameBundle->controler = game->controler;
-    game->run();
+    // The program's entry is the one place that knows both the loop and the screens: it hands the loop its
+    // first screen, the main menu.
+    Scene_Menu* menu = new Scene_Menu();
+    menu->window = game->window;
+    menu->controler = game->controler;
+    menu->init();
+    game->run(menu);
     // Nothing is freed at exit. A window closed during loading leaves the loading thread at work on objects
     // that static destruction would tear down under it, so the process ends here without running it.
     std::quick_exit(0);

@@ -41,6 +41,8 @@ void writeLine(std::string& out, const char* key, int value) {
 
 Game_Options::Game_Options() {
     commentator = new Commentator();
+    // What a save cut short at the last run left beside the file is of no use to anyone.
+    removeStaleTemporary(configFile);
 
     tinyxml2::XMLDocument document;
     if (document.LoadFile(configFile) != tinyxml2::XML_SUCCESS) return;

@@ -1,4 +1,5 @@
-// Small platform layer: sleeping, sorted folder listings, XML text reads and clamped number conversions.
+// Small platform layer: sleeping, sorted folder listings, whole-file reads, XML text reads and clamped number
+// conversions.
 #include "rules/Platform.hpp"
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <chrono>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <thread>
 #include <tinyxml2.h>
@@ -31,6 +33,22 @@ std::vector<std::string> listXmlFiles(const std::string& folder) {
     for (std::string& name : names)
         name = prefix + name;
     return names;
+}
+
+bool readRegularFile(const std::string& path, std::string& out) {
+    out.clear();
+    boost::system::error_code ec;
+    if (!boost::filesystem::is_regular_file(path, ec) || ec) return false;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    char buffer[8192];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+        out.append(buffer, n);
+    bool complete = std::ferror(file) == 0;
+    std::fclose(file);
+    if (!complete) out.clear();
+    return complete;
 }
 
 std::string xmlText(const tinyxml2::XMLElement* element) {

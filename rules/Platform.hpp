@@ -1,4 +1,5 @@
-// Small platform layer: sleeping, sorted folder listings, XML text reads and clamped number conversions.
+// Small platform layer: sleeping, sorted folder listings, whole-file reads, XML text reads and clamped number
+// conversions.
 #pragma once
 
 #include <string>
@@ -15,6 +16,9 @@ void sleepMilliseconds(int ms);
 // as folder + "/" + file name (no doubled slash). A missing folder or one that is not a directory
 // gives an empty list. Entries are not checked further: a sub-folder named "x.xml" is listed too.
 std::vector<std::string> listXmlFiles(const std::string& folder);
+// The whole content of a regular file (a link to one counts) into out. Anything else (missing, a folder,
+// a device, a file that cannot be read to its end) gives false and an empty out. Never throws.
+bool readRegularFile(const std::string& path, std::string& out);
 
 // The element's text, or the empty text for a null element or an element without text.
 std::string xmlText(const tinyxml2::XMLElement* element);

@@ -8,7 +8,7 @@
 
 #include "rules/DefaultStrings.hpp"
 #include "rules/Platform.hpp"
-#include "rules/TrainerStatsReaders.hpp"
+#include "rules/TrainerRecord.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -103,7 +103,7 @@ bool compareBuffs(const ZelkinBuff* a, const ZelkinBuff* b) {
     return serialOf(a) > serialOf(b);
 }
 
-ZelkinTeam::ZelkinTeam(const std::string& name, TrainerStats* owner) : name(name), owner(owner) {}
+ZelkinTeam::ZelkinTeam(const std::string& name, TrainerRecord* owner) : name(name), owner(owner) {}
 
 ZelkinTeam::~ZelkinTeam() {
     for (int i = 0; i < memberCount; ++i)
@@ -140,7 +140,7 @@ ZelkinTeam* ZelkinTeam::clone() {
 
 std::string ZelkinTeam::getName() const { return name; }
 
-void ZelkinTeam::setOwner(TrainerStats* newOwner) { owner = newOwner; }
+void ZelkinTeam::setOwner(TrainerRecord* newOwner) { owner = newOwner; }
 
 // The team owns every creature handed to it: one that does not fit is deleted rather than lost.
 void ZelkinTeam::addMember(Zelkin* creature) {
@@ -167,7 +167,7 @@ int ZelkinTeam::countAlive() const {
     return alive;
 }
 
-TrainerStats* ZelkinTeam::getOwner() const { return owner; }
+TrainerRecord* ZelkinTeam::getOwner() const { return owner; }
 
 Zelkin* ZelkinTeam::getActive() const { return active; }
 
@@ -535,9 +535,9 @@ int ZelkinTeam::getTimedEffectTurns() const { return timedTurns; }
 
 int ZelkinTeam::getMemberCount() const { return memberCount; }
 
-std::string ZelkinTeam::getOwnerName() const { return trainerStatsName(owner); }
+std::string ZelkinTeam::getOwnerName() const { return owner != nullptr ? owner->getName() : std::string(); }
 
-int ZelkinTeam::getOwnerStreak() const { return trainerStatsStreak(owner); }
+int ZelkinTeam::getOwnerStreak() const { return owner != nullptr ? owner->getStreak() : 0; }
 
 void ZelkinTeam::discardBuffAt(int i) {
     ZelkinBuff* buff = buffs[static_cast<size_t>(i)];

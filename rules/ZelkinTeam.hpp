@@ -11,7 +11,7 @@ class Zelkin;
 class ZelkinBuff;
 class ZelkinMove;
 class ZelkinType;
-class TrainerStats;
+class TrainerRecord;
 
 // The one order of live buffs on a side and on the field: a creature's own buffs before team-wide ones,
 // then later-loaded definitions first.
@@ -23,7 +23,7 @@ public:
     static constexpr int STAGE_COUNT = 8;
 
     // The owner is borrowed, never deleted; null is allowed.
-    ZelkinTeam(const std::string& name, TrainerStats* owner);
+    ZelkinTeam(const std::string& name, TrainerRecord* owner);
     // Deletes the members, the team buffs and the ability buff.
     virtual ~ZelkinTeam();
 
@@ -33,11 +33,11 @@ public:
     // A deep copy for the bots' look-ahead; the caller owns it.
     virtual ZelkinTeam* clone();
     virtual std::string getName() const;
-    virtual void setOwner(TrainerStats* owner);
+    virtual void setOwner(TrainerRecord* owner);
     // Takes ownership of the creature, even when the team is full (it is then deleted).
     virtual void addMember(Zelkin* creature);
     virtual int countAlive() const;
-    virtual TrainerStats* getOwner() const;
+    virtual TrainerRecord* getOwner() const;
     virtual Zelkin* getActive() const;
     virtual Zelkin* getMemberAt(int i) const;
     virtual int getActiveIndex() const;
@@ -132,7 +132,7 @@ private:
     int totalSteps = 25;
     int actionBlocked = 0;
     int memberCount = 0;
-    TrainerStats* owner = nullptr;
+    TrainerRecord* owner = nullptr;
     Zelkin* members[MAX_MEMBERS] = {};
     Zelkin* active = nullptr;
     int stages[STAGE_COUNT] = {};

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <string>
 
+#include "presentation/MainLoopScene.hpp"
+
 class GameWindow;
 class GameControler;
 class TeamBuilder;
@@ -15,24 +17,24 @@ class TeamBuilder;
 //     child = next;                                               // the child runs from the next frame
 // A finished child sets `result` (0 means none) and `alive` false; the parent takes the result, deletes
 // the child in that same frame and reads `result` in its own next update, setting it back to 0.
-class Scene {
+class Scene : public MainLoopScene {
 public:
     Scene() = default;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
     // Deletes nothing, not even the child: a scene only finishes from its own update, which never runs
     // while it has a child, so a finished scene has none left to free.
-    virtual ~Scene();
+    ~Scene() override;
 
     // One frame: the child's frame when there is a child (and its removal once it has finished), else
     // this scene's input, update and, while still alive, draw. The same for every screen.
-    virtual void run();
+    void run() override;
     virtual void handleInput();
     virtual void update();
     // Clears, draws and displays the whole frame; a scene with a child never draws.
     virtual void draw();
     virtual int getResult();
-    virtual bool isAlive();
+    bool isAlive() override;
 
     // Copies the creator's own flag into the child instead of false (the menu does so for game modes).
     bool inheritedFlag = false;

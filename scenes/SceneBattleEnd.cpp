@@ -132,7 +132,7 @@ void SceneBattleEnd::draw() {
     }
     if (winner == 1 || winner == 2) {
         ZelkinTeam* team = field->getTeamChecked(winner - 1);
-        int sprite = trainerSpriteOf(team ? team->getOwner() : nullptr);
+        int sprite = trainerSpriteOf(team ? dynamic_cast<TrainerStats*>(team->getOwner()) : nullptr);
         window->drawSpriteAt(window->setSupporterFrame(sprite, 0), winner == 1 ? 302 : 518, 218);
     }
     if (ParticleEngine* particles = sharedParticles()) particles->draw();

@@ -345,11 +345,9 @@ void Scene_Battle::handleInput() {
     if (field->getState() == GameField::STATE_DECIDED &&
         (pressed(GameControler::KEY_ENTER) || field->getCurrentAction() == nullptr)) {
         // A computer side writes the result into its career record the first time its decideOrder sees
-        // the field decided, and only while it holds no decided order. The results screen closes the
-        // field at once, so a side still holding an order the field never asked for (decided for a turn
-        // that will not come), or a battle cut short by Enter, would otherwise never be recorded. The
-        // stale order is dropped; a side that has already recorded the result is not re-armed and
-        // records nothing more here.
+        // the field decided. The results screen closes the field at once, so a battle cut short by Enter
+        // would otherwise never be recorded. An order still held is for a turn that will not come and is
+        // dropped; a side that has already recorded the result records nothing more here.
         for (ZelkBot* participant : participants) {
             if (!isBot(participant)) continue;
             if (participant->isOrderReady()) delete participant->takeOrder();
@@ -591,7 +589,7 @@ void Scene_Battle::drawFloor() {
     if (options->getDebug() <= 0) drawCrowd(false);
     for (int side = 0; side < 2; ++side) {
         ZelkinTeam* team = field->getTeamChecked(side);
-        TrainerStats* stats = team != nullptr ? team->getOwner() : nullptr;
+        TrainerStats* stats = team != nullptr ? dynamic_cast<TrainerStats*>(team->getOwner()) : nullptr;
         if (stats == nullptr) continue;
         window->drawSpriteAt(window->setSupporterFrame(stats->getSprite(), side + 1), side == 0 ? 186 : 634,
                              218);

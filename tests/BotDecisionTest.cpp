@@ -103,6 +103,54 @@ TEST(BotDecisionTest, EachKindDecidesOnItsThreadWithAValidOrder) {
     }
 }
 
+TEST(BotDecisionTest, ABotDecidesOnlyWhenAskedForThePositionInFrontAndAlwaysBooksTheResult) {
+    FlowHarness h(true);
+    ZelkBot* bot = makeBotIn(h.world, {"Rocaille", "Braisier", "Marinel"});
+    bot->setSide(1);
+    h.field->getTeam(1)->setOwner(bot->getTrainerStats());
+    h.field->startMatch();
+    bot->decideOrder(h.engine);
+    ASSERT_TRUE(h.runUntilInput());
+    // Side 1 has just knocked side 0's creature out: only side 0 is asked, for a replacement.
+    h.active(0)->setHp(0);
+    h.field->setRequest(1, 0);
+    h.field->setRequest(0, 2);
+    bot->decideOrder(h.engine);
+    bot->waitForDecision();
+    EXPECT_FALSE(bot->isOrderReady());
+    std::string log;
+    bot->getThinkingLog(log);
+    EXPECT_EQ(log, "");
+
+    // An order held from before the replacement came in is not played against the newcomer.
+    bot->getBotIA()->choosePick(nullptr, nullptr);
+    h.field->setOrder(0, switchOrder(1));
+    for (int frame = 0; frame < 5000 && h.field->getOpenRequest(1) == 0; ++frame) {
+        bot->decideOrder(h.engine);
+        h.engine->step();
+    }
+    ASSERT_GT(h.field->getOpenRequest(1), 0);
+    bot->decideOrder(h.engine);
+    bot->waitForDecision();
+    ASSERT_TRUE(bot->isOrderReady());
+    bot->getThinkingLog(log);
+    EXPECT_NE(log, "");
+    GameOrder* order = bot->takeOrder();
+    checkValidOrder(h, 1, order);
+    delete order;
+
+    // The battle moves on and ends while an order is still held: the result is booked all the same.
+    h.field->clearRequests();
+    ASSERT_EQ(h.field->getState(), GameField::STATE_RUNNING);
+    bot->decideOrder(h.engine);
+    h.field->setResult(2);
+    bot->getBotIA()->choosePick(nullptr, nullptr);
+    bot->decideOrder(h.engine);
+    EXPECT_EQ(bot->getTrainerStats()->getHistoryAt(0), TrainerStats::RESULT_WIN);
+    EXPECT_FALSE(bot->isOrderReady());
+    delete bot;
+}
+
 TEST(BotDecisionTest, TheLiveBattleMayGoAwayWhileABotThinks) {
     FlowHarness h(true);
     h.field->startMatch();

@@ -88,18 +88,44 @@ TEST(BotFileTest, HistoricDigitsAndValues) {
     EXPECT_EQ(stats->getSprite(), 1);
 }
 
-TEST(BotFileTest, HistoricZeroDigitIsAnEmptyEntry) {
+TEST(BotFileTest, OnlyWinsLossesAndDrawsAreReadAndWrittenBack) {
     PlayersWorld world;
-    world.dir.write("bots/z.xml", "<zelkbot><historic value=\"0\">102</historic></zelkbot>");
+    world.dir.write("bots/z.xml", "<zelkbot><historic value=\"7\">1 2x9 4</historic>"
+                                  "<historic value=\"0\">03</historic></zelkbot>");
     ZelkBot bot(world.parser, "bots/z.xml");
     TrainerStats* stats = bot.getTrainerStats();
-    // Newest first: the attribute's 0, then 2, 0, 1; the empty entries still age the older results.
-    EXPECT_EQ(stats->getHistoryAt(0), 0);
+    // Newest first: 3, 2, 1; the 0, 4, 7 and 9 are no results at all.
+    EXPECT_EQ(stats->getHistoryAt(0), 3);
     EXPECT_EQ(stats->getHistoryAt(1), 2);
-    EXPECT_EQ(stats->getHistoryAt(2), 0);
-    EXPECT_EQ(stats->getHistoryAt(3), 1);
-    // The loss at index 1 counts 10; the win at index 3 counts 40 - 6 and 10.
-    EXPECT_EQ(stats->formScore(), 10 + 34 + 10);
+    EXPECT_EQ(stats->getHistoryAt(2), 1);
+    EXPECT_EQ(stats->getHistoryAt(3), 0);
+    // Three battles played count 10 each; the win at index 2 counts 40 - 4.
+    EXPECT_EQ(stats->formScore(), 30 + 36);
+    EXPECT_TRUE(contains(bot.serialize(), "<historic>123</historic>\n"));
+}
+
+TEST(BotFileTest, SpeciesNumbersBeyondTheMatchupTablesAreRefusedAndNeutral) {
+    PlayersWorld world;
+    world.dir.write("far.xml", "<library><name>Loin</name><code>FAR</code><file>far.png</file></library>"
+                               "<creature><name>Lointain</name><number>800</number><stat_hp>60</stat_hp>"
+                               "<type>Pyro</type><move>Charge</move></creature>");
+    world.parser->loadCreatures("far.xml");
+    ASSERT_NE(world.parser->findSpeciesInLibrary("FAR", 800), nullptr);
+    resetErrorLog();
+    world.dir.write("bots/far.xml", "<zelkbot><name>Loin</name><zelkin><zelkinary>FAR</zelkinary>"
+                                    "<number>800</number><move>Charge</move></zelkin></zelkbot>");
+    ZelkBot bot(world.parser, "bots/far.xml");
+    EXPECT_EQ(bot.getMember(0), nullptr);
+    ASSERT_FALSE(errorLogLines().empty());
+    EXPECT_EQ(errorLogLines()[0],
+              "ERROR with File bots/far.xml : Trainer Bot Loin : cannot get Zelkin Number  800 ");
+
+    // A matchup with a number the tables have no column for is neutral, whichever side it is on.
+    ZelkBot* team = world.makeBot(PlayersWorld::sixNames());
+    EXPECT_EQ(team->getTypeMatchup(2, 718), 50);
+    EXPECT_EQ(team->getTypeMatchup(2, -5), 50);
+    EXPECT_EQ(team->getTypeMatchup(800, 1), 50);
+    delete team;
 }
 
 TEST(BotFileTest, MissingOrRootlessFilesGiveAnEmptyBotSilently) {
@@ -228,6 +254,8 @@ TEST(BotFileTest, LoadFolderKeepsCompleteBotsOnly) {
     world.dir.write("bots/c_upper.XML", PlayersWorld::fixture("complete.xml"));
     world.dir.write("bots/d_noext", PlayersWorld::fixture("complete.xml"));
     world.dir.write("bots/e_malformed.xml", PlayersWorld::fixture("malformed.xml"));
+    // A folder is no bot file, whatever its name says.
+    boost::filesystem::create_directories(world.dir.path / "bots" / "f_folder.xml");
     BotList list;
     EXPECT_EQ(list.loadFolder(world.parser, "bots"), 1);
     ASSERT_EQ(list.count(), 1);

@@ -2,9 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <sys/stat.h>
 
 #include "TestSupport.hpp"
+#include "players/BotList.hpp"
+#include "players/ZelkBot.hpp"
 #include "rules/AtomicFile.hpp"
+#include "rules/Game_Options.hpp"
 #include "rules/XmlEscape.hpp"
 
 TEST(XmlEscape, MarkupBecomesEntitiesAndLettersStay) {
@@ -43,4 +47,26 @@ TEST(AtomicFile, FailureReportsFalseAndKeepsTheOldFile) {
     EXPECT_TRUE(boost::filesystem::is_directory(dir.path / "folder.xml"));
     EXPECT_FALSE(boost::filesystem::exists(dir.path / "folder.xml.tmp"));
     EXPECT_FALSE(replaceFileAtomically("missing/saved.xml", "new"));
+}
+
+TEST(AtomicFile, TheModeIsKeptAndNoInterruptedSaveOutlivesTheNextStart) {
+    ScratchDir dir;
+    dir.write("config.xml", "<config><balance>0</balance></config>");
+    ::chmod("config.xml", 0444);
+    // Two saves killed while writing.
+    dir.write("config.xml.tmp", "<config><bal");
+    dir.write("bots/zoe.xml", "<zelkbot/>");
+    dir.write("bots/zoe.xml.tmp", "<zelk");
+    Game_Options options;
+    BotList roster;
+    roster.loadFolder(nullptr, "bots");
+    EXPECT_FALSE(boost::filesystem::exists(dir.path / "config.xml.tmp"));
+    EXPECT_FALSE(boost::filesystem::exists(dir.path / "bots/zoe.xml.tmp"));
+
+    EXPECT_EQ(0, options.getBalance());
+    options.save();
+    EXPECT_NE(std::string::npos, dir.read("config.xml").find("<trainer_name>Dresseur</trainer_name>"));
+    struct stat info;
+    ASSERT_EQ(0, ::stat("config.xml", &info));
+    EXPECT_EQ(0444u, info.st_mode & 07777u);
 }

@@ -278,7 +278,7 @@ struct Series : Prep {
     // The battle's participant on a side: the owner of its team's record.
     TrainerStats* fighterRecord(int side) {
         Scene_Battle* battle = dynamic_cast<Scene_Battle*>(series->child);
-        return battle ? battle->getField()->getTeam(side)->getOwner() : nullptr;
+        return battle ? dynamic_cast<TrainerStats*>(battle->getField()->getTeam(side)->getOwner()) : nullptr;
     }
     void finish(int code) {
         ASSERT_NE(series->child, nullptr);

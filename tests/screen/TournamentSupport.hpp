@@ -9,6 +9,7 @@
 #include "ScenesBaseSupport.hpp"
 #include "battle/GameField.hpp"
 #include "players/BotList.hpp"
+#include "players/TrainerStats.hpp"
 #include "players/ZelkBot.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
@@ -91,7 +92,7 @@ public:
     ZelkBot* fighter(Scene& mode, int side) {
         Scene_Battle* battle = dynamic_cast<Scene_Battle*>(mode.child);
         if (battle == nullptr || battle->getField() == nullptr) return nullptr;
-        TrainerStats* owner = battle->getField()->getTeam(side)->getOwner();
+        TrainerRecord* owner = battle->getField()->getTeam(side)->getOwner();
         for (int i = 0; i < roster->count(); ++i)
             if (roster->get(i)->getTrainerStats() == owner) return roster->get(i);
         return nullptr;

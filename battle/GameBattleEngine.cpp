@@ -21,6 +21,8 @@ GameBattleEngine::GameBattleEngine(GameField* field, WindowServices* window, Gam
 
 GameBattleEngine::~GameBattleEngine() {
     delete variables;
+    for (VariableTable* table : retiredVariables)
+        delete table;
     delete field;
     for (BattleAnimation* animation : animations)
         delete animation;
@@ -43,7 +45,12 @@ int GameBattleEngine::opponentSide(int side) { return side == 0 ? 1 : 0; }
 
 void GameBattleEngine::replaceVariables(VariableTable* fresh) {
     if (fresh == variables) return;
-    delete variables;
+    // An animation reads the table it was handed on its first step; while any animation has yet to step,
+    // the old table is kept until updateAnimations has stepped them all.
+    if (animations.empty())
+        delete variables;
+    else
+        retiredVariables.push_back(variables);
     variables = fresh ? fresh : new VariableTable();
 }
 

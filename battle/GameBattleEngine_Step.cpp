@@ -273,4 +273,8 @@ void GameBattleEngine::updateAnimations() {
             delete animation;
         }
     }
+    // Every animation has now stepped, so none still needs a replaced table.
+    for (VariableTable* table : retiredVariables)
+        delete table;
+    retiredVariables.clear();
 }

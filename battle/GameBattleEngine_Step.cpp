@@ -23,6 +23,16 @@ int orderKind(GameOrder* order) { return order ? order->getKind() : 0; }
 std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
 std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
 
+// A replacement for a fallen creature is a switch to a standing member on the bench; giving up is always
+// allowed. The engine checks this itself rather than trusting whoever stored the order.
+bool answersReplacement(ZelkinTeam* team, GameOrder* order) {
+    if (order == nullptr) return false;
+    if (order->getKind() == GameOrder::KIND_GIVE_UP) return true;
+    if (order->getKind() != GameOrder::KIND_SWITCH || team == nullptr) return false;
+    Zelkin* member = team->getMemberAt(order->getSwitchTarget());
+    return member != nullptr && member != team->getActive() && member->getHp() > 0;
+}
+
 // Class of an HP bar width in the opening remark: 1 in danger, 2 nearly untouched, 0 between.
 int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 } // namespace
@@ -95,6 +105,16 @@ void GameBattleEngine::collectOrders() {
     GameOrder* o0 = field->getOrder(0);
     GameOrder* o1 = field->getOrder(1);
     if ((r0 > 0 && o0 == nullptr) || (r1 > 0 && o1 == nullptr)) return;
+    // A refused replacement is dropped and the side asked again (setRequest drops the stored order).
+    bool refused = false;
+    for (int side = 0; side < 2; ++side) {
+        if (field->getRequest(side) == REQUEST_REPLACEMENT &&
+            !answersReplacement(field->getTeamChecked(side), field->getOrder(side))) {
+            field->setRequest(side, REQUEST_REPLACEMENT);
+            refused = true;
+        }
+    }
+    if (refused) return;
     // A side that was not asked keeps last turn's order stored; only the sides asked take part.
     int k0 = r0 > 0 ? orderKind(o0) : 0;
     int k1 = r1 > 0 ? orderKind(o1) : 0;

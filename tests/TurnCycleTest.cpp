@@ -196,3 +196,34 @@ TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
     EXPECT_EQ(h.field->getOpenRequest(0), 1);
     EXPECT_EQ(h.field->getOpenRequest(1), 1);
 }
+
+TEST(TurnCycle, OnlyASwitchToAStandingBenchedMemberAnswersAReplacementRequest) {
+    FlowHarness h;
+    h.field->startMatch();
+    ASSERT_TRUE(h.runUntilInput());
+    h.active(1)->setHp(1);
+    h.field->setOrder(0, moveOrder(0));
+    h.field->setOrder(1, moveOrder(0));
+    h.engine->step();
+    ASSERT_TRUE(h.runUntilInput());
+    ASSERT_EQ(h.field->getOpenRequest(1), 2);
+    // A move order, the fallen creature itself and a member that does not exist are refused: nothing is
+    // queued and the side is asked again.
+    for (GameOrder* refused : {moveOrder(0), switchOrder(0), switchOrder(5)}) {
+        h.field->setOrder(1, refused);
+        h.engine->step();
+        EXPECT_TRUE(h.field->getOrderQueue().empty());
+        EXPECT_TRUE(h.field->getActionList().empty());
+        EXPECT_EQ(h.field->getOpenRequest(1), 2);
+    }
+    EXPECT_EQ(h.active(1)->getName(), "Rocaille");
+    EXPECT_EQ(h.active(1)->getBattleStat(9), 1);
+    // A send-out of a member that does not exist changes nothing either.
+    h.run(new A(A::SEND_OUT, 1, 5));
+    EXPECT_TRUE(h.listTypes().empty());
+    EXPECT_TRUE(h.field->getTeam(1)->isActionBlocked());
+    h.field->setOrder(1, switchOrder(1));
+    h.engine->step();
+    ASSERT_TRUE(h.runUntilInput());
+    EXPECT_EQ(h.active(1)->getName(), "Braisier");
+}

@@ -192,19 +192,18 @@ void GameBattleEngine::startNewTurn() {
     if (field == nullptr) return;
     field->clearMoveRecords();
 
-    // The oldest buff taken out of play is freed now that no trigger of the turn that removed it can run.
+    // The buffs taken out of play are freed now that no trigger of the turn that removed them can run.
     std::vector<ZelkinBuff*>& discarded = discardedBuffs();
-    if (!discarded.empty()) {
-        ZelkinBuff* oldest = discarded.front();
-        discarded.erase(discarded.begin());
+    for (ZelkinBuff* buff : discarded) {
         // The script context must not keep pointing at it.
-        if (variables->getRunningHandler().getHolder() == oldest)
+        if (variables->getRunningHandler().getHolder() == buff)
             variables->setRunningHandler(TriggerHandler());
-        if (variables->getCallingHandler().getHolder() == oldest)
+        if (variables->getCallingHandler().getHolder() == buff)
             variables->setCallingHandler(TriggerHandler());
-        if (variables->getNewBuff() == oldest) variables->setNewBuff(nullptr);
-        delete oldest;
+        if (variables->getNewBuff() == buff) variables->setNewBuff(nullptr);
+        delete buff;
     }
+    discarded.clear();
 
     ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
     Zelkin* actives[2] = {sideCreature(0), sideCreature(1)};

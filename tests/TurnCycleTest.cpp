@@ -227,3 +227,20 @@ TEST(TurnCycle, OnlyASwitchToAStandingBenchedMemberAnswersAReplacementRequest) {
     ASSERT_TRUE(h.runUntilInput());
     EXPECT_EQ(h.active(1)->getName(), "Braisier");
 }
+
+TEST(TurnCycle, ANewTurnFreesEveryRemovedBuffAndAReplacedAbilityWaitsWithThem) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    clearDiscardedBuffs();
+    ZelkinTeam* team = h.field->getTeam(0);
+    ZelkinBuff* ability = team->getAbilityBuff();
+    ASSERT_NE(ability, nullptr);
+    // Its trigger may be the one running when the ability is replaced, so it is not deleted at once.
+    team->setActiveMember(1);
+    ASSERT_EQ(discardedBuffs().size(), 1u);
+    EXPECT_EQ(discardedBuffs()[0], ability);
+    discardedBuffs().push_back(new ZelkinBuff(h.world.parser->findBuff("Brume"), 0));
+    discardedBuffs().push_back(new ZelkinBuff(h.world.parser->findBuff("Garde"), 0));
+    h.engine->startNewTurn();
+    EXPECT_TRUE(discardedBuffs().empty());
+}

@@ -244,3 +244,20 @@ TEST(TurnCycle, ANewTurnFreesEveryRemovedBuffAndAReplacedAbilityWaitsWithThem) {
     h.engine->startNewTurn();
     EXPECT_TRUE(discardedBuffs().empty());
 }
+
+TEST(TurnCycle, AScriptCannotAskForMoreHitsThanTheBound) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    ZelkinBuffData* frenzy = h.define("Frenesie", "MOVE_DECLARE", "SOURCE",
+                                      "<SetVariable name=\"var:number_hits\" value=\"1000000\"/>");
+    h.give(0, frenzy);
+    h.field->getOrderQueue().push_back(new A(h.world.move("Charge"), 0, 0));
+    h.field->popOrder();
+    h.field->newMoveRecord();
+    h.run(new A(A::BEFORE_MOVE, 0, 0));
+    ASSERT_EQ(h.listTypes(), (std::vector<int>{A::MOVE_DECLARE}));
+    h.field->popAction();
+    h.engine->processAction();
+    EXPECT_EQ(h.listTypes(), std::vector<int>(100, A::DMG_CALC));
+    EXPECT_EQ(h.field->getCurrentMove()->getHitsWanted(), 100);
+}

@@ -119,7 +119,8 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
         break;
     }
 
-    int stage = team->getStage(statIndex);
+    // In 64 bits: the critical stage has no ceiling, and the move's critical value adds to it.
+    long long stage = team->getStage(statIndex);
     if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
 
     const PowerSwitchesHandler& switches = team->readPowerSwitches();
@@ -136,9 +137,9 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
         if (raisedCounts) {
             // Capped so that an absurd stage from data cannot loop for long; the floor below makes any
             // stage past a few a certain critical anyway.
-            int doublings = stage >= 2 ? stage + 1 : stage;
+            long long doublings = stage >= 2 ? stage + 1 : stage;
             if (doublings > 64) doublings = 64;
-            for (int i = 0; i < doublings; ++i)
+            for (long long i = 0; i < doublings; ++i)
                 value *= 2.0;
         }
     } else {

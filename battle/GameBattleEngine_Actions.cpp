@@ -40,7 +40,7 @@ int GameBattleEngine::sideHp(int side) {
     return creature ? creature->getHp() : 0;
 }
 
-int GameBattleEngine::moveSpeed(int side) { return static_cast<int>(computeStat(side, STAT_SPEED)); }
+int GameBattleEngine::moveSpeed(int side) { return saturatingInt(computeStat(side, STAT_SPEED)); }
 
 BattleFigure* GameBattleEngine::makeCreatureFigure(Zelkin* creature, int facing, int x) {
     if (creature == nullptr) return nullptr;

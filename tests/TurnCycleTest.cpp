@@ -175,8 +175,8 @@ TEST(TurnCycle, SideOneDownStillLetsSideZerosMoveStartButItsHitsDoNothing) {
     EXPECT_EQ(h.field->getCurrentMove()->getDamageDealt(), 0);
 }
 
-TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
-    FlowHarness h;
+// The opening, then a first turn in which side 1's creature falls to side 0's move.
+static void knockOutSideOneInTurnOne(FlowHarness& h) {
     h.field->startMatch();
     ASSERT_TRUE(h.runUntilInput());
     h.active(1)->setHp(1);
@@ -184,6 +184,11 @@ TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
     h.field->setOrder(1, moveOrder(0));
     h.engine->step();
     ASSERT_TRUE(h.runUntilInput());
+}
+
+TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
+    FlowHarness h;
+    ASSERT_NO_FATAL_FAILURE(knockOutSideOneInTurnOne(h));
     EXPECT_EQ(h.field->getOpenRequest(1), 2);
     EXPECT_EQ(h.field->getOpenRequest(0), 0);
     EXPECT_EQ(h.field->getTurn(), 1);
@@ -199,13 +204,7 @@ TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
 
 TEST(TurnCycle, OnlyASwitchToAStandingBenchedMemberAnswersAReplacementRequest) {
     FlowHarness h;
-    h.field->startMatch();
-    ASSERT_TRUE(h.runUntilInput());
-    h.active(1)->setHp(1);
-    h.field->setOrder(0, moveOrder(0));
-    h.field->setOrder(1, moveOrder(0));
-    h.engine->step();
-    ASSERT_TRUE(h.runUntilInput());
+    ASSERT_NO_FATAL_FAILURE(knockOutSideOneInTurnOne(h));
     ASSERT_EQ(h.field->getOpenRequest(1), 2);
     // A move order, the fallen creature itself and a member that does not exist are refused: nothing is
     // queued and the side is asked again.

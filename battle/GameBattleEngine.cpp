@@ -21,6 +21,8 @@ GameBattleEngine::GameBattleEngine(GameField* field, WindowServices* window, Gam
 
 GameBattleEngine::~GameBattleEngine() {
     delete variables;
+    for (VariableTable* table : retiredVariables)
+        delete table;
     delete field;
     for (BattleAnimation* animation : animations)
         delete animation;
@@ -43,7 +45,12 @@ int GameBattleEngine::opponentSide(int side) { return side == 0 ? 1 : 0; }
 
 void GameBattleEngine::replaceVariables(VariableTable* fresh) {
     if (fresh == variables) return;
-    delete variables;
+    // An animation reads the table it was handed on its first step; while any animation has yet to step,
+    // the old table is kept until updateAnimations has stepped them all.
+    if (animations.empty())
+        delete variables;
+    else
+        retiredVariables.push_back(variables);
     variables = fresh ? fresh : new VariableTable();
 }
 
@@ -112,7 +119,8 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
         break;
     }
 
-    int stage = team->getStage(statIndex);
+    // In 64 bits: the critical stage has no ceiling, and the move's critical value adds to it.
+    long long stage = team->getStage(statIndex);
     if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
 
     const PowerSwitchesHandler& switches = team->readPowerSwitches();
@@ -129,9 +137,9 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
         if (raisedCounts) {
             // Capped so that an absurd stage from data cannot loop for long; the floor below makes any
             // stage past a few a certain critical anyway.
-            int doublings = stage >= 2 ? stage + 1 : stage;
+            long long doublings = stage >= 2 ? stage + 1 : stage;
             if (doublings > 64) doublings = 64;
-            for (int i = 0; i < doublings; ++i)
+            for (long long i = 0; i < doublings; ++i)
                 value *= 2.0;
         }
     } else {

@@ -77,7 +77,7 @@ public:
     GameBattleEngine(const GameBattleEngine&) = delete;
     GameBattleEngine& operator=(const GameBattleEngine&) = delete;
 
-    // 1. Deletes the variable table, the field and the animations in progress.
+    // 1. Deletes the variable tables, the field and the animations in progress.
     virtual ~GameBattleEngine();
     // 2. Runs the field's current action.
     virtual void processAction();
@@ -152,7 +152,8 @@ public:
 
     // ---- Non-virtual helpers shared by the engine's files ----
     VariableTable* getVariables() const { return variables; }
-    // Deletes the current variable table and takes ownership of the new one (never null).
+    // Takes ownership of the new table (never null); the current one is deleted, or kept until the
+    // animations started under it have made their first step.
     void replaceVariables(VariableTable* fresh);
     bool isSimulation() const { return simulation; }
     bool getKeepExecuting() const { return keepExecuting; }
@@ -263,6 +264,8 @@ private:
     bool keepExecuting = false;
     bool simulation = false;
     VariableTable* variables = nullptr;
+    // Replaced tables that animations not yet stepped may still read; freed by updateAnimations.
+    std::vector<VariableTable*> retiredVariables;
     std::ostringstream messageLog;
 };
 

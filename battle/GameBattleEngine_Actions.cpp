@@ -1,4 +1,5 @@
 // Action processing: the common opening and closing of every action and the steps of a move's use.
+#include <algorithm>
 #include <string>
 
 #include "battle/ActionSocket.hpp"
@@ -10,6 +11,7 @@
 #include "rules/BattleEvents.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/Game_Options.hpp"
+#include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinMove.hpp"
@@ -38,7 +40,7 @@ int GameBattleEngine::sideHp(int side) {
     return creature ? creature->getHp() : 0;
 }
 
-int GameBattleEngine::moveSpeed(int side) { return static_cast<int>(computeStat(side, STAT_SPEED)); }
+int GameBattleEngine::moveSpeed(int side) { return saturatingInt(computeStat(side, STAT_SPEED)); }
 
 BattleFigure* GameBattleEngine::makeCreatureFigure(Zelkin* creature, int facing, int x) {
     if (creature == nullptr) return nullptr;
@@ -250,7 +252,7 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
     } else if (ordered->getCategory() == 0) {
         field->pushFrontAction(new ActionSocket(ActionSocket::MOVE_EFFECTS, s, 0));
     } else {
-        int hits = static_cast<int>(variables->getVariable("number_hits"));
+        int hits = std::min(saturatingInt(variables->getVariable("number_hits")), ZelkinMove::MAX_HITS);
         if (GameMove* record = field->getCurrentMove()) record->setHitsWanted(hits);
         for (int i = 0; i < hits; ++i)
             field->pushFrontAction(new ActionSocket(ActionSocket::DMG_CALC, s, 0));

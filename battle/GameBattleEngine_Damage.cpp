@@ -237,6 +237,8 @@ void GameBattleEngine::applyDamage() {
     variables->setReason("ATTACK");
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, defender);
     dealt = saturatingInt(variables->getVariable("result"));
+    // A check may lower the damage to nothing, but never turn the hit into healing.
+    if (dealt < 0) dealt = 0;
 
     target = activeOf(defenderTeam);
     if (!target) return;

@@ -286,10 +286,8 @@ CommandOutcome GameBattleEngine::cmdChangeAbility(const CommandContext& context)
         if (!definition) return CommandOutcome::Failed;
         replacement = new ZelkinBuff(definition, 0);
     }
-    // The ability being replaced may be the one whose trigger runs this very command: it goes to the
-    // discarded list rather than being deleted, so the running trigger can still read its holder.
-    ZelkinBuff* previous = context.subjectTeam->releaseAbilityBuff();
-    if (previous) discardedBuffs().push_back(previous);
+    // The ability being replaced may be the one whose trigger runs this very command: setAbilityBuff hands
+    // it to the discarded list, so the running trigger can still read its holder.
     context.subjectTeam->setAbilityBuff(replacement);
     return CommandOutcome::Succeeded;
 }

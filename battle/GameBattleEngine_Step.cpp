@@ -23,6 +23,16 @@ int orderKind(GameOrder* order) { return order ? order->getKind() : 0; }
 std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
 std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
 
+// A replacement for a fallen creature is a switch to a standing member on the bench; giving up is always
+// allowed. The engine checks this itself rather than trusting whoever stored the order.
+bool answersReplacement(ZelkinTeam* team, GameOrder* order) {
+    if (order == nullptr) return false;
+    if (order->getKind() == GameOrder::KIND_GIVE_UP) return true;
+    if (order->getKind() != GameOrder::KIND_SWITCH || team == nullptr) return false;
+    Zelkin* member = team->getMemberAt(order->getSwitchTarget());
+    return member != nullptr && member != team->getActive() && member->getHp() > 0;
+}
+
 // Class of an HP bar width in the opening remark: 1 in danger, 2 nearly untouched, 0 between.
 int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 } // namespace
@@ -95,6 +105,16 @@ void GameBattleEngine::collectOrders() {
     GameOrder* o0 = field->getOrder(0);
     GameOrder* o1 = field->getOrder(1);
     if ((r0 > 0 && o0 == nullptr) || (r1 > 0 && o1 == nullptr)) return;
+    // A refused replacement is dropped and the side asked again (setRequest drops the stored order).
+    bool refused = false;
+    for (int side = 0; side < 2; ++side) {
+        if (field->getRequest(side) == REQUEST_REPLACEMENT &&
+            !answersReplacement(field->getTeamChecked(side), field->getOrder(side))) {
+            field->setRequest(side, REQUEST_REPLACEMENT);
+            refused = true;
+        }
+    }
+    if (refused) return;
     // A side that was not asked keeps last turn's order stored; only the sides asked take part.
     int k0 = r0 > 0 ? orderKind(o0) : 0;
     int k1 = r1 > 0 ? orderKind(o1) : 0;
@@ -172,19 +192,18 @@ void GameBattleEngine::startNewTurn() {
     if (field == nullptr) return;
     field->clearMoveRecords();
 
-    // The oldest buff taken out of play is freed now that no trigger of the turn that removed it can run.
+    // The buffs taken out of play are freed now that no trigger of the turn that removed them can run.
     std::vector<ZelkinBuff*>& discarded = discardedBuffs();
-    if (!discarded.empty()) {
-        ZelkinBuff* oldest = discarded.front();
-        discarded.erase(discarded.begin());
+    for (ZelkinBuff* buff : discarded) {
         // The script context must not keep pointing at it.
-        if (variables->getRunningHandler().getHolder() == oldest)
+        if (variables->getRunningHandler().getHolder() == buff)
             variables->setRunningHandler(TriggerHandler());
-        if (variables->getCallingHandler().getHolder() == oldest)
+        if (variables->getCallingHandler().getHolder() == buff)
             variables->setCallingHandler(TriggerHandler());
-        if (variables->getNewBuff() == oldest) variables->setNewBuff(nullptr);
-        delete oldest;
+        if (variables->getNewBuff() == buff) variables->setNewBuff(nullptr);
+        delete buff;
     }
+    discarded.clear();
 
     ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
     Zelkin* actives[2] = {sideCreature(0), sideCreature(1)};
@@ -273,4 +292,8 @@ void GameBattleEngine::updateAnimations() {
             delete animation;
         }
     }
+    // Every animation has now stepped, so none still needs a replaced table.
+    for (VariableTable* table : retiredVariables)
+        delete table;
+    retiredVariables.clear();
 }

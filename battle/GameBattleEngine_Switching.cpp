@@ -126,6 +126,8 @@ bool GameBattleEngine::actSendOut(ActionFrame& frame) {
     int s = frame.source;
     ZelkinTeam* team = field->getTeamChecked(s);
     if (team == nullptr) return true;
+    // A member that does not exist is refused: the side keeps the creature it has, fallen or not.
+    if (team->getMemberAt(frame.action->getArgument()) == nullptr) return false;
     team->setActiveMember(frame.action->getArgument());
     Zelkin* creature = team->getActive();
     if (creature == nullptr) return true;

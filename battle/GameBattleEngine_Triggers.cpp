@@ -8,6 +8,7 @@
 #include "rules/BattleEvents.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
+#include "rules/Platform.hpp"
 #include "rules/Ruleset.hpp"
 #include "rules/Stadium.hpp"
 #include "rules/Zelkin.hpp"
@@ -110,7 +111,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     }
     ZelkinMove* move = variables->getMove();
     if (move) {
-        int moveSide = static_cast<int>(variables->getVariable("camp_source"));
+        int moveSide = saturatingInt(variables->getVariable("camp_source"));
         for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
             if (trigger && trigger->getEvent() == event)
                 handlers.emplace_back(ORIGIN_MOVE, moveSide, nullptr, move, trigger);

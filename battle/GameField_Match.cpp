@@ -52,6 +52,8 @@ void GameField::decideResult() {
 }
 
 void GameField::endMatch() {
+    // Closing twice would count the statistics and the best creature twice.
+    if (closed) return;
     closed = true;
     clearActionList();
     messageTimer = 0;

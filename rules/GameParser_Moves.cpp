@@ -1,6 +1,8 @@
 // The move loader: every valid move of one file of "data/moves/" into the database's move list.
 #include <tinyxml2.h>
 
+#include <algorithm>
+
 #include "rules/DataDocument.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/ErrorLog.hpp"
@@ -45,7 +47,14 @@ void GameParser::loadMoves(const std::string& path) {
         if (xmlHasAttribute(critical, "value"))
             move->setCritical(clampedAtoi(xmlAttribute(critical, "value")));
         const tinyxml2::XMLElement* hits = element->FirstChildElement("hits");
-        if (xmlHasAttribute(hits, "value")) move->setHits(clampedAtoi(xmlAttribute(hits, "value")));
+        if (xmlHasAttribute(hits, "value")) {
+            const int count = clampedAtoi(xmlAttribute(hits, "value"));
+            if (count > ZelkinMove::MAX_HITS)
+                logError("WARNING with File " + path + " : " + DefaultStrings::NAME_MOVE + " " + name +
+                         " : " + std::to_string(count) + " hits, kept at " +
+                         std::to_string(ZelkinMove::MAX_HITS));
+            move->setHits(std::min(count, ZelkinMove::MAX_HITS));
+        }
         const tinyxml2::XMLElement* priority = element->FirstChildElement("priority");
         if (xmlHasAttribute(priority, "value"))
             move->setPriority(clampedAtoi(xmlAttribute(priority, "value")));

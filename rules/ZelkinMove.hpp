@@ -10,6 +10,10 @@ class QXML_Command;
 
 class ZelkinMove {
 public:
+    // The most hits one use of a move may ask for, from the data or from a script; real moves use a few,
+    // and each hit is an action of its own.
+    static constexpr int MAX_HITS = 100;
+
     // category: "physique" gives 1, "special" 2, any other word 0. The move takes over the effect tree.
     ZelkinMove(const std::string& name, ZelkinType* type, const std::string& category, int pp,
                QXML_Command* effect);

@@ -125,6 +125,8 @@ ZelkinTeam* ZelkinTeam::clone() {
         copy->stages[k] = stages[k];
     // The copy mirrors the side as it stands, not as the creature came in: an ability taken away or types
     // changed by effects stay so in the look-ahead.
+    // The ability the copy got on switching in has never run: it can go at once.
+    delete copy->releaseAbilityBuff();
     copy->setAbilityBuff(abilityBuff != nullptr ? copyBuff(abilityBuff) : nullptr);
     for (ZelkinBuff* buff : buffs) {
         ZelkinBuff* buffCopy = copyBuff(buff);
@@ -420,7 +422,7 @@ bool ZelkinTeam::removeBuffBySpot(const std::string& spot) {
 
 void ZelkinTeam::setAbilityBuff(ZelkinBuff* buff) {
     if (buff == abilityBuff) return;
-    delete abilityBuff;
+    if (abilityBuff != nullptr) discardedBuffs().push_back(abilityBuff);
     abilityBuff = buff;
 }
 

@@ -78,7 +78,8 @@ public:
     virtual bool removeBuffByName(const std::string& name);
     virtual bool removeBuffsWithTag(const std::string& tag);
     virtual bool removeBuffBySpot(const std::string& spot);
-    // Takes ownership; the previous ability buff is deleted.
+    // Takes ownership; the previous ability buff goes to the discarded list, since its trigger may be the
+    // one running.
     virtual void setAbilityBuff(ZelkinBuff* buff);
     virtual ZelkinBuff* getAbilityBuff() const;
     // Hands the ability buff over to the caller without deleting it (the team is left without one).

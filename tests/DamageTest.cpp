@@ -233,6 +233,17 @@ TEST(DamageTest, DamageCheckChangesWhatIsDealtNotThePercent) {
     EXPECT_EQ(b.engine->getVariables()->getReason(), "ATTACK");
 }
 
+TEST(DamageTest, ADamageCheckLeavingANegativeAmountDealsNothing) {
+    Bench b;
+    b.aim(0, 1);
+    b.active(1)->setHp(143);
+    b.listen(1, "CHECK_BEFORE_DMG", "<SetVariable name=\"var:result\" value=\"-20\"/>");
+    b.hit(40);
+    EXPECT_EQ(b.active(1)->getHp(), 143);
+    EXPECT_EQ(b.var("damage"), 0.0f);
+    EXPECT_EQ(b.var("total_damage"), 0.0f);
+}
+
 TEST(DamageTest, GatherDamageStatsReadsStagesTypesAndChecks) {
     Bench b;
     b.aim(0, 1);

@@ -1,6 +1,7 @@
 // The engine's lookups of a side's active creature: effective stats, creature variables, and copying.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include "EngineCoreSupport.hpp"
@@ -87,6 +88,21 @@ TEST(ComputeStat, CheckEventScalesTheStatThroughResult) {
     EXPECT_FLOAT_EQ(h.engine->computeStat(0, STAT_EVASION), 100.0f);
     // Reading the stat through a script runs the same triggers.
     EXPECT_FLOAT_EQ(h.engine->getCreatureVariable(0, "pre"), 199.0f);
+}
+
+TEST(ComputeStat, HugeStagesAndScriptValuesSaturateInsteadOfWrapping) {
+    EngineHarness h;
+    // The critical stage has no ceiling; the move's own critical value on top passes the int range.
+    h.field->getTeam(0)->modifyStage(STAT_CRITICAL, INT_MAX);
+    EXPECT_GE(h.engine->computeStat(0, STAT_CRITICAL), 100.0f);
+    h.engine->getVariables()->setMove(h.world.move("Charge"));
+    EXPECT_GE(h.engine->computeStat(0, STAT_CRITICAL), 100.0f);
+    // A speed check answering 1e12 makes the fastest creature, not the slowest.
+    ZelkinBuffData* definition = h.define("Hate");
+    h.addTrigger(definition, "CHECK_STAT_SPEED", "SOURCE",
+                 "<SetVariable name=\"var:result\" value=\"1000000000000\"/>");
+    ASSERT_NE(h.give(0, definition), nullptr);
+    EXPECT_EQ(h.engine->moveSpeed(0), INT_MAX);
 }
 
 TEST(CreatureVariables, NumbersOfTheActiveCreatureAndItsTeam) {

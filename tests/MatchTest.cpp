@@ -97,3 +97,16 @@ TEST(Match, WithoutABestCreatureOnlyThePresentationRuns) {
     h.run(new A(A::MVP_REMARK, 0, 0));
     EXPECT_EQ(h.field->tickMessageTimer(), 73);
 }
+
+TEST(Match, ClosingAClosedMatchAgainChangesNothing) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    h.active(0)->addMvpPoints(300, 0);
+    h.field->setResult(1);
+    h.field->endMatch();
+    const int presented = h.active(0)->getBattleStat(7);
+    const std::vector<int> actions = h.listTypes();
+    h.field->endMatch();
+    EXPECT_EQ(h.active(0)->getBattleStat(7), presented);
+    EXPECT_EQ(h.listTypes(), actions);
+}

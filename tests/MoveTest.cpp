@@ -110,7 +110,7 @@ TEST(MoveLoader, RejectedMovesAreCountedAndLeaveOnlyTheirLine) {
     std::vector<std::string> names;
     for (ZelkinMove* move : db.parser.getMoves())
         names.push_back(move->getName());
-    EXPECT_EQ(names, (std::vector<std::string>{"Minimal", "Complet", "Critique Texte"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Minimal", "Complet", "Critique Texte", "Deluge"}));
     std::vector<std::string> rejections;
     for (const std::string& line : errorLogLines())
         if (line.rfind("ERROR", 0) == 0) rejections.push_back(line);
@@ -165,7 +165,7 @@ TEST(MoveLoader, FullMoveReadsEveryChild) {
         lines.end());
 }
 
-TEST(MoveLoader, UnresolvedNamesAndTextValuesWarnOrChangeNothing) {
+TEST(MoveLoader, UnresolvedNamesTextValuesAndHugeHitCountsWarnOrChangeNothing) {
     MoveDatabase db;
     db.parser.loadMoves(fixturePath("species/move_kinds.xml"));
     ZelkinMove* move = moveNamed(db.parser, "Critique Texte");
@@ -184,8 +184,14 @@ TEST(MoveLoader, UnresolvedNamesAndTextValuesWarnOrChangeNothing) {
     EXPECT_NE(
         std::find(lines.begin(), lines.end(), "WARNING with Move Critique Texte : cannot get Subtype Vol"),
         lines.end());
-    // Three rejections, one trigger warning and the two name warnings: nothing else.
-    EXPECT_EQ(lines.size(), 6u);
+    // A hit count far beyond any real move is kept at the bound, with a warning.
+    EXPECT_EQ(moveNamed(db.parser, "Deluge")->getHits(), 100);
+    const std::string file = fixturePath("species/move_kinds.xml");
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "WARNING with File " + file + " : Move Deluge : 1000000 hits, kept at 100"),
+              lines.end());
+    // Three rejections, one trigger warning, the two name warnings and the hit count: nothing else.
+    EXPECT_EQ(lines.size(), 7u);
 }
 
 TEST(MoveLoader, BrokenFilesLogOneLineAndAddNothing) {

@@ -41,12 +41,17 @@ struct FakeScreen : BattlePresentation {
             screen->kinds.push_back(kind);
             screen->figures.push_back(figure);
         }
-        void setSources(ZelkinMove*, Zelkin*, VariableTable*) override {}
+        void setSources(ZelkinMove*, Zelkin*, VariableTable* table) override { variables = table; }
         void setCreature(Zelkin*) override {}
         void setBuffData(ZelkinBuffData* definition) override { screen->buffData.push_back(definition); }
-        void step() override {}
+        // Like the screen's hit animations, the hit record is read on the first step only.
+        void step() override {
+            if (variables) screen->damages.push_back(variables->getDamage());
+            variables = nullptr;
+        }
         bool isAlive() override { return true; }
         FakeScreen* screen;
+        VariableTable* variables = nullptr;
     };
     FakeScreen() { installBattlePresentation(this); }
     ~FakeScreen() override { installBattlePresentation(nullptr); }
@@ -64,6 +69,7 @@ struct FakeScreen : BattlePresentation {
     std::vector<int> kinds;
     std::vector<BattleFigure*> figures;
     std::vector<ZelkinBuffData*> buffData;
+    std::vector<int> damages;
 };
 
 } // namespace
@@ -481,4 +487,19 @@ TEST(StateCommandsTest, QuickMoveUsesAMoveAtOnce) {
     EXPECT_EQ(knockOut->getType(), ActionSocket::KNOCK_OUT);
     EXPECT_EQ(knockOut->getSource(), 1);
     EXPECT_EQ(knockOut->getArgument(), 1);
+}
+
+TEST(StateCommandsTest, TwoQuickMovesInOneTriggerLeaveEachHitRecordReadableUntilItsAnimationStepped) {
+    FakeScreen screen;
+    EngineHarness h;
+    h.field->setSideFigure(1, new FakeScreen::Figure());
+    // The second QuickMove replaces the table the first one's hit animation was handed.
+    h.engine->runCommand(0, 1,
+                         h.tree("<trigger><QuickMove name=\"Charge\" target=\"target\"/>"
+                                "<QuickMove name=\"Charge\" target=\"target\"/></trigger>"));
+    ASSERT_EQ(screen.kinds, (std::vector<int>{1, 1}));
+    h.engine->updateAnimations();
+    ASSERT_EQ(screen.damages.size(), 2u);
+    EXPECT_GT(screen.damages[0], 0);
+    EXPECT_GT(screen.damages[1], 0);
 }

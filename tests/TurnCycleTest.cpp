@@ -175,8 +175,8 @@ TEST(TurnCycle, SideOneDownStillLetsSideZerosMoveStartButItsHitsDoNothing) {
     EXPECT_EQ(h.field->getCurrentMove()->getDamageDealt(), 0);
 }
 
-TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
-    FlowHarness h;
+// The opening, then a first turn in which side 1's creature falls to side 0's move.
+static void knockOutSideOneInTurnOne(FlowHarness& h) {
     h.field->startMatch();
     ASSERT_TRUE(h.runUntilInput());
     h.active(1)->setHp(1);
@@ -184,6 +184,11 @@ TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
     h.field->setOrder(1, moveOrder(0));
     h.engine->step();
     ASSERT_TRUE(h.runUntilInput());
+}
+
+TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
+    FlowHarness h;
+    ASSERT_NO_FATAL_FAILURE(knockOutSideOneInTurnOne(h));
     EXPECT_EQ(h.field->getOpenRequest(1), 2);
     EXPECT_EQ(h.field->getOpenRequest(0), 0);
     EXPECT_EQ(h.field->getTurn(), 1);
@@ -195,4 +200,63 @@ TEST(TurnCycle, AKnockOutAsksOnlyTheFallenSideForAReplacement) {
     EXPECT_EQ(h.field->getTurn(), 2);
     EXPECT_EQ(h.field->getOpenRequest(0), 1);
     EXPECT_EQ(h.field->getOpenRequest(1), 1);
+}
+
+TEST(TurnCycle, OnlyASwitchToAStandingBenchedMemberAnswersAReplacementRequest) {
+    FlowHarness h;
+    ASSERT_NO_FATAL_FAILURE(knockOutSideOneInTurnOne(h));
+    ASSERT_EQ(h.field->getOpenRequest(1), 2);
+    // A move order, the fallen creature itself and a member that does not exist are refused: nothing is
+    // queued and the side is asked again.
+    for (GameOrder* refused : {moveOrder(0), switchOrder(0), switchOrder(5)}) {
+        h.field->setOrder(1, refused);
+        h.engine->step();
+        EXPECT_TRUE(h.field->getOrderQueue().empty());
+        EXPECT_TRUE(h.field->getActionList().empty());
+        EXPECT_EQ(h.field->getOpenRequest(1), 2);
+    }
+    EXPECT_EQ(h.active(1)->getName(), "Rocaille");
+    EXPECT_EQ(h.active(1)->getBattleStat(9), 1);
+    // A send-out of a member that does not exist changes nothing either.
+    h.run(new A(A::SEND_OUT, 1, 5));
+    EXPECT_TRUE(h.listTypes().empty());
+    EXPECT_TRUE(h.field->getTeam(1)->isActionBlocked());
+    h.field->setOrder(1, switchOrder(1));
+    h.engine->step();
+    ASSERT_TRUE(h.runUntilInput());
+    EXPECT_EQ(h.active(1)->getName(), "Braisier");
+}
+
+TEST(TurnCycle, ANewTurnFreesEveryRemovedBuffAndAReplacedAbilityWaitsWithThem) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    clearDiscardedBuffs();
+    ZelkinTeam* team = h.field->getTeam(0);
+    ZelkinBuff* ability = team->getAbilityBuff();
+    ASSERT_NE(ability, nullptr);
+    // Its trigger may be the one running when the ability is replaced, so it is not deleted at once.
+    team->setActiveMember(1);
+    ASSERT_EQ(discardedBuffs().size(), 1u);
+    EXPECT_EQ(discardedBuffs()[0], ability);
+    discardedBuffs().push_back(new ZelkinBuff(h.world.parser->findBuff("Brume"), 0));
+    discardedBuffs().push_back(new ZelkinBuff(h.world.parser->findBuff("Garde"), 0));
+    h.engine->startNewTurn();
+    EXPECT_TRUE(discardedBuffs().empty());
+}
+
+TEST(TurnCycle, AScriptCannotAskForMoreHitsThanTheBound) {
+    FlowHarness h;
+    h.sendInFirstMembers();
+    ZelkinBuffData* frenzy = h.define("Frenesie", "MOVE_DECLARE", "SOURCE",
+                                      "<SetVariable name=\"var:number_hits\" value=\"1000000\"/>");
+    h.give(0, frenzy);
+    h.field->getOrderQueue().push_back(new A(h.world.move("Charge"), 0, 0));
+    h.field->popOrder();
+    h.field->newMoveRecord();
+    h.run(new A(A::BEFORE_MOVE, 0, 0));
+    ASSERT_EQ(h.listTypes(), (std::vector<int>{A::MOVE_DECLARE}));
+    h.field->popAction();
+    h.engine->processAction();
+    EXPECT_EQ(h.listTypes(), std::vector<int>(100, A::DMG_CALC));
+    EXPECT_EQ(h.field->getCurrentMove()->getHitsWanted(), 100);
 }

@@ -51,6 +51,6 @@ void GameParser::loadStadiums(const std::string& path) {
             stadium->addTrigger(xmlAttribute(trigger, "when"), xmlAttribute(trigger, "actor"),
                                 parseEffect(trigger), priority);
         }
-        stadiums.push_back(stadium);
+        appendNamed(stadiums, stadiumsByName, stadium);
     }
 }

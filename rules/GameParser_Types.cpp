@@ -21,8 +21,10 @@ float ratioFromText(const std::string& text) {
 }
 
 // Types and subtypes share one record and one file format; only the element name and kind word differ.
+// Each record read is handed to store, in document order.
+template <typename Store>
 void loadTypeFile(GameParser& parser, const std::string& path, const char* elementName,
-                  const std::string& kindWord, std::vector<ZelkinType*>& list) {
+                  const std::string& kindWord, Store store) {
     tinyxml2::XMLDocument document;
     loadDataDocument(document, path);
     int counter = 0;
@@ -44,7 +46,7 @@ void loadTypeFile(GameParser& parser, const std::string& path, const char* eleme
             type->addAnimation(parser.parseAnimation(animation));
             element->DeleteChild(animation);
         }
-        list.push_back(type);
+        store(type);
         document.DeleteChild(element);
     }
 }
@@ -52,10 +54,12 @@ void loadTypeFile(GameParser& parser, const std::string& path, const char* eleme
 
 void GameParser::loadTypes(const std::string& path) {
     // Every types file brings its own "none" first, readable or not, so positions stay what they were.
-    types.push_back(new ZelkinType("none"));
-    loadTypeFile(*this, path, "type", DefaultStrings::NAME_TYPE, types);
+    appendNamed(types, typesByName, new ZelkinType("none"));
+    loadTypeFile(*this, path, "type", DefaultStrings::NAME_TYPE,
+                 [this](ZelkinType* type) { appendNamed(types, typesByName, type); });
 }
 
 void GameParser::loadSubtypes(const std::string& path) {
-    loadTypeFile(*this, path, "subtype", DefaultStrings::NAME_SUBTYPE, subtypes);
+    loadTypeFile(*this, path, "subtype", DefaultStrings::NAME_SUBTYPE,
+                 [this](ZelkinType* type) { appendNamed(subtypes, subtypesByName, type); });
 }

@@ -33,7 +33,7 @@ ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element
     ZelkinBuffData* definition = new ZelkinBuffData(fields.text(F_NAME));
     definition->kind = isAbility ? ZelkinBuffData::KIND_ABILITY : ZelkinBuffData::KIND_BUFF;
     if (fields.has(F_CATEGORY)) definition->setNatureFromWord(fields.text(F_CATEGORY));
-    definition->botValue = clampedAtoi(fields.text(F_BOT_VALUE));
+    definition->botValue = clampedAtoi(fields.rawText(F_BOT_VALUE));
     if (!isAbility) {
         definition->teamBuff = fields.has(F_TEAM_BUFF);
         if (fields.has(F_PRIMARY)) {

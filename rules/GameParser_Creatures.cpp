@@ -97,14 +97,14 @@ void GameParser::loadCreatures(const std::string& path) {
             continue;
         }
         const std::string name = fields.text(F_NAME);
-        ZelkinZelkinary* record = new ZelkinZelkinary(name, clampedAtoi(fields.text(F_NUMBER)));
+        ZelkinZelkinary* record = new ZelkinZelkinary(name, clampedAtoi(fields.rawText(F_NUMBER)));
 
         // The six stats go together: a partial set would give a lopsided species, so it is ignored.
         bool allStats = true;
         int stats[6];
         for (int i = 0; i < 6; ++i) {
             allStats = allStats && fields.has(F_STAT_FIRST + i);
-            stats[i] = clampedAtoi(fields.text(F_STAT_FIRST + i));
+            stats[i] = clampedAtoi(fields.rawText(F_STAT_FIRST + i));
         }
         if (allStats) record->setBaseStats(stats[0], stats[1], stats[2], stats[3], stats[4], stats[5]);
 

@@ -59,13 +59,13 @@ void GameParser::loadMoves(const std::string& path) {
 
         QXML_Command* effect = parseEffect(fields.first(F_EFFECT));
         ZelkinMove* move =
-            new ZelkinMove(name, type, fields.text(F_CATEGORY), clampedAtoi(fields.text(F_PP)), effect);
+            new ZelkinMove(name, type, fields.text(F_CATEGORY), clampedAtoi(fields.rawText(F_PP)), effect);
         if (hasType && !type)
             logError("WARNING with Move " + name + " : cannot get " + DefaultStrings::NAME_TYPE + " " +
                      typeName);
 
-        if (fields.has(F_POWER)) move->setPower(clampedAtoi(fields.text(F_POWER)));
-        if (fields.has(F_PRECISION)) move->setPrecision(clampedAtoi(fields.text(F_PRECISION)));
+        if (fields.has(F_POWER)) move->setPower(clampedAtoi(fields.rawText(F_POWER)));
+        if (fields.has(F_PRECISION)) move->setPrecision(clampedAtoi(fields.rawText(F_PRECISION)));
         // These three carry their value in an attribute; the element's text is not read.
         const tinyxml2::XMLElement* critical = fields.first(F_CRITICAL);
         if (xmlHasAttribute(critical, "value"))

@@ -32,16 +32,16 @@ const char* const rulesetFields[RULESET_FIELD_COUNT] = {
 // The bounds and flags of one ruleset element, each applied only when its value makes sense.
 void readRulesetSettings(Ruleset* ruleset, const XmlChildIndex& fields) {
     if (fields.has(F_BASE_LEVEL)) {
-        int v = clampedAtoi(fields.text(F_BASE_LEVEL));
+        int v = clampedAtoi(fields.rawText(F_BASE_LEVEL));
         if (v >= 1 && v <= 100) ruleset->baseLevel = v;
     }
     // The minimum is read before the maximum, so it is checked against the default maximum.
     if (fields.has(F_MIN_SUM_STATS)) {
-        int v = clampedAtoi(fields.text(F_MIN_SUM_STATS));
+        int v = clampedAtoi(fields.rawText(F_MIN_SUM_STATS));
         if (v > 0 && v < ruleset->maxSumStats) ruleset->minSumStats = v;
     }
     if (fields.has(F_MAX_SUM_STATS)) {
-        int v = clampedAtoi(fields.text(F_MAX_SUM_STATS));
+        int v = clampedAtoi(fields.rawText(F_MAX_SUM_STATS));
         if (v > ruleset->minSumStats) ruleset->maxSumStats = v;
     }
     if (fields.has(F_NO_AUTOBALANCE)) ruleset->autobalance = false;
@@ -50,7 +50,7 @@ void readRulesetSettings(Ruleset* ruleset, const XmlChildIndex& fields) {
     if (fields.has(F_NO_MYTHICS)) ruleset->allowMythics = 0;
     if (fields.has(F_NO_LEGENDARIES)) ruleset->allowLegendaries = 0;
     if (fields.has(F_BALANCE_MIN_POWER))
-        ruleset->balanceMinPower = clampedAtoi(fields.text(F_BALANCE_MIN_POWER));
+        ruleset->balanceMinPower = clampedAtoi(fields.rawText(F_BALANCE_MIN_POWER));
 }
 } // namespace
 

@@ -32,7 +32,7 @@ void GameParser::loadTrainers(const std::string& path) {
                      DefaultStrings::NAME_TRAINER + " element number " + std::to_string(number));
             continue;
         }
-        trainers->add(new Trainer(clampedAtoi(fields.text(F_ID)), fields.has(F_UNIQUE), fields.text(F_NAME),
-                                  fields.text(F_CREDO)));
+        trainers->add(new Trainer(clampedAtoi(fields.rawText(F_ID)), fields.has(F_UNIQUE),
+                                  fields.text(F_NAME), fields.text(F_CREDO)));
     }
 }

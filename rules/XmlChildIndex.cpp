@@ -52,3 +52,7 @@ void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
 }
 
 std::string XmlChildIndex::text(int field) const { return xmlText(firsts[field]); }
+
+const char* XmlChildIndex::rawText(int field) const {
+    return firsts[field] ? firsts[field]->GetText() : nullptr;
+}

@@ -28,6 +28,8 @@ public:
     bool has(int field) const { return firsts[field] != nullptr; }
     // The text of the first child called names[field], or the empty text.
     std::string text(int field) const;
+    // The same text without a copy, for fields read as numbers; null when there is no such child or text.
+    const char* rawText(int field) const;
 
     // Calls visit(child) for every child called names[field], in document order.
     template <typename Visit> void each(int field, Visit visit) const {

@@ -74,17 +74,21 @@ std::vector<std::string> loadedFiles() {
 }
 
 // The work of one repetition of each benchmark, kept out of line so that a profiler can single it out
-// (valgrind --tool=callgrind --toggle-collect='*loadDataOnce*' quorvex_bench --benchmark_filter=Startup).
+// (valgrind --tool=callgrind --toggle-collect='*loadData*' quorvex_bench --benchmark_filter=Startup).
 
-// The whole start-up load, as the loading screen runs it, and the release of everything it built.
-__attribute__((noinline)) bool loadDataOnce() {
+// The whole start-up load, as the loading screen runs it. The caller releases what it built.
+__attribute__((noinline)) TeamBuilder* loadData() {
     TeamBuilder* builder = new TeamBuilder();
+    benchmark::DoNotOptimize(builder->isDataValid());
+    return builder;
+}
+
+// Frees the database and the factory, which the game does only when it quits.
+__attribute__((noinline)) void releaseData(TeamBuilder* builder) {
     GameParser* parser = builder->getParser();
-    bool valid = builder->isDataValid();
     delete builder;
     delete parser;
     resetErrorLog();
-    return valid;
 }
 
 // A bare parse of every file the load opens, nothing read from the documents.
@@ -96,10 +100,11 @@ __attribute__((noinline)) void parseFilesOnce(const std::vector<std::string>& fi
     }
 }
 
+// The load and the release together.
 void BM_StartupLoad(benchmark::State& state) {
     state.SetLabel(gameRoot().label);
     for (auto _ : state)
-        benchmark::DoNotOptimize(loadDataOnce());
+        releaseData(loadData());
 }
 BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond);
 
@@ -112,26 +117,34 @@ void BM_BareXmlParse(benchmark::State& state) {
 }
 BENCHMARK(BM_BareXmlParse)->Unit(benchmark::kMillisecond);
 
-// The two above taken in turn within each iteration, so that both see the same load of a shared machine;
-// "ratio" is the load's time over the bare parse's, the figure the loader is held to.
+// The two above taken in turn within each iteration, so that both see the same load of a shared machine.
+// "ratio" is the load's time over the bare parse's, the figure the loader is held to; the release is not
+// part of starting up, so it only enters "ratio_with_release". The time reported is the load's alone.
 void BM_LoadOverBareParse(benchmark::State& state) {
     using Clock = std::chrono::steady_clock;
     state.SetLabel(gameRoot().label);
     std::vector<std::string> files = loadedFiles();
     Clock::duration loading{};
+    Clock::duration releasing{};
     Clock::duration parsing{};
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
-        benchmark::DoNotOptimize(loadDataOnce());
-        Clock::time_point middle = Clock::now();
+        TeamBuilder* builder = loadData();
+        Clock::time_point loaded = Clock::now();
+        releaseData(builder);
+        Clock::time_point released = Clock::now();
         parseFilesOnce(files);
-        Clock::time_point end = Clock::now();
-        loading += middle - start;
-        parsing += end - middle;
+        Clock::time_point parsed = Clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(loaded - start).count());
+        loading += loaded - start;
+        releasing += released - loaded;
+        parsing += parsed - released;
     }
-    if (parsing.count() > 0)
-        state.counters["ratio"] = static_cast<double>(loading.count()) / static_cast<double>(parsing.count());
+    if (parsing.count() == 0) return;
+    const double parse = static_cast<double>(parsing.count());
+    state.counters["ratio"] = static_cast<double>(loading.count()) / parse;
+    state.counters["ratio_with_release"] = static_cast<double>((loading + releasing).count()) / parse;
 }
-BENCHMARK(BM_LoadOverBareParse)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadOverBareParse)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,7 +10,7 @@
 XmlChildIndex::XmlChildIndex(const char* const* names, int count)
     : names(names), firsts(static_cast<std::size_t>(count), nullptr) {
     // The fields grouped by the length of their name: a child's name is compared with those of its length
-    // only, which rules out nearly every other field without reading a byte.
+    // only, which rules out nearly every other field without a comparison.
     std::vector<std::size_t> lengths(static_cast<std::size_t>(count));
     std::size_t longest = 0;
     for (int field = 0; field < count; ++field) {

@@ -16,12 +16,6 @@
 
 namespace {
 
-template <typename T> T* findByName(const std::vector<T*>& list, const std::string& name) {
-    for (T* item : list)
-        if (item && item->getName() == name) return item;
-    return nullptr;
-}
-
 // Positions before the start give the first entry, positions past the end give null; an empty list has
 // no first entry to give.
 template <typename T> T* atOrFirst(const std::vector<T*>& list, int position) {
@@ -88,7 +82,7 @@ GameParser::~GameParser() {
     delete options;
 }
 
-ZelkinMove* GameParser::findMove(const std::string& name) { return findByName(moves, name); }
+ZelkinMove* GameParser::findMove(const std::string& name) { return findNamed(movesByName, name); }
 
 ZelkinZelkinary* GameParser::findSpeciesFormInLibrary(const std::string& code, int number,
                                                       const std::string& form) {
@@ -148,16 +142,19 @@ ZelkinType* GameParser::getTypeAt(int position) {
     return types[position];
 }
 
-ZelkinType* GameParser::findType(const std::string& name) { return findByName(types, name); }
+ZelkinType* GameParser::findType(const std::string& name) { return findNamed(typesByName, name); }
 
-ZelkinType* GameParser::findSubtype(const std::string& name) { return findByName(subtypes, name); }
+ZelkinType* GameParser::findSubtype(const std::string& name) { return findNamed(subtypesByName, name); }
 
-ZelkinBuffData* GameParser::findAbility(const std::string& name) { return findByName(abilities, name); }
+ZelkinBuffData* GameParser::findAbility(const std::string& name) { return findNamed(abilitiesByName, name); }
 
-ZelkinBuffData* GameParser::findBuff(const std::string& name) { return findByName(buffs, name); }
+ZelkinBuffData* GameParser::findBuff(const std::string& name) { return findNamed(buffsByName, name); }
 
 ZelkinBuffData* GameParser::findExtraDefinition(const std::string& name) {
-    return findByName(extraDefinitions, name);
+    // No loader fills this list, so it keeps no index.
+    for (ZelkinBuffData* definition : extraDefinitions)
+        if (definition && definition->getName() == name) return definition;
+    return nullptr;
 }
 
 Ruleset* GameParser::getRulesetAt(int position) {
@@ -167,7 +164,7 @@ Ruleset* GameParser::getRulesetAt(int position) {
 
 Ruleset* GameParser::getCurrentRuleset() { return currentRuleset; }
 
-Stadium* GameParser::findStadium(const std::string& name) { return findByName(stadiums, name); }
+Stadium* GameParser::findStadium(const std::string& name) { return findNamed(stadiumsByName, name); }
 
 Stadium* GameParser::getStadiumAt(int position) { return atOrFirst(stadiums, position); }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tinyxml2 {
@@ -108,6 +109,19 @@ public:
     const std::vector<ZelkinZelkinary*>& getAllowedSpecies() const { return allowedSpecies; }
 
 private:
+    // Name -> the first record of that name. Each index grows with its list as the loaders append, so
+    // that records naming other records (a species its moves, a move its type) and the engine's lookups
+    // find them without a scan; a later record of the same name does not replace the first.
+    template <typename T> using NameIndex = std::unordered_map<std::string, T*>;
+    template <typename T> static void appendNamed(std::vector<T*>& list, NameIndex<T>& index, T* record) {
+        list.push_back(record);
+        index.emplace(record->getName(), record);
+    }
+    template <typename T> static T* findNamed(const NameIndex<T>& index, const std::string& name) {
+        auto found = index.find(name);
+        return found == index.end() ? nullptr : found->second;
+    }
+
     std::vector<ZelkinZelkinaryList*> libraries;
     std::vector<ZelkinMove*> moves;
     std::vector<ZelkinZelkinary*> species;
@@ -122,4 +136,10 @@ private:
     Ruleset* currentRuleset = nullptr;
     TrainerList* trainers = nullptr;
     Game_Options* options = nullptr;
+    NameIndex<ZelkinMove> movesByName;
+    NameIndex<Stadium> stadiumsByName;
+    NameIndex<ZelkinBuffData> abilitiesByName;
+    NameIndex<ZelkinBuffData> buffsByName;
+    NameIndex<ZelkinType> typesByName;
+    NameIndex<ZelkinType> subtypesByName;
 };

@@ -6,26 +6,44 @@
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlChildIndex.hpp"
 #include "rules/ZelkinBuffData.hpp"
 
 namespace {
+// The children of an ability or buff element that the loader reads, by field number.
+enum DefinitionField {
+    F_NAME,
+    F_CATEGORY,
+    F_BOT_VALUE,
+    F_TEAM_BUFF,
+    F_PRIMARY,
+    F_SPOT,
+    F_TRIGGER,
+    F_ANIMATION,
+    F_TAG,
+    DEFINITION_FIELD_COUNT
+};
+const char* const definitionFields[DEFINITION_FIELD_COUNT] = {
+    "name", "category", "IA_value", "teambuff", "primary", "spot", "trigger", "animation", "tag"};
+
 // Abilities and buffs share one file format; buffs alone read the team, status and spot elements.
-ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element, const std::string& path,
-                               const std::string& kindWord, bool isAbility) {
-    ZelkinBuffData* definition = new ZelkinBuffData(xmlChildText(element, "name"));
+// fields holds element's children; the triggers, animations and tags are deleted from it once read.
+ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element, const XmlChildIndex& fields,
+                               const std::string& path, const std::string& kindWord, bool isAbility) {
+    ZelkinBuffData* definition = new ZelkinBuffData(fields.text(F_NAME));
     definition->kind = isAbility ? ZelkinBuffData::KIND_ABILITY : ZelkinBuffData::KIND_BUFF;
-    if (xmlHasChild(element, "category")) definition->setNatureFromWord(xmlChildText(element, "category"));
-    definition->botValue = clampedAtoi(xmlChildText(element, "IA_value"));
+    if (fields.has(F_CATEGORY)) definition->setNatureFromWord(fields.text(F_CATEGORY));
+    definition->botValue = clampedAtoi(fields.rawText(F_BOT_VALUE));
     if (!isAbility) {
-        definition->teamBuff = xmlHasChild(element, "teambuff");
-        if (xmlHasChild(element, "primary")) {
+        definition->teamBuff = fields.has(F_TEAM_BUFF);
+        if (fields.has(F_PRIMARY)) {
             definition->kind = ZelkinBuffData::KIND_PRIMARY_STATUS;
-            definition->statusCode = xmlChildText(element, "primary").substr(0, 3);
+            definition->statusCode = fields.text(F_PRIMARY).substr(0, 3);
         }
-        definition->spot = xmlChildText(element, "spot");
+        definition->spot = fields.text(F_SPOT);
     }
 
-    while (tinyxml2::XMLElement* trigger = element->FirstChildElement("trigger")) {
+    fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
         if (!xmlHasAttribute(trigger, "when")) {
             logError("WARNING with File " + path + " : " + kindWord + " " + definition->name +
                      " : Trigger found with no WHEN attribute");
@@ -36,16 +54,16 @@ ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element
             definition->addTrigger(when, actor, parser.parseEffect(trigger), priority);
         }
         element->DeleteChild(trigger);
-    }
-    while (tinyxml2::XMLElement* animation = element->FirstChildElement("animation")) {
+    });
+    fields.each(F_ANIMATION, [&](tinyxml2::XMLElement* animation) {
         definition->addAnimation(parser.parseAnimation(animation));
         element->DeleteChild(animation);
-    }
-    while (tinyxml2::XMLElement* tag = element->FirstChildElement("tag")) {
+    });
+    fields.each(F_TAG, [&](tinyxml2::XMLElement* tag) {
         std::string text = xmlText(tag);
         if (!text.empty()) definition->tags.push_back(text);
         element->DeleteChild(tag);
-    }
+    });
     return definition;
 }
 
@@ -56,11 +74,13 @@ void loadDefinitions(GameParser& parser, const std::string& path, const char* el
                      const std::string& kindWord, bool isAbility, Store store) {
     tinyxml2::XMLDocument document;
     loadDataDocument(document, path);
+    XmlChildIndex fields(definitionFields, DEFINITION_FIELD_COUNT);
     int counter = 0;
     while (tinyxml2::XMLElement* element = document.FirstChildElement(elementName)) {
         ++counter;
-        if (xmlHasChild(element, "name")) {
-            store(readDefinition(parser, element, path, kindWord, isAbility));
+        fields.read(element);
+        if (fields.has(F_NAME)) {
+            store(readDefinition(parser, element, fields, path, kindWord, isAbility));
         } else {
             logError("ERROR with File " + path + " : Invalid properties from " + kindWord +
                      " element number " + std::to_string(counter));
@@ -71,11 +91,12 @@ void loadDefinitions(GameParser& parser, const std::string& path, const char* el
 } // namespace
 
 void GameParser::loadAbilities(const std::string& path) {
-    loadDefinitions(*this, path, "ability", DefaultStrings::NAME_ABILITIES, true,
-                    [this](ZelkinBuffData* definition) { abilities.push_back(definition); });
+    loadDefinitions(
+        *this, path, "ability", DefaultStrings::NAME_ABILITIES, true,
+        [this](ZelkinBuffData* definition) { appendNamed(abilities, abilitiesByName, definition); });
 }
 
 void GameParser::loadBuffs(const std::string& path) {
     loadDefinitions(*this, path, "buff", DefaultStrings::NAME_BUFF, false,
-                    [this](ZelkinBuffData* definition) { buffs.push_back(definition); });
+                    [this](ZelkinBuffData* definition) { appendNamed(buffs, buffsByName, definition); });
 }

@@ -6,13 +6,34 @@
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlChildIndex.hpp"
 #include "rules/ZelkinZelkinary.hpp"
 #include "rules/ZelkinZelkinaryConfig.hpp"
 #include "rules/ZelkinZelkinaryList.hpp"
 
 namespace {
-const char* const statElements[6] = {"stat_hp",      "stat_att",     "stat_def",
-                                     "stat_spe_att", "stat_spe_def", "stat_vit"};
+// The children of a creature element that the loader reads, by field number.
+enum CreatureField {
+    F_NAME,
+    F_NUMBER,
+    F_STAT_FIRST,
+    F_STAT_LAST = F_STAT_FIRST + 5,
+    F_TYPE,
+    F_MINISPRITE,
+    F_PERSONALITY,
+    F_SIZE,
+    F_RARITY,
+    F_MOVE,
+    F_ABILITY,
+    F_TAG,
+    F_BLOOD,
+    F_FORM,
+    CREATURE_FIELD_COUNT
+};
+const char* const creatureFields[CREATURE_FIELD_COUNT] = {
+    "name",         "number",   "stat_hp", "stat_att",   "stat_def",     "stat_spe_att",
+    "stat_spe_def", "stat_vit", "type",    "minisprite", "personnality", "size",
+    "statut",       "move",     "ability", "tag",        "blood",        "form"};
 
 // A layout value of the library header. The sheet is cut into cells with these values, so a zero or
 // negative one would divide by zero later: it falls back to the default with a warning.
@@ -64,55 +85,54 @@ void GameParser::loadCreatures(const std::string& path) {
     const int face = clampedAtoi(xmlChildText(header, "zlkn_face"));
     library->setConfig(new ZelkinZelkinaryConfig(width, height, perLine, face));
 
+    XmlChildIndex fields(creatureFields, CREATURE_FIELD_COUNT);
     int counter = 0;
     for (tinyxml2::XMLElement* element = document.FirstChildElement("creature"); element;
          element = element->NextSiblingElement("creature")) {
         ++counter;
-        if (!xmlHasChild(element, "name") || !xmlHasChild(element, "number")) {
+        fields.read(element);
+        if (!fields.has(F_NAME) || !fields.has(F_NUMBER)) {
             logError("ERROR with File " + path + " : Invalid properties from " +
                      DefaultStrings::NAME_CREATURE + " element number " + std::to_string(counter));
             continue;
         }
-        const std::string name = xmlChildText(element, "name");
-        ZelkinZelkinary* record = new ZelkinZelkinary(name, clampedAtoi(xmlChildText(element, "number")));
+        const std::string name = fields.text(F_NAME);
+        ZelkinZelkinary* record = new ZelkinZelkinary(name, clampedAtoi(fields.rawText(F_NUMBER)));
 
         // The six stats go together: a partial set would give a lopsided species, so it is ignored.
         bool allStats = true;
         int stats[6];
         for (int i = 0; i < 6; ++i) {
-            allStats = allStats && xmlHasChild(element, statElements[i]);
-            stats[i] = clampedAtoi(xmlChildText(element, statElements[i]));
+            allStats = allStats && fields.has(F_STAT_FIRST + i);
+            stats[i] = clampedAtoi(fields.rawText(F_STAT_FIRST + i));
         }
         if (allStats) record->setBaseStats(stats[0], stats[1], stats[2], stats[3], stats[4], stats[5]);
 
-        for (const tinyxml2::XMLElement* type = element->FirstChildElement("type"); type;
-             type = type->NextSiblingElement("type")) {
+        fields.each(F_TYPE, [&](const tinyxml2::XMLElement* type) {
             const std::string word = xmlText(type);
             if (ZelkinType* found = findType(word))
                 record->addType(found);
             else
                 logError(speciesWarning(path, name, DefaultStrings::NAME_TYPE, word));
-        }
+        });
 
-        const tinyxml2::XMLElement* minisprite = element->FirstChildElement("minisprite");
+        const tinyxml2::XMLElement* minisprite = fields.first(F_MINISPRITE);
         const std::string shape = xmlText(minisprite);
         if (!shape.empty()) record->parseShapeAndColour(shape, minisprite->Attribute("color"));
-        if (xmlHasChild(element, "personnality"))
-            record->parsePersonality(xmlChildText(element, "personnality"));
+        if (fields.has(F_PERSONALITY)) record->parsePersonality(fields.text(F_PERSONALITY));
         // Runs after the base stats: the size class grows with the stat total.
-        const std::string size = xmlChildText(element, "size");
+        const std::string size = fields.text(F_SIZE);
         record->parseSizeClass(size.empty() ? "M" : size);
-        const std::string rarity = xmlChildText(element, "statut");
+        const std::string rarity = fields.text(F_RARITY);
         if (!rarity.empty()) record->parseRarity(rarity);
 
-        for (const tinyxml2::XMLElement* move = element->FirstChildElement("move"); move;
-             move = move->NextSiblingElement("move")) {
+        fields.each(F_MOVE, [&](const tinyxml2::XMLElement* move) {
             const std::string word = xmlText(move);
             if (ZelkinMove* found = findMove(word))
                 record->addMove(found);
             else
                 logError(speciesWarning(path, name, DefaultStrings::NAME_MOVE, word));
-        }
+        });
         if (record->getMoveCount() == 0) {
             logError("ERROR with File " + path + " : " + DefaultStrings::NAME_CREATURE + " " + name +
                      " has no valid moves ; it can't be add to the game.");
@@ -120,22 +140,20 @@ void GameParser::loadCreatures(const std::string& path) {
             continue;
         }
 
-        for (const tinyxml2::XMLElement* ability = element->FirstChildElement("ability"); ability;
-             ability = ability->NextSiblingElement("ability")) {
+        fields.each(F_ABILITY, [&](const tinyxml2::XMLElement* ability) {
             const std::string word = xmlText(ability);
             if (ZelkinBuffData* found = findAbility(word))
                 record->addAbility(found);
             else
                 logError(speciesWarning(path, name, DefaultStrings::NAME_ABILITIES, word));
-        }
+        });
 
-        for (const tinyxml2::XMLElement* tag = element->FirstChildElement("tag"); tag;
-             tag = tag->NextSiblingElement("tag")) {
+        fields.each(F_TAG, [&](const tinyxml2::XMLElement* tag) {
             const std::string text = xmlText(tag);
             if (!text.empty()) record->addTag(text);
-        }
+        });
 
-        if (tinyxml2::XMLElement* blood = element->FirstChildElement("blood")) {
+        if (tinyxml2::XMLElement* blood = fields.first(F_BLOOD)) {
             if (Animation* animation = parseAnimation(blood)) {
                 animation->setCategory(1);
                 record->setAnimation(*animation);
@@ -145,7 +163,7 @@ void GameParser::loadCreatures(const std::string& path) {
             }
         }
 
-        if (const tinyxml2::XMLElement* form = element->FirstChildElement("form")) {
+        if (const tinyxml2::XMLElement* form = fields.first(F_FORM)) {
             const std::string formName = xmlText(form);
             const int spriteNumber = clampedAtoi(xmlAttribute(form, "sprite_number"));
             if (spriteNumber > 0 || !formName.empty()) record->setForm(formName, spriteNumber);

@@ -1,4 +1,5 @@
 // Reading effect-command trees and animation references, the parts of the data grammar every loader shares.
+#include <cstring>
 #include <tinyxml2.h>
 
 #include "rules/Animation.hpp"
@@ -9,13 +10,6 @@
 #include "rules/WindowServices.hpp"
 
 namespace {
-// Reads attribute name into target only when it is present and not empty, so an empty attribute keeps
-// the command's default.
-void readAttribute(const tinyxml2::XMLElement* element, const char* name, std::string& target) {
-    std::string text = xmlAttribute(element, name);
-    if (!text.empty()) target = text;
-}
-
 // The attribute that carries each opcode's qualifier, or null for opcodes that take none.
 const char* qualifierAttribute(int opcode) {
     switch (opcode) {
@@ -44,30 +38,50 @@ const char* qualifierAttribute(int opcode) {
 
 QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
     if (!element) return nullptr;
-    const std::string elementName = element->Name() ? element->Name() : "";
+    const char* elementName = element->Name() ? element->Name() : "";
     // An IfNot block is switched off in the data: it and everything inside it are skipped.
-    if (elementName == "IfNot") return nullptr;
+    if (std::strcmp(elementName, "IfNot") == 0) return nullptr;
 
     QXML_Command* command = new QXML_Command();
-    readAttribute(element, "chance", command->chance);
-    readAttribute(element, "value", command->valueText);
-    std::string target = xmlAttribute(element, "target");
-    if (target == "target")
-        command->target = 1;
-    else if (target == "source")
-        command->target = 0;
-    readAttribute(element, "name", command->nameText);
-    readAttribute(element, "reason", command->reason);
     command->setTypeFromName(elementName);
-
     // SubEffect and AddEvent hold their commands in one plain container, so that the engine can run or
     // queue the block as a whole while the outer command keeps its own chance and arguments.
+    const bool block = command->opcode == CMD_SUB_EFFECT || command->opcode == CMD_ADD_EVENT;
+    const char* qualifier = block ? nullptr : qualifierAttribute(command->opcode);
+
+    // One walk over the attributes. Only the first attribute of a name counts, and an empty one keeps
+    // the command's default.
+    enum { CHANCE, VALUE, TARGET, NAME, REASON, QUALIFIER, ARGUMENT_COUNT };
+    const char* const argumentNames[ARGUMENT_COUNT] = {"chance", "value",  "target",
+                                                       "name",   "reason", qualifier};
+    std::string* const targets[ARGUMENT_COUNT] = {&command->chance, &command->valueText,
+                                                  nullptr,          &command->nameText,
+                                                  &command->reason, &command->qualifier};
+    bool seen[ARGUMENT_COUNT] = {};
+    for (const tinyxml2::XMLAttribute* attribute = element->FirstAttribute(); attribute;
+         attribute = attribute->Next()) {
+        const char* name = attribute->Name();
+        for (int argument = 0; argument < ARGUMENT_COUNT; ++argument) {
+            const char* wanted = argumentNames[argument];
+            if (!wanted || seen[argument] || std::strcmp(name, wanted) != 0) continue;
+            seen[argument] = true;
+            const char* value = attribute->Value();
+            if (argument == TARGET) {
+                if (std::strcmp(value, "target") == 0)
+                    command->target = 1;
+                else if (std::strcmp(value, "source") == 0)
+                    command->target = 0;
+            } else if (value[0] != '\0') {
+                *targets[argument] = value;
+            }
+            break;
+        }
+    }
+
     QXML_Command* receiver = command;
-    if (command->opcode == CMD_SUB_EFFECT || command->opcode == CMD_ADD_EVENT) {
+    if (block) {
         receiver = new QXML_Command();
         command->addSubCommand(receiver);
-    } else if (const char* qualifier = qualifierAttribute(command->opcode)) {
-        readAttribute(element, qualifier, command->qualifier);
     }
 
     // An element holds either a message or sub-commands, never both.

@@ -8,45 +8,71 @@
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlChildIndex.hpp"
 #include "rules/ZelkinMove.hpp"
+
+namespace {
+// The children of a move element that the loader reads, by field number.
+enum MoveField {
+    F_NAME,
+    F_CATEGORY,
+    F_EFFECT,
+    F_PP,
+    F_TYPE,
+    F_POWER,
+    F_PRECISION,
+    F_CRITICAL,
+    F_HITS,
+    F_PRIORITY,
+    F_SUBTYPE,
+    F_DIRECTION,
+    F_DAMAGE_KIND,
+    F_TRIGGER,
+    F_TAG,
+    MOVE_FIELD_COUNT
+};
+const char* const moveFields[MOVE_FIELD_COUNT] = {"name",    "category",  "effect",   "pp",      "type",
+                                                  "power",   "precision", "critical", "hits",    "priority",
+                                                  "subtype", "direction", "attribut", "trigger", "tag"};
+} // namespace
 
 void GameParser::loadMoves(const std::string& path) {
     tinyxml2::XMLDocument document;
     // A file that does not parse logs its one line there; a missing one adds nothing silently.
     if (!loadDataDocument(document, path)) return;
 
+    XmlChildIndex fields(moveFields, MOVE_FIELD_COUNT);
     int counter = 0;
     for (tinyxml2::XMLElement* element = document.FirstChildElement("move"); element;
          element = element->NextSiblingElement("move")) {
         ++counter;
+        fields.read(element);
         // A move without PP could never be used in battle, so it is rejected like any incomplete move.
-        if (!xmlHasChild(element, "name") || !xmlHasChild(element, "category") ||
-            !xmlHasChild(element, "effect") || !xmlHasChild(element, "pp")) {
+        if (!fields.has(F_NAME) || !fields.has(F_CATEGORY) || !fields.has(F_EFFECT) || !fields.has(F_PP)) {
             logError("ERROR with File " + path + " : Invalid properties from " + DefaultStrings::NAME_MOVE +
                      " element number " + std::to_string(counter));
             continue;
         }
 
-        const std::string name = xmlChildText(element, "name");
-        const bool hasType = xmlHasChild(element, "type");
-        const std::string typeName = xmlChildText(element, "type");
+        const std::string name = fields.text(F_NAME);
+        const bool hasType = fields.has(F_TYPE);
+        const std::string typeName = fields.text(F_TYPE);
         ZelkinType* type = hasType ? findType(typeName) : nullptr;
 
-        QXML_Command* effect = parseEffect(element->FirstChildElement("effect"));
-        ZelkinMove* move = new ZelkinMove(name, type, xmlChildText(element, "category"),
-                                          clampedAtoi(xmlChildText(element, "pp")), effect);
+        QXML_Command* effect = parseEffect(fields.first(F_EFFECT));
+        ZelkinMove* move =
+            new ZelkinMove(name, type, fields.text(F_CATEGORY), clampedAtoi(fields.rawText(F_PP)), effect);
         if (hasType && !type)
             logError("WARNING with Move " + name + " : cannot get " + DefaultStrings::NAME_TYPE + " " +
                      typeName);
 
-        if (xmlHasChild(element, "power")) move->setPower(clampedAtoi(xmlChildText(element, "power")));
-        if (xmlHasChild(element, "precision"))
-            move->setPrecision(clampedAtoi(xmlChildText(element, "precision")));
+        if (fields.has(F_POWER)) move->setPower(clampedAtoi(fields.rawText(F_POWER)));
+        if (fields.has(F_PRECISION)) move->setPrecision(clampedAtoi(fields.rawText(F_PRECISION)));
         // These three carry their value in an attribute; the element's text is not read.
-        const tinyxml2::XMLElement* critical = element->FirstChildElement("critical");
+        const tinyxml2::XMLElement* critical = fields.first(F_CRITICAL);
         if (xmlHasAttribute(critical, "value"))
             move->setCritical(clampedAtoi(xmlAttribute(critical, "value")));
-        const tinyxml2::XMLElement* hits = element->FirstChildElement("hits");
+        const tinyxml2::XMLElement* hits = fields.first(F_HITS);
         if (xmlHasAttribute(hits, "value")) {
             const int count = clampedAtoi(xmlAttribute(hits, "value"));
             if (count > ZelkinMove::MAX_HITS)
@@ -55,42 +81,39 @@ void GameParser::loadMoves(const std::string& path) {
                          std::to_string(ZelkinMove::MAX_HITS));
             move->setHits(std::min(count, ZelkinMove::MAX_HITS));
         }
-        const tinyxml2::XMLElement* priority = element->FirstChildElement("priority");
+        const tinyxml2::XMLElement* priority = fields.first(F_PRIORITY);
         if (xmlHasAttribute(priority, "value"))
             move->setPriority(clampedAtoi(xmlAttribute(priority, "value")));
 
-        if (xmlHasChild(element, "subtype")) {
-            const std::string subtypeName = xmlChildText(element, "subtype");
+        if (fields.has(F_SUBTYPE)) {
+            const std::string subtypeName = fields.text(F_SUBTYPE);
             if (ZelkinType* subtype = findSubtype(subtypeName))
                 move->setSubtype(subtype);
             else
                 logError("WARNING with Move " + name + " : cannot get " + DefaultStrings::NAME_SUBTYPE + " " +
                          subtypeName);
         }
-        if (xmlHasChild(element, "direction"))
-            move->setTargetKindFromWord(xmlChildText(element, "direction"));
-        if (xmlHasChild(element, "attribut")) move->setDamageKindFromWord(xmlChildText(element, "attribut"));
+        if (fields.has(F_DIRECTION)) move->setTargetKindFromWord(fields.text(F_DIRECTION));
+        if (fields.has(F_DAMAGE_KIND)) move->setDamageKindFromWord(fields.text(F_DAMAGE_KIND));
 
-        for (tinyxml2::XMLElement* trigger = element->FirstChildElement("trigger"); trigger;
-             trigger = trigger->NextSiblingElement("trigger")) {
+        fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
             if (!xmlHasAttribute(trigger, "when")) {
                 logError("WARNING with File " + path + " : " + DefaultStrings::NAME_MOVE + " " + name +
                          " : Trigger found with no WHEN attribute");
-                continue;
+                return;
             }
             const std::string when = xmlAttribute(trigger, "when");
             const bool hasActor = xmlHasAttribute(trigger, "actor");
             const std::string actor = xmlAttribute(trigger, "actor");
             const int triggerPriority = saturatingInt(clampedAtof(xmlAttribute(trigger, "priority")));
             move->addTrigger(when, hasActor ? actor.c_str() : nullptr, parseEffect(trigger), triggerPriority);
-        }
+        });
 
-        for (const tinyxml2::XMLElement* tag = element->FirstChildElement("tag"); tag;
-             tag = tag->NextSiblingElement("tag")) {
+        fields.each(F_TAG, [&](const tinyxml2::XMLElement* tag) {
             const std::string text = xmlText(tag);
             if (!text.empty()) move->addTag(text);
-        }
+        });
 
-        moves.push_back(move);
+        appendNamed(moves, movesByName, move);
     }
 }

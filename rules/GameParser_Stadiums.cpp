@@ -7,18 +7,37 @@
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
 #include "rules/Stadium.hpp"
+#include "rules/XmlChildIndex.hpp"
+
+namespace {
+// The children of a stadium element that the loader reads, by field number.
+enum StadiumField {
+    F_NAME,
+    F_FILE,
+    F_HYPE,
+    F_SUPPORTERS,
+    F_ULTIMATE,
+    F_NOGO_ZONE,
+    F_TRIGGER,
+    STADIUM_FIELD_COUNT
+};
+const char* const stadiumFields[STADIUM_FIELD_COUNT] = {"name",     "file",      "hype",   "supporters",
+                                                        "ultimate", "nogo_zone", "trigger"};
+} // namespace
 
 void GameParser::loadStadiums(const std::string& path) {
     tinyxml2::XMLDocument doc;
     loadDataDocument(doc, path);
+    XmlChildIndex fields(stadiumFields, STADIUM_FIELD_COUNT);
     int number = 0;
     for (tinyxml2::XMLElement* element = doc.FirstChildElement("stadium"); element != nullptr;
          element = element->NextSiblingElement("stadium")) {
         ++number;
-        tinyxml2::XMLElement* nameElement = element->FirstChildElement("name");
-        tinyxml2::XMLElement* fileElement = element->FirstChildElement("file");
-        tinyxml2::XMLElement* hypeElement = element->FirstChildElement("hype");
-        tinyxml2::XMLElement* supporters = element->FirstChildElement("supporters");
+        fields.read(element);
+        tinyxml2::XMLElement* nameElement = fields.first(F_NAME);
+        tinyxml2::XMLElement* fileElement = fields.first(F_FILE);
+        tinyxml2::XMLElement* hypeElement = fields.first(F_HYPE);
+        tinyxml2::XMLElement* supporters = fields.first(F_SUPPORTERS);
         if (nameElement == nullptr || fileElement == nullptr || hypeElement == nullptr) {
             logError("ERROR with File " + path + " : Invalid properties from " +
                      DefaultStrings::NAME_STADIUM + " element number " + std::to_string(number));
@@ -35,22 +54,19 @@ void GameParser::loadStadiums(const std::string& path) {
                 stadium->parseIdList(xmlText(supporters));
             }
         }
-        if (xmlHasChild(element, "ultimate")) stadium->setUltimate(1);
-        for (tinyxml2::XMLElement* zone = element->FirstChildElement("nogo_zone"); zone != nullptr;
-             zone = zone->NextSiblingElement("nogo_zone")) {
-            stadium->addNoGoZone(xmlText(zone));
-        }
-        for (tinyxml2::XMLElement* trigger = element->FirstChildElement("trigger"); trigger != nullptr;
-             trigger = trigger->NextSiblingElement("trigger")) {
+        if (fields.has(F_ULTIMATE)) stadium->setUltimate(1);
+        fields.each(F_NOGO_ZONE,
+                    [&](const tinyxml2::XMLElement* zone) { stadium->addNoGoZone(xmlText(zone)); });
+        fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
             if (!xmlHasAttribute(trigger, "when")) {
                 logError("WARNING with File " + path + " : " + DefaultStrings::NAME_STADIUM + " " + name +
                          " : Trigger found with no WHEN attribute");
-                continue;
+                return;
             }
             int priority = saturatingInt(clampedAtof(xmlAttribute(trigger, "priority")));
             stadium->addTrigger(xmlAttribute(trigger, "when"), xmlAttribute(trigger, "actor"),
                                 parseEffect(trigger), priority);
-        }
-        stadiums.push_back(stadium);
+        });
+        appendNamed(stadiums, stadiumsByName, stadium);
     }
 }

@@ -7,6 +7,7 @@
 #include "rules/ErrorLog.hpp"
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
+#include "rules/XmlChildIndex.hpp"
 #include "rules/ZelkinType.hpp"
 
 namespace {
@@ -20,31 +21,39 @@ float ratioFromText(const std::string& text) {
     return static_cast<float>(value);
 }
 
+// The children of a type element that the loader reads, by field number.
+enum TypeField { F_NAME, F_EFFECTIVENESS, F_ANIMATION, TYPE_FIELD_COUNT };
+const char* const typeFields[TYPE_FIELD_COUNT] = {"name", "effectiveness", "animation"};
+
 // Types and subtypes share one record and one file format; only the element name and kind word differ.
+// Each record read is handed to store, in document order.
+template <typename Store>
 void loadTypeFile(GameParser& parser, const std::string& path, const char* elementName,
-                  const std::string& kindWord, std::vector<ZelkinType*>& list) {
+                  const std::string& kindWord, Store store) {
     tinyxml2::XMLDocument document;
     loadDataDocument(document, path);
+    XmlChildIndex fields(typeFields, TYPE_FIELD_COUNT);
     int counter = 0;
     while (tinyxml2::XMLElement* element = document.FirstChildElement(elementName)) {
         ++counter;
-        if (!xmlHasChild(element, "name")) {
+        fields.read(element);
+        if (!fields.has(F_NAME)) {
             logError("ERROR with File " + path + " : Invalid properties from " + kindWord +
                      " element number " + std::to_string(counter));
             document.DeleteChild(element);
             continue;
         }
-        ZelkinType* type = new ZelkinType(xmlChildText(element, "name"));
-        while (tinyxml2::XMLElement* entry = element->FirstChildElement("effectiveness")) {
+        ZelkinType* type = new ZelkinType(fields.text(F_NAME));
+        fields.each(F_EFFECTIVENESS, [&](tinyxml2::XMLElement* entry) {
             if (xmlHasAttribute(entry, "ratio"))
                 type->addEffectiveness(xmlText(entry), ratioFromText(xmlAttribute(entry, "ratio")));
             element->DeleteChild(entry);
-        }
-        while (tinyxml2::XMLElement* animation = element->FirstChildElement("animation")) {
+        });
+        fields.each(F_ANIMATION, [&](tinyxml2::XMLElement* animation) {
             type->addAnimation(parser.parseAnimation(animation));
             element->DeleteChild(animation);
-        }
-        list.push_back(type);
+        });
+        store(type);
         document.DeleteChild(element);
     }
 }
@@ -52,10 +61,12 @@ void loadTypeFile(GameParser& parser, const std::string& path, const char* eleme
 
 void GameParser::loadTypes(const std::string& path) {
     // Every types file brings its own "none" first, readable or not, so positions stay what they were.
-    types.push_back(new ZelkinType("none"));
-    loadTypeFile(*this, path, "type", DefaultStrings::NAME_TYPE, types);
+    appendNamed(types, typesByName, new ZelkinType("none"));
+    loadTypeFile(*this, path, "type", DefaultStrings::NAME_TYPE,
+                 [this](ZelkinType* type) { appendNamed(types, typesByName, type); });
 }
 
 void GameParser::loadSubtypes(const std::string& path) {
-    loadTypeFile(*this, path, "subtype", DefaultStrings::NAME_SUBTYPE, subtypes);
+    loadTypeFile(*this, path, "subtype", DefaultStrings::NAME_SUBTYPE,
+                 [this](ZelkinType* type) { appendNamed(subtypes, subtypesByName, type); });
 }

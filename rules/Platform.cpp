@@ -21,9 +21,9 @@ std::vector<std::string> listXmlFiles(const std::string& folder) {
     namespace fs = boost::filesystem;
     std::vector<std::string> names;
     boost::system::error_code ec;
-    fs::path dir(folder);
-    if (!fs::exists(dir, ec) || !fs::is_directory(dir, ec)) return names;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    // Opening the listing fails alike for a missing folder and for a file, which gives the empty list
+    // without asking the system for the folder's status first.
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& p = it->path();
         if (p.extension().string() == ".xml") names.push_back(p.filename().string());
     }

@@ -1,0 +1,52 @@
+// The children of one data element that a loader reads, found in a single walk over them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tinyxml2 {
+class XMLElement;
+}
+
+// A loader reads a dozen or more fields of each record; asking tinyxml2 for each field by name walks the
+// record's children once per field. This walks them once and keeps, for every name the loader asks for,
+// the first child of that name and every child of that name in document order.
+//
+// Fields are numbered by their position in the loader's name table. The index holds plain pointers into the
+// document: a child the loader deletes afterwards must not be asked for again.
+class XmlChildIndex {
+public:
+    // names: the child element names, by field number; the table must outlive the index.
+    XmlChildIndex(const char* const* names, int count);
+    virtual ~XmlChildIndex();
+
+    // Forgets the previous element and indexes parent's children (none for null).
+    void read(tinyxml2::XMLElement* parent);
+
+    // The first child called names[field], or null.
+    tinyxml2::XMLElement* first(int field) const { return firsts[field]; }
+    bool has(int field) const { return firsts[field] != nullptr; }
+    // The text of the first child called names[field], or the empty text.
+    std::string text(int field) const;
+    // The same text without a copy, for fields read as numbers; null when there is no such child or text.
+    const char* rawText(int field) const;
+
+    // Calls visit(child) for every child called names[field], in document order.
+    template <typename Visit> void each(int field, Visit visit) const {
+        for (const Match& match : matches)
+            if (match.field == field) visit(match.element);
+    }
+
+private:
+    struct Match {
+        int field;
+        tinyxml2::XMLElement* element;
+    };
+    const char* const* names;
+    // The fields whose name has n bytes are byLength[firstOfLength[n]] .. byLength[firstOfLength[n + 1] - 1].
+    std::vector<int> firstOfLength;
+    std::vector<int> byLength;
+    std::vector<tinyxml2::XMLElement*> firsts;
+    // Every indexed child in document order; kept between records so that reading allocates nothing.
+    std::vector<Match> matches;
+};

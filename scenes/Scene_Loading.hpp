@@ -31,7 +31,7 @@ public:
     // Starts the worker thread; when no thread can be started, loads on the calling thread instead.
     virtual void init();
 
-    // The worker's body: everything it does runs on the loading thread.
+    // The worker's body: everything it does runs on the loading thread (or, without one, in init).
     virtual void loadAll();
 
     virtual int getState();

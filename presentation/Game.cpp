@@ -44,6 +44,8 @@ void Game::runFrame() {
     sf::Event last;
     std::memset(&last, 0, sizeof(last));
     pollEvents(last);
+    // Checked every frame, not only when an event came: a finished root scene closes the window at once.
+    if (rootScene != nullptr && !rootScene->isAlive()) window->getRenderWindow()->close();
     controler->update(last);
     if (controler->isPressed(GameControler::KEY_F4)) window->toggleFullscreen();
     if (window->getRenderWindow()->isOpen() && rootScene != nullptr) rootScene->run();

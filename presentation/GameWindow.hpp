@@ -2,6 +2,7 @@
 #pragma once
 
 #include <SFML/Graphics.hpp>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -59,12 +60,16 @@ public:
 
     // The particle file reader (defined with the particles).
     virtual void loadParticleFile(std::string path);
-    // A new description from one particle element, or null when it lacks its texture or name.
+    // A new description from one particle element, or null when it lacks its texture or name, or when its
+    // first cell lies outside its sheet's grid.
     virtual ParticleDesc* parseParticleDesc(tinyxml2::XMLElement* element);
 
     virtual QX_Texture* findTexture(std::string name);
     ParticleDesc* findParticleDesc(std::string name) override;
-    // Loads a species library's sheet and its mirrored copy (on the loading thread).
+    // Reads a species library's picture into memory (on the loading thread). Its textures, normal and
+    // mirrored, are made on the main thread when a creature of it is first framed: graphics objects are
+    // never created on the loading thread. A picture that cannot be read, or one beyond the 64 the slots
+    // hold, is logged; nothing is drawn for its creatures.
     void loadCreatureImage(std::string file, std::string second) override;
 
     // Shapes.
@@ -150,7 +155,15 @@ public:
     // Scales the stat gauges of the creature panels; screens set it before drawing them.
     int baseLevel = 0;
 
+protected:
+    // Makes a library texture from its picture; every library texture is made here, on the main thread.
+    virtual void makeLibraryTexture(sf::Texture& texture, const sf::Image& image);
+
 private:
+    // The supporters' picture cell of a kind (1-based, kept within the picture's rows) and facing.
+    sf::IntRect supporterCell(int kind, int facing);
+    // Turns the library pictures read so far into textures and sprites (main thread).
+    void makeLibraryTextures();
     void createRenderWindow(bool full);
     void loadUiImage(int index, const std::string& file);
     // Sets the text object's string, character size and place, then draws it.
@@ -163,10 +176,17 @@ private:
     std::string noticeText;
     bool fullscreen = false;
     int noticeTimer = 50;
-    int libraryImageCount = 0;
+    // Library slots in use (two per picture read), published by the loading thread after the picture.
+    std::atomic<int> libraryImageCount{0};
+    // Library slots whose textures exist (main thread only).
+    int libraryTexturesMade = 0;
+    // Pictures asked for, kept or not: the number a dropped picture is logged with.
+    int libraryRequests = 0;
     sf::RenderWindow* renderWindow = nullptr;
     sf::Texture uiTextures[UI_SLOTS];
     sf::Sprite* uiSprites[UI_SLOTS];
+    // Picture k waits here, read but not yet made into textures 2k and 2k + 1; empty when it failed.
+    sf::Image libraryImages[LIBRARY_SLOTS / 2];
     sf::Texture libraryTextures[LIBRARY_SLOTS];
     sf::Sprite* librarySprites[LIBRARY_SLOTS];
     sf::Font mainFont;

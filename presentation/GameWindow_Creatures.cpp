@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "presentation/GameWindow.hpp"
+#include "rules/DefaultStrings.hpp"
+#include "rules/ErrorLog.hpp"
 #include "rules/ZelkinZelkinary.hpp"
 #include "rules/ZelkinZelkinaryConfig.hpp"
 
@@ -20,7 +22,7 @@ struct CreatureFrame {
     float scale = 1.0f;
 };
 
-bool frameSpecies(ZelkinZelkinary* species, int facing, int libraryImageCount, CreatureFrame& frame) {
+bool frameSpecies(ZelkinZelkinary* species, int facing, int librarySlotsMade, CreatureFrame& frame) {
     ZelkinZelkinaryConfig* config = species != nullptr ? species->getConfig() : nullptr;
     if (config == nullptr) return false;
     int n = species->getSpriteNumber();
@@ -40,7 +42,8 @@ bool frameSpecies(ZelkinZelkinary* species, int facing, int libraryImageCount, C
     }
     frame.rect = sf::IntRect(left, top, w, h);
     frame.scale = config->getScale();
-    frame.slot = (k >= 0 && slot < libraryImageCount) ? slot : -1;
+    // Pictures are numbered from 1: a lower number has no cell and shows nothing.
+    frame.slot = (n >= 1 && k >= 0 && slot < librarySlotsMade) ? slot : -1;
     return true;
 }
 
@@ -48,20 +51,43 @@ float sizeFactor(int sizePercent) { return std::min(std::max(sizePercent / 100.0
 } // namespace
 
 void GameWindow::loadCreatureImage(std::string file, std::string) {
-    // Beyond 64 libraries the slots are full: the extra pictures are not kept.
-    if (libraryImageCount + 1 >= LIBRARY_SLOTS) return;
-    sf::Image image;
-    image.loadFromFile("img/" + file);
-    int k2 = libraryImageCount;
-    libraryTextures[k2].loadFromImage(image);
-    image.flipHorizontally();
-    libraryTextures[k2 + 1].loadFromImage(image);
-    for (int slot = k2; slot <= k2 + 1; ++slot) {
-        delete librarySprites[slot];
-        librarySprites[slot] = new sf::Sprite(libraryTextures[slot]);
-        librarySprites[slot]->setScale(2.f, 2.f);
+    int number = ++libraryRequests;
+    std::string path = "img/" + file;
+    int k2 = libraryImageCount.load(std::memory_order_relaxed);
+    if (k2 + 1 >= LIBRARY_SLOTS) {
+        logError("ERROR with File " + path + " : " + DefaultStrings::NAME_LIBRARY + " number " +
+                 std::to_string(number) + " : no room for its picture, " + std::to_string(LIBRARY_SLOTS / 2) +
+                 " at most");
+        return;
     }
-    libraryImageCount += 2;
+    // A picture that cannot be read still takes its slots, so later libraries keep their places.
+    if (!libraryImages[k2 / 2].loadFromFile(path))
+        logError("ERROR with File " + path + " : " + DefaultStrings::NAME_LIBRARY + " number " +
+                 std::to_string(number) + " : cannot load its picture");
+    libraryImageCount.store(k2 + 2, std::memory_order_release);
+}
+
+void GameWindow::makeLibraryTexture(sf::Texture& texture, const sf::Image& image) {
+    texture.loadFromImage(image);
+}
+
+void GameWindow::makeLibraryTextures() {
+    int count = libraryImageCount.load(std::memory_order_acquire);
+    for (int k2 = libraryTexturesMade; k2 < count; k2 += 2) {
+        sf::Image& image = libraryImages[k2 / 2];
+        // A picture that failed gets no sprites: its creatures draw nothing.
+        if (image.getSize().x == 0 || image.getSize().y == 0) continue;
+        makeLibraryTexture(libraryTextures[k2], image);
+        image.flipHorizontally();
+        makeLibraryTexture(libraryTextures[k2 + 1], image);
+        image = sf::Image();
+        for (int slot = k2; slot <= k2 + 1; ++slot) {
+            delete librarySprites[slot];
+            librarySprites[slot] = new sf::Sprite(libraryTextures[slot]);
+            librarySprites[slot]->setScale(2.f, 2.f);
+        }
+    }
+    libraryTexturesMade = count;
 }
 
 sf::Sprite* GameWindow::setCreatureFrame(ZelkinZelkinary* species, int facing) {
@@ -69,8 +95,9 @@ sf::Sprite* GameWindow::setCreatureFrame(ZelkinZelkinary* species, int facing) {
 }
 
 sf::Sprite* GameWindow::setCreatureFrameSized(ZelkinZelkinary* species, int facing, int sizePercent) {
+    makeLibraryTextures();
     CreatureFrame frame;
-    if (!frameSpecies(species, facing, libraryImageCount, frame) || frame.slot < 0 ||
+    if (!frameSpecies(species, facing, libraryTexturesMade, frame) || frame.slot < 0 ||
         librarySprites[frame.slot] == nullptr)
         return &emptySprite();
     sf::Sprite* sprite = librarySprites[frame.slot];
@@ -85,20 +112,29 @@ sf::Sprite* GameWindow::newCreatureSprite(ZelkinZelkinary* species, int facing) 
 }
 
 sf::Sprite* GameWindow::newCreatureSpriteSized(ZelkinZelkinary* species, int facing, int sizePercent) {
+    makeLibraryTextures();
     CreatureFrame frame;
     sf::Sprite* sprite = new sf::Sprite();
-    if (!frameSpecies(species, facing, libraryImageCount, frame)) return sprite;
+    if (!frameSpecies(species, facing, libraryTexturesMade, frame)) return sprite;
     // A library without a loaded picture leaves the sprite without a texture: it draws nothing.
-    if (frame.slot >= 0) sprite->setTexture(libraryTextures[frame.slot]);
+    if (frame.slot >= 0 && librarySprites[frame.slot] != nullptr)
+        sprite->setTexture(libraryTextures[frame.slot]);
     sprite->setTextureRect(frame.rect);
     float s = frame.scale * sizeFactor(sizePercent);
     sprite->setScale(s, s);
     return sprite;
 }
 
+sf::IntRect GameWindow::supporterCell(int kind, int facing) {
+    // Kinds come from bot files and the settings: keep them on the rows the picture has.
+    int rows = static_cast<int>(uiTextures[UI_SUPPORTERS].getSize().y / 16);
+    if (rows >= 1) kind = std::min(std::max(kind, 1), rows);
+    return sf::IntRect(16 * facing, 16 * (kind - 1), 16, 16);
+}
+
 sf::Sprite* GameWindow::newSupporterSprite(int kind, int facing) {
     sf::Sprite* sprite = new sf::Sprite(uiTextures[UI_SUPPORTERS]);
-    sprite->setTextureRect(sf::IntRect(16 * facing, 16 * (kind - 1), 16, 16));
+    sprite->setTextureRect(supporterCell(kind, facing));
     sprite->setScale(2.f, 2.f);
     return sprite;
 }
@@ -106,7 +142,7 @@ sf::Sprite* GameWindow::newSupporterSprite(int kind, int facing) {
 sf::Sprite* GameWindow::setSupporterFrame(int kind, int facing) {
     sf::Sprite* sprite = uiSprites[UI_SUPPORTERS];
     if (sprite == nullptr) return &emptySprite();
-    sprite->setTextureRect(sf::IntRect(16 * facing, 16 * (kind - 1), 16, 16));
+    sprite->setTextureRect(supporterCell(kind, facing));
     return sprite;
 }
 

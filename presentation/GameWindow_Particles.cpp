@@ -3,6 +3,7 @@
 
 #include "presentation/GameWindow.hpp"
 #include "presentation/ParticleDesc.hpp"
+#include "presentation/QX_Texture.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/ErrorLog.hpp"
 #include "rules/Platform.hpp"
@@ -46,10 +47,13 @@ ParticleDesc* GameWindow::parseParticleDesc(tinyxml2::XMLElement* element) {
     if (!texture || !name) return nullptr;
     QX_Texture* sheet = findTexture(xmlText(texture));
     if (!sheet) return nullptr;
+    int firstColumn = clampedAtoi(xmlAttribute(texture, "x"));
+    int row = clampedAtoi(xmlAttribute(texture, "y"));
+    // A first cell outside the sheet's grid has no picture: such a particle would live unseen.
+    if (firstColumn < 0 || firstColumn >= sheet->getColumns() || row < 0 || row >= sheet->getRows())
+        return nullptr;
 
-    ParticleDesc* description =
-        new ParticleDesc(sheet, xmlText(name), clampedAtoi(xmlAttribute(texture, "x")),
-                         clampedAtoi(xmlAttribute(texture, "y")));
+    ParticleDesc* description = new ParticleDesc(sheet, xmlText(name), firstColumn, row);
     if (xmlHasAttribute(texture, "direction")) description->setAxis(xmlAttribute(texture, "direction"));
 
     if (tinyxml2::XMLElement* cycle = element->FirstChildElement("cycle")) {

@@ -17,6 +17,7 @@ QX_Texture::~QX_Texture() {}
 void QX_Texture::setGrid(int columns, int rows) {
     this->columns = columns;
     this->rows = rows;
+    gridDeclared = true;
 }
 
 void QX_Texture::setScale(float scale) { this->scale = scale; }
@@ -46,8 +47,15 @@ bool QX_Texture::frameCell(int index, int& column, int& row) const {
     return true;
 }
 
+int QX_Texture::mirrorColumns() const {
+    if (gridDeclared) return columns;
+    // The default grid reaches far beyond the picture: mirror within the columns that fit its width.
+    unsigned int fitting = cellWidth > 0 ? texture.getSize().x / cellWidth : 0;
+    return fitting > 0 ? clampToInt(fitting) : 1;
+}
+
 sf::IntRect QX_Texture::cellRect(int column, int row, bool mirrored) const {
-    long long shownColumn = mirrored ? static_cast<long long>(columns) - 1 - column : column;
+    long long shownColumn = mirrored ? static_cast<long long>(mirrorColumns()) - 1 - column : column;
     // Sizes read from a file can be absurd: keep every coordinate inside the int range.
     return sf::IntRect(clampToInt(shownColumn * cellWidth),
                        clampToInt(static_cast<long long>(row) * cellHeight), clampToInt(cellWidth),

@@ -21,7 +21,8 @@ public:
     // Re-frame a given sprite; the sprite back, or null (sprite untouched) outside the grid.
     virtual sf::Sprite* setFrameRect(sf::Sprite* sprite, int index);
     virtual sf::Sprite* setCellRect(sf::Sprite* sprite, int column, int row);
-    // Facing 1 or more takes the mirrored picture, with columns counted from the right.
+    // Facing 1 or more takes the mirrored picture, with columns counted from the right: of the declared
+    // grid, or without one, of the cells that fit the picture's width.
     virtual sf::Sprite* newFrameSpriteFacing(int index, int facing);
     virtual sf::Sprite* newCellSpriteFacing(int column, int row, int facing);
     virtual sf::Sprite* setFrameRectFacing(sf::Sprite* sprite, int index, int facing);
@@ -37,6 +38,8 @@ private:
     bool inGrid(int column, int row) const;
     bool frameCell(int index, int& column, int& row) const;
     sf::IntRect cellRect(int column, int row, bool mirrored) const;
+    // How many columns the mirrored picture is counted over.
+    int mirrorColumns() const;
 
     std::string name;
     unsigned int cellWidth;
@@ -44,6 +47,7 @@ private:
     float scale = 1.0f;
     int columns = 99;
     int rows = 99;
+    bool gridDeclared = false;
     sf::Texture texture;
     sf::Texture mirroredTexture;
 };

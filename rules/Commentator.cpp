@@ -4,6 +4,7 @@
 #include <tinyxml2.h>
 
 #include "rules/CommentatorPhrase.hpp"
+#include "rules/ErrorLog.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 
@@ -69,10 +70,18 @@ void Commentator::load(const std::string& path) {
     tinyxml2::XMLDocument document;
     // Without phrases the battle simply runs without a commentator line.
     if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) return;
+    int number = 0;
     for (const tinyxml2::XMLElement* element = document.FirstChildElement("commentator"); element;
          element = element->NextSiblingElement("commentator")) {
+        ++number;
         int condition = commentatorConditionFromWord(xmlAttribute(element, "condition"));
         if (condition < 1) continue;
+        // An empty phrase would be drawn like any other and leave the commentator line blank.
+        if (xmlText(element).empty()) {
+            logError("ERROR with File " + path + " : commentator element number " + std::to_string(number) +
+                     " has no text");
+            continue;
+        }
         int special = commentatorSpecialFromWord(xmlAttribute(element, "special"));
         int val1 = clampedAtoi(xmlAttribute(element, "val1"));
         int val2 = clampedAtoi(xmlAttribute(element, "val2"));

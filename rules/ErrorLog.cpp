@@ -1,4 +1,4 @@
-// The error log: problems found while loading, kept in memory and appended once to "error_logs.txt".
+// The error log: problems found while loading, kept in memory and appended to "error_logs.txt".
 #include "rules/ErrorLog.hpp"
 
 #include <boost/date_time/posix_time/posix_time.hpp>
@@ -7,12 +7,20 @@
 namespace {
 std::vector<std::string> lines;
 bool headerWritten = false;
+// Once the end of loading has flushed the log, each later line goes to the file as it comes.
+bool flushedOnce = false;
+// How many of the lines are in the file already, so that none is written twice.
+size_t linesWritten = 0;
 } // namespace
 
-void logError(const std::string& line) { lines.push_back(line); }
+void logError(const std::string& line) {
+    lines.push_back(line);
+    if (flushedOnce) flushErrorLog();
+}
 
 void flushErrorLog() {
-    if (lines.empty()) return;
+    flushedOnce = true;
+    if (linesWritten == lines.size()) return;
     std::ofstream out("error_logs.txt", std::ios::out | std::ios::app);
     if (!out) return;
     if (!headerWritten) {
@@ -22,8 +30,8 @@ void flushErrorLog() {
         out << "Opened at " << boost::posix_time::to_simple_string(now) << "\n";
         out << "----------\n";
     }
-    for (const std::string& line : lines)
-        out << line << "\n";
+    for (; linesWritten < lines.size(); ++linesWritten)
+        out << lines[linesWritten] << "\n";
 }
 
 const std::vector<std::string>& errorLogLines() { return lines; }
@@ -31,4 +39,6 @@ const std::vector<std::string>& errorLogLines() { return lines; }
 void resetErrorLog() {
     lines.clear();
     headerWritten = false;
+    flushedOnce = false;
+    linesWritten = 0;
 }

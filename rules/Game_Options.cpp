@@ -98,7 +98,8 @@ bool Game_Options::isFirstStart() { return firstStart; }
 
 void Game_Options::setSpriteCount(int n) {
     spriteCount = n;
-    if (trainerSprite > n) trainerSprite = 1;
+    // Sprites are numbered from 1; "trainer_sprite" 0 would frame no picture row.
+    if (trainerSprite > n || trainerSprite < 1) trainerSprite = 1;
 }
 
 std::string Game_Options::getTrainerName() { return trainerName; }

@@ -35,7 +35,7 @@ public:
     // True while no config.xml has been read and nothing has been saved: the welcome screen shows.
     virtual bool isFirstStart();
 
-    // The number of trainer sprites that exist; a current sprite beyond it falls back to 1.
+    // The number of trainer sprites that exist; a current sprite outside 1..n falls back to 1.
     virtual void setSpriteCount(int n);
     virtual std::string getTrainerName();
     // Same as getTrainerName, under the name the screens use.

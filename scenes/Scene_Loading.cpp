@@ -3,6 +3,7 @@
 
 #include <SFML/Graphics.hpp>
 #include <boost/filesystem.hpp>
+#include <system_error>
 
 #include "players/BotList.hpp"
 #include "players/ZelkBot.hpp"
@@ -61,6 +62,17 @@ void Scene_Loading::init() {
     botList = nullptr;
     options = nullptr;
     state = STATE_DATABASE;
+    try {
+        startWorker();
+    } catch (const std::system_error& error) {
+        // Short of threads, the game still starts: it loads here, and the first frame shows the outcome.
+        logError(std::string("WARNING : the loading thread cannot start (") + error.what() +
+                 ") ; loading on the main thread");
+        loadAll();
+    }
+}
+
+void Scene_Loading::startWorker() {
     worker = std::thread([this] { loadAll(); });
 }
 

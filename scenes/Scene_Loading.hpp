@@ -28,10 +28,10 @@ public:
 
     void update() override;
     void draw() override;
-    // Starts the worker thread.
+    // Starts the worker thread; when no thread can be started, loads on the calling thread instead.
     virtual void init();
 
-    // The worker's body: everything it does runs on the loading thread.
+    // The worker's body: everything it does runs on the loading thread (or, without one, in init).
     virtual void loadAll();
 
     virtual int getState();
@@ -39,6 +39,9 @@ public:
     virtual std::string getProgressLine();
 
 protected:
+    // Runs loadAll on a new thread; throws std::system_error when the thread cannot be created.
+    virtual void startWorker();
+
     // What the worker publishes, read by the main thread each frame. The loaded objects themselves
     // pass to GameBundle; the scene owns none of them.
     std::atomic<TeamBuilder*> teamBuilder{nullptr};

@@ -31,9 +31,15 @@ private:
 } // namespace
 
 TEST(Commentator, ReadsPhrasesWithTheirWordsAsNumbers) {
+    resetErrorLog();
     Commentator commentator(fixturePath("commentator/phrases.xml"));
     const std::vector<CommentatorPhrase*>& phrases = commentator.getPhrases();
     ASSERT_EQ(9u, phrases.size());
+    // The last element has no text: left out, with a line.
+    EXPECT_EQ((std::vector<std::string>{"ERROR with File " + fixturePath("commentator/phrases.xml") +
+                                        " : commentator element number 12 has no text"}),
+              errorLogLines());
+    resetErrorLog();
 
     EXPECT_EQ(COMMENT_FORFEIT, phrases[0]->getCondition());
     EXPECT_EQ(19, phrases[0]->getCondition());

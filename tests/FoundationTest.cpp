@@ -69,6 +69,22 @@ TEST(ErrorLog, FlushAppendsHeaderThenLinesOnce) {
     EXPECT_EQ(lines[2].size(), std::string("Opened at 2026-Dec-06 15:24:00").size());
 }
 
+// A bot file read during a tournament, long after loading, still reaches the file; nothing is written twice.
+TEST(ErrorLog, LinesLoggedAfterTheFlushAreAppendedOnceUnderTheSameHeader) {
+    ScratchDir dir;
+    logError("while loading");
+    flushErrorLog();
+    logError("later");
+    flushErrorLog();
+    std::istringstream in(dir.read("error_logs.txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[3], "while loading");
+    EXPECT_EQ(lines[4], "later");
+}
+
 TEST(ErrorLog, UnopenableFileKeepsLinesQuietly) {
     ScratchDir dir;
     boost::filesystem::create_directories("error_logs.txt"); // a folder in the file's place cannot be opened

@@ -135,6 +135,9 @@ TEST(GameOptions, NegativeSpriteBecomesZeroAndEmptyElementsKeepDefaults) {
                          "<n_zlkn_battle></n_zlkn_battle>\n<balance><!-- none --></balance>\n"));
     Game_Options options;
     EXPECT_EQ(0, options.getTrainerSprite());
+    // Once the sprites are counted, the sprite is one of them.
+    options.setSpriteCount(12);
+    EXPECT_EQ(1, options.getTrainerSprite());
     EXPECT_EQ(1, options.getDraft());
     EXPECT_EQ(1, options.getShadows());
     EXPECT_EQ(3, options.getTeamSize());

@@ -19,6 +19,9 @@ protected:
     void SetUp() override {
         writeBandsPng("img/library.png", COLUMNS, 8, 16);
         writeBandsPng("img/shadow.png", {sf::Color::White}, 50, 20);
+        // Four facings of three supporter kinds.
+        writeBandsPng("img/supporters.png",
+                      {sf::Color::Red, sf::Color::Green, sf::Color::Blue, sf::Color::White}, 16, 48);
         window = new GameWindow();
         window->loadCreatureImage("library.png", "ignored.png");
     }
@@ -90,14 +93,22 @@ TEST_F(SpriteWorld, SizePercentScalesWithinHalfAndDouble) {
 }
 
 TEST_F(SpriteWorld, SpeciesWithoutPictureDrawNothing) {
-    // Library 3 was never loaded; a layout without cells per row; no species at all.
-    for (ZelkinZelkinary* record :
-         {makeSpecies(1, 3), makeSpecies(5, 0, 0), static_cast<ZelkinZelkinary*>(nullptr)}) {
+    // Library 1's picture is missing: logged, and its slots stay in place for library 2.
+    window->loadCreatureImage("missing.png", "");
+    window->loadCreatureImage("library.png", "");
+    EXPECT_EQ((std::vector<std::string>{
+                  "ERROR with File img/missing.png : Zelkinary number 2 : cannot load its picture"}),
+              errorLogLines());
+    std::unique_ptr<sf::Sprite> after(window->newCreatureSprite(makeSpecies(2, 2), 0));
+    EXPECT_TRUE(sameColour(drawn(after.get()), COLUMNS[1]));
+    // Library 1 has no picture, library 3 was never loaded; a layout without cells per row; no species.
+    for (ZelkinZelkinary* record : {makeSpecies(1, 1), makeSpecies(1, 3), makeSpecies(5, 0, 0),
+                                    static_cast<ZelkinZelkinary*>(nullptr)}) {
         std::unique_ptr<sf::Sprite> sprite(window->newCreatureSprite(record, 0));
         ASSERT_NE(sprite, nullptr);
         sf::Sprite* shared = window->setCreatureFrame(record, 1);
         ASSERT_NE(shared, nullptr);
-        if (record == nullptr || record->getLibraryId() == 3) {
+        if (record == nullptr || record->getLibraryId() != 0) {
             EXPECT_TRUE(sameColour(drawn(sprite.get()), sf::Color::Black));
             EXPECT_TRUE(sameColour(drawn(shared), sf::Color::Black));
         }
@@ -112,6 +123,22 @@ TEST_F(SpriteWorld, LibrariesBeyondTheSlotsAreLeftOut) {
     EXPECT_TRUE(sameColour(drawn(last.get()), COLUMNS[1]));
     std::unique_ptr<sf::Sprite> beyond(window->newCreatureSprite(makeSpecies(2, 64), 0));
     EXPECT_TRUE(sameColour(drawn(beyond.get()), sf::Color::Black));
+    // Each picture left out says so.
+    ASSERT_EQ(7u, errorLogLines().size());
+    EXPECT_EQ("ERROR with File img/library.png : Zelkinary number 65 : no room for its picture, 64 at most",
+              errorLogLines().front());
+}
+
+TEST_F(SpriteWorld, SpriteNumbersBelowOneAndKindsOffThePictureSmearNothing) {
+    // Pictures are numbered from 1: number 0 shows nothing rather than the sheet's edge.
+    ZelkinZelkinary* zero = makeSpecies(0);
+    std::unique_ptr<sf::Sprite> sprite(window->newCreatureSprite(zero, 0));
+    EXPECT_TRUE(sameColour(drawn(sprite.get()), sf::Color::Black));
+    EXPECT_TRUE(sameColour(drawn(window->setCreatureFrame(zero, 1)), sf::Color::Black));
+    // Supporter kinds stay on the three rows the picture has.
+    std::unique_ptr<sf::Sprite> below(window->newSupporterSprite(0, 1));
+    EXPECT_EQ(below->getTextureRect(), sf::IntRect(16, 0, 16, 16));
+    EXPECT_EQ(window->setSupporterFrame(17, 2)->getTextureRect(), sf::IntRect(32, 32, 16, 16));
 }
 
 TEST_F(SpriteWorld, SupporterAndIconFraming) {

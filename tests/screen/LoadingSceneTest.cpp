@@ -1,6 +1,9 @@
 // The loading screen: its worker thread fills GameBundle, succeeds with 1, or shows the failure screen.
 #include <gtest/gtest.h>
 
+#include <system_error>
+#include <thread>
+
 #include "ScenesBaseSupport.hpp"
 #include "rules/ErrorLog.hpp"
 #include "rules/Game_Options.hpp"
@@ -58,6 +61,49 @@ TEST(LoadingScene, MissingBotsFolderGivesEmptyRosterAndStillSucceeds) {
     EXPECT_EQ(loading.getResult(), 1);
     ASSERT_NE(gameBundle->botList, nullptr);
     EXPECT_EQ(gameBundle->botList->count(), 0);
+}
+
+// A machine short of threads: the loading runs on the main thread, and the game starts all the same.
+TEST(LoadingScene, AThreadThatCannotStartLoadsOnTheMainThread) {
+    struct NoThreadLoading : Scene_Loading {
+        void startWorker() override {
+            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+        }
+    };
+    ScratchDir dir;
+    installDataSet(dir, "hub/full/data");
+    BundleGuard guard;
+    NoThreadLoading loading;
+    loading.init();
+    EXPECT_FALSE(loading.isAlive());
+    EXPECT_EQ(loading.getResult(), 1);
+    EXPECT_NE(gameBundle->parser, nullptr);
+    EXPECT_NE(dir.read("error_logs.txt").find("WARNING : the loading thread cannot start ("),
+              std::string::npos);
+}
+
+// The graphics library's locks are taken by the main thread alone: the loading thread only reads pictures.
+TEST(LoadingScene, LibraryTexturesAreMadeOnTheMainThreadOnly) {
+    struct RecordingWindow : GameWindow {
+        void makeLibraryTexture(sf::Texture& texture, const sf::Image& image) override {
+            threads.push_back(std::this_thread::get_id());
+            GameWindow::makeLibraryTexture(texture, image);
+        }
+        std::vector<std::thread::id> threads;
+    };
+    ScratchDir dir;
+    installDataSet(dir, "hub/full/data");
+    writeBandsPng("img/base.png", {sf::Color::Red}, 64, 64);
+    BundleGuard guard;
+    RecordingWindow window;
+    Scene_Loading* loading = new Scene_Loading();
+    loading->window = &window;
+    loading->init();
+    ASSERT_TRUE(waitFor([&] { return !loading->isAlive(); }));
+    delete loading;
+
+    window.setCreatureFrame(gameBundle->parser->getSpeciesAt(0), 0);
+    EXPECT_EQ(window.threads, std::vector<std::thread::id>(2, std::this_thread::get_id()));
 }
 
 // Under the menu and in a real window: the failure screen waits for Enter, then the menu ends.

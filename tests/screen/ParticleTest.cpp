@@ -82,7 +82,8 @@ TEST(ParticleFileReader, ReadsEveryFieldAndLogsBadElements) {
               "<particle><texture>unknown sheet</texture><name>lost</name></particle>"
               "<particle><texture>parts</texture></particle>"
               "<particle><texture>parts</texture><name>zero</name><cycle frequency=\"0\">0</cycle>"
-              "<dying>not yet read</dying></particle>");
+              "<dying>not yet read</dying></particle>"
+              "<particle><texture x=\"0\" y=\"99\">parts</texture><name>off the grid</name></particle>");
     GameWindow window;
 
     EXPECT_EQ(3, window.countParticleDescs());
@@ -90,7 +91,8 @@ TEST(ParticleFileReader, ReadsEveryFieldAndLogsBadElements) {
         (std::vector<std::string>{
             "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 3",
             "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 4",
-            "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 5"}),
+            "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 5",
+            "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 7"}),
         errorLogLines());
 
     ParticleDesc* spark = window.findParticleDesc("spark");

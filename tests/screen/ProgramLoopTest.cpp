@@ -8,6 +8,7 @@
 #include "presentation/ScreenPresentation.hpp"
 #include "rules/GameBundle.hpp"
 #include "rules/Platform.hpp"
+#include "scenes/Scene.hpp"
 #include "tests/screen/ScreenSupport.hpp"
 
 TEST(FramePacing, FramesRunThirtyThreeThirtyThreeThirtyFour) {
@@ -33,6 +34,26 @@ TEST(FramePacing, SleepsAllButTheLastMillisecondAndNeverCatchesUp) {
     sleepMilliseconds(5);
     pacer.waitFrameEnd(clock, 1);
     EXPECT_LT(clock.getElapsedTime().asMilliseconds(), 50);
+}
+
+TEST(MainLoop, AFinishedRootSceneClosesTheWindowInAFrameWithoutEvents) {
+    ScratchDir dir;
+    Game game;
+    game.window = new GameWindow();
+    game.controler = new GameControler();
+    ScriptedKeys keys(*game.controler);
+    Scene root;
+    game.rootScene = &root;
+    sf::RenderWindow* target = game.window->getRenderWindow();
+    game.runFrame();
+    sf::Event pending;
+    while (target->pollEvent(pending)) {
+    }
+    ASSERT_TRUE(target->isOpen());
+
+    root.alive = false;
+    game.runFrame();
+    EXPECT_FALSE(target->isOpen());
 }
 
 TEST(Latin1, EveryByteBecomesTheCodePointOfTheSameValue) {

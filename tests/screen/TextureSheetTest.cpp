@@ -31,19 +31,32 @@ TEST(TextureSheetReader, BadElementsLogTheirNumberAndTheRestIsRead) {
         "<iteration_x>4</iteration_x><iteration_y>2</iteration_y><base_scaling>2.5</base_scaling></texture>"
         "<texture><filename>img/sheet.png</filename><name>no width</name><height>8</height></texture>"
         "<texture><name>no file</name><height>8</height><width>8</width></texture>"
-        "<texture><filename>img/missing.png</filename><name>half grid</name><height>8</height>"
-        "<width>8</width><iteration_x>4</iteration_x></texture>");
+        "<texture><filename>img/sheet.png</filename><name>half grid</name><height>8</height>"
+        "<width>8</width><iteration_x>4</iteration_x></texture>"
+        "<texture><filename>img/missing.png</filename><name>no picture</name><height>8</height>"
+        "<width>8</width></texture>"
+        "<texture><filename>img/sheet.png</filename><name>no cells</name><height>8</height>"
+        "<width>0</width></texture>");
     dir.write("data/textures/broken.xml", "<texture><name>never closed</name>");
     dir.write("data/textures/notes.txt", "<texture><filename>x</filename><name>ignored</name>"
                                          "<height>1</height><width>1</width></texture>");
     GameWindow window;
 
+    // Sheets without a picture or without cells are left out with a line, as is a file that does not parse.
     EXPECT_EQ(2, window.countTextureSheets());
+    std::vector<std::string> lines = errorLogLines();
+    ASSERT_EQ(5u, lines.size());
+    EXPECT_EQ(0u, lines[0].rfind("ERROR with File data/textures/broken.xml : ", 0)) << lines[0];
     EXPECT_EQ(
         (std::vector<std::string>{
             "ERROR with File data/textures/sheets.xml : Invalid properties from Texture element number 2",
-            "ERROR with File data/textures/sheets.xml : Invalid properties from Texture element number 3"}),
-        errorLogLines());
+            "ERROR with File data/textures/sheets.xml : Invalid properties from Texture element number 3",
+            "ERROR with File data/textures/sheets.xml : Texture no picture : cannot load the picture "
+            "img/missing.png",
+            "ERROR with File data/textures/sheets.xml : Texture no cells : cell size 0 x 8 below 1"}),
+        std::vector<std::string>(lines.begin() + 1, lines.end()));
+    EXPECT_EQ(nullptr, window.findTexture("no picture"));
+    EXPECT_EQ(nullptr, window.findTexture("no cells"));
 
     QX_Texture* first = window.findTexture("first");
     ASSERT_NE(nullptr, first);
@@ -54,7 +67,7 @@ TEST(TextureSheetReader, BadElementsLogTheirNumberAndTheRestIsRead) {
     ASSERT_NE(nullptr, sprite);
     EXPECT_EQ(sf::Vector2f(2.5f, 2.5f), sprite->getScale());
 
-    // Only one of the two grid sizes: the grid stays 99 x 99, and a missing picture is no failure.
+    // Only one of the two grid sizes: the grid stays 99 x 99.
     QX_Texture* half = window.findTexture("half grid");
     ASSERT_NE(nullptr, half);
     EXPECT_EQ(99, half->getColumns());
@@ -116,4 +129,11 @@ TEST(TextureSheet, MirroredFacingCountsColumnsFromTheRight) {
     sheet.setCellRectFacing(normal.get(), 3, 0, -1);
     EXPECT_NE(mirroredTexture, normal->getTexture());
     EXPECT_EQ(sf::IntRect(24, 0, 8, 8), normal->getTextureRect());
+
+    // Without a declared grid the mirror spans the four columns the picture holds, not the default 99.
+    QX_Texture gridless("gridless", fourColumns(), 8, 8);
+    std::unique_ptr<sf::Sprite> first(gridless.newCellSpriteFacing(0, 0, 1));
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(sf::IntRect(24, 0, 8, 8), first->getTextureRect());
+    EXPECT_EQ(sf::Color::Red, first->getTexture()->copyToImage().getPixel(24, 0));
 }

@@ -260,6 +260,8 @@ private:
     Game_Options* options = nullptr;
     std::list<BattleAnimation*> animations;
     std::vector<TriggerHandler> handlerStack;
+    // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
+    std::vector<TriggerHandler> dispatchBuffer;
     bool keepExecuting = false;
     bool simulation = false;
     VariableTable* variables = nullptr;

@@ -1,5 +1,6 @@
 // Trigger dispatch: gathering the triggers of an event from every source, ordering and running them.
 #include <algorithm>
+#include <cstddef>
 
 #include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
@@ -48,9 +49,10 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
 
 void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
                      std::vector<TriggerHandler>& handlers) {
-    if (!buff || !buff->getDefinition()) return;
-    // Filtered here rather than through getTriggersFor, whose list would be built and freed on every event.
-    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggers()) {
+    if (!buff) return;
+    const ZelkinBuffData* definition = buff->getDefinition();
+    if (!definition || !definition->hasTriggersFor(event)) return;
+    for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
         if (trigger && trigger->getEvent() == event && trigger->matchesActor(actor))
             handlers.emplace_back(origin, side, buff, nullptr, trigger);
     }
@@ -60,36 +62,42 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
     resetTriggerSequence();
-    std::vector<TriggerHandler> handlers;
+    if (!ZelkinBuffTrigger::anyWaitsFor(event)) return;
+    // The handlers of this dispatch go on the end of the shared buffer, above those of the dispatches it is
+    // nested in, and come off when it is over: no allocation once the buffer has grown.
+    std::vector<TriggerHandler>& handlers = dispatchBuffer;
+    const size_t first = handlers.size();
 
     if (field) {
         GameParser* parser = field->getGameParser();
         if (options && options->getRulesetsEffects() != 0 && parser) {
             Ruleset* ruleset = parser->getCurrentRuleset();
-            if (ruleset) collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
+            if (ruleset && ruleset->triggerEvents.contains(event))
+                collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
         }
         if (options && options->getStadiumsEffects() != 0) {
             BattleInformations* informations = field->getBattleInformations();
             Stadium* stadium = informations ? informations->getStadium() : nullptr;
-            if (stadium) collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
+            if (stadium && stadium->triggerEvents.contains(event))
+                collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
         }
         // Counts are read again at every step: nothing here changes the lists, but they are not copied.
         for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
             ZelkinBuff* buff = field->getGlobalBuff(i);
             if (buff && buff->isAlive()) collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
         }
+        ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
+        int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
         for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0) continue;
+            ZelkinTeam* team = teams[side];
+            if (!team || actors[side] < 0) continue;
             if (options && options->getAbilitiesEffects() != 0 &&
                 team->readPowerSwitches().isOn(SWITCH_ABILITY))
-                collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actor, handlers);
+                collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actors[side], handlers);
         }
         for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0) continue;
+            ZelkinTeam* team = teams[side];
+            if (!team || actors[side] < 0) continue;
             const PowerSwitchesHandler& switches = team->readPowerSwitches();
             if (!switches.isOn(SWITCH_ALL_BUFFS)) continue;
             for (int i = 0; i < team->getBuffCount(); ++i) {
@@ -97,19 +105,19 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
                 if (!buff || !buff->isAlive() || !buff->getDefinition()) continue;
                 bool teamWide = buff->getDefinition()->isTeamBuff();
                 if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
-                    collectFromBuff(buff, event, ORIGIN_BUFF, side, actor, handlers);
+                    collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
             }
         }
         for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0 || !team->readPowerSwitches().isOn(SWITCH_STATUS)) continue;
+            ZelkinTeam* team = teams[side];
+            if (!team || actors[side] < 0 || !team->readPowerSwitches().isOn(SWITCH_STATUS)) continue;
             Zelkin* creature = team->getActive();
-            if (creature) collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actor, handlers);
+            if (creature)
+                collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actors[side], handlers);
         }
     }
     ZelkinMove* move = variables->getMove();
-    if (move) {
+    if (move && move->hasTriggersFor(event)) {
         int moveSide = static_cast<int>(variables->getVariable("camp_source"));
         for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
             if (trigger && trigger->getEvent() == event)
@@ -117,14 +125,17 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
         }
     }
 
-    std::sort(handlers.begin(), handlers.end(), compareHandlers);
-
-    for (const TriggerHandler& handler : handlers) {
+    const size_t last = handlers.size();
+    if (last - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
+    // By index and by copy: a nested dispatch grows the buffer and may move it.
+    for (size_t i = first; i < last; ++i) {
+        TriggerHandler handler = handlers[i];
         pushHandler(handler);
         runCommand(sourceSide, targetSide, handler.getTrigger()->getCommands());
         popHandler();
         restoreScriptHandlers();
     }
+    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
@@ -132,16 +143,23 @@ void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     variables->setVariable("result", 1.0f);
     if (!buff || !buff->getDefinition() || handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
-    std::vector<TriggerHandler> handlers;
-    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggersFor(EVENT_BEFORE_ADD)) {
-        if (trigger) handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
+    const ZelkinBuffData* definition = buff->getDefinition();
+    if (!definition->hasTriggersFor(EVENT_BEFORE_ADD)) return;
+    std::vector<TriggerHandler>& handlers = dispatchBuffer;
+    const size_t first = handlers.size();
+    for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
+        if (trigger && trigger->getEvent() == EVENT_BEFORE_ADD)
+            handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
     }
-    for (const TriggerHandler& handler : handlers) {
+    const size_t last = handlers.size();
+    for (size_t i = first; i < last; ++i) {
+        TriggerHandler handler = handlers[i];
         pushHandler(handler);
         runCommand(side, opponentSide(side), handler.getTrigger()->getCommands());
         popHandler();
         restoreScriptHandlers();
     }
+    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {

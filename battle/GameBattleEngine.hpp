@@ -13,6 +13,7 @@ class WindowServices;
 class Game_Options;
 class VariableTable;
 class QX_Variable;
+class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
 class ZelkinMove;
@@ -174,6 +175,8 @@ public:
     void restoreScriptHandlers();
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
+    // The same on an operand split when its command was read (it must outlive the result).
+    QX_Variable makeOperand(const ScriptOperand& operand, int sourceSide);
 
     // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
     // The side's active creature; null for a side other than 0 and 1 or a team without one.

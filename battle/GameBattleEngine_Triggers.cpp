@@ -10,6 +10,7 @@
 #include "rules/GameParser.hpp"
 #include "rules/Game_Options.hpp"
 #include "rules/Ruleset.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Stadium.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
@@ -118,7 +119,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     }
     ZelkinMove* move = variables->getMove();
     if (move && move->hasTriggersFor(event)) {
-        int moveSide = static_cast<int>(variables->getVariable("camp_source"));
+        int moveSide = static_cast<int>(variables->getSlot(SVAR_CAMP_SOURCE));
         for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
             if (trigger && trigger->getEvent() == event)
                 handlers.emplace_back(ORIGIN_MOVE, moveSide, nullptr, move, trigger);
@@ -141,7 +142,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
 void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
-    variables->setVariable("result", 1.0f);
+    variables->setSlot(SVAR_RESULT, 1.0f);
     if (!buff || !buff->getDefinition() || handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
     const ZelkinBuffData* definition = buff->getDefinition();
     if (!definition->hasTriggersFor(EVENT_BEFORE_ADD)) return;

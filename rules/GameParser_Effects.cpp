@@ -58,6 +58,7 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
         command->target = 0;
     readAttribute(element, "name", command->nameText);
     readAttribute(element, "reason", command->reason);
+    command->readOperands();
     command->setTypeFromName(elementName);
 
     // SubEffect and AddEvent hold their commands in one plain container, so that the engine can run or

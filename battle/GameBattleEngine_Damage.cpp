@@ -39,8 +39,8 @@ constexpr int COMMENT_HIT = 4;
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
-int sideVariable(VariableTable* variables, const char* name) {
-    return saturatingInt(variables->getVariable(name));
+int sideVariable(VariableTable* variables, ScriptVariable slot) {
+    return saturatingInt(variables->getSlot(slot));
 }
 
 // (amount × scale) / maximum, in integer arithmetic; 0 for a creature without maximum HP.
@@ -137,8 +137,8 @@ void GameBattleEngine::prepareMove() {
 void GameBattleEngine::gatherDamageStats() {
     ZelkinMove* move = variables->getMove();
     if (!move) return;
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
 
     variables->setMoveType(move->getType());
     variables->setMoveSubtype(move->getSubtype());
@@ -182,8 +182,8 @@ void GameBattleEngine::computeDamage() {
     const int roll = rng.random(100);
     variables->setSlot(SVAR_HIT_NUM, variables->getSlot(SVAR_HIT_NUM) + 1.0f);
 
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* attackerTeam = field ? field->getTeamChecked(attacker) : nullptr;
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* user = activeOf(attackerTeam);
@@ -218,8 +218,8 @@ void GameBattleEngine::computeDamage() {
 }
 
 void GameBattleEngine::applyDamage() {
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* target = activeOf(defenderTeam);
     if (!target || variables->getSlot(SVAR_MOVE_HIT) == 0.0f) return;
@@ -251,8 +251,8 @@ void GameBattleEngine::applyDamage() {
 
     variables->setDamage(dealt);
     variables->setSlot(SVAR_PERCENT_DAMAGE, static_cast<float>(percent));
-    variables->setVariable(
-        "total_damage",
+    variables->setSlot(
+        SVAR_TOTAL_DAMAGE,
         static_cast<float>(static_cast<int64_t>(variables->getSlot(SVAR_TOTAL_DAMAGE)) + dealt));
     variables->setSlot(SVAR_TOTAL_PERCENT_DAMAGE, variables->getSlot(SVAR_TOTAL_PERCENT_DAMAGE) + percent);
     variables->setSlot(SVAR_MOVE_HIT, 1.0f);
@@ -291,8 +291,8 @@ void GameBattleEngine::applyDamage() {
 
     ZelkinTeam* attackerTeam = field->getTeamChecked(attacker);
     Zelkin* user = activeOf(attackerTeam);
-    const int hitNum = sideVariable(variables, "hit_num");
-    if (hitNum < sideVariable(variables, "number_hits") && standing) {
+    const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
+    if (hitNum < sideVariable(variables, SVAR_NUMBER_HITS) && standing) {
         // More hits follow: show this one briefly, the verdict comes with the last.
         field->setMessage(formatMessage(getLogText(), attacker));
         field->setMessageTimer(31);
@@ -301,7 +301,7 @@ void GameBattleEngine::applyDamage() {
             appendLog(DefaultStrings::INBATTLE_NOT_EFFECTIVE + "\n");
         else if (effectiveness > 1.0f)
             appendLog(DefaultStrings::INBATTLE_SUPER_EFFECTIVE + "\n");
-        if (sideVariable(variables, "number_hits") > 1) {
+        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
             std::string text = DefaultStrings::INBATTLE_MULTI_HIT;
             field->replaceFirst(text, "[X]", std::to_string(hitNum));
             appendLog(text + "\n");

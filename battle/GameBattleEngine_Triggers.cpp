@@ -48,6 +48,12 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
     }
 }
 
+// Whether the buff's definition has a trigger for the event (actor and life aside).
+bool waitsFor(ZelkinBuff* buff, int event) {
+    const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
+    return definition && definition->hasTriggersFor(event);
+}
+
 void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
                      std::vector<TriggerHandler>& handlers) {
     if (!buff) return;
@@ -87,23 +93,26 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
             ZelkinBuff* buff = field->getGlobalBuff(i);
             if (buff && buff->isAlive()) collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
         }
+        // Each source is first asked whether it waits for the event at all, the cheapest test, so that the
+        // power switches are read only for the few that do.
         ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
         int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
-        for (int side = 0; side < 2; ++side) {
+        const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
+        for (int side = 0; side < 2 && abilitiesOn; ++side) {
             ZelkinTeam* team = teams[side];
             if (!team || actors[side] < 0) continue;
-            if (options && options->getAbilitiesEffects() != 0 &&
-                team->readPowerSwitches().isOn(SWITCH_ABILITY))
-                collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actors[side], handlers);
+            ZelkinBuff* ability = team->getAbilityBuff();
+            if (waitsFor(ability, event) && team->readPowerSwitches().isOn(SWITCH_ABILITY))
+                collectFromBuff(ability, event, ORIGIN_ABILITY, side, actors[side], handlers);
         }
         for (int side = 0; side < 2; ++side) {
             ZelkinTeam* team = teams[side];
             if (!team || actors[side] < 0) continue;
             const PowerSwitchesHandler& switches = team->readPowerSwitches();
-            if (!switches.isOn(SWITCH_ALL_BUFFS)) continue;
-            for (int i = 0; i < team->getBuffCount(); ++i) {
+            const int count = team->getBuffCount();
+            for (int i = 0; i < count; ++i) {
                 ZelkinBuff* buff = team->getBuffAt(i);
-                if (!buff || !buff->isAlive() || !buff->getDefinition()) continue;
+                if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS)) continue;
                 bool teamWide = buff->getDefinition()->isTeamBuff();
                 if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
                     collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
@@ -111,10 +120,11 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
         }
         for (int side = 0; side < 2; ++side) {
             ZelkinTeam* team = teams[side];
-            if (!team || actors[side] < 0 || !team->readPowerSwitches().isOn(SWITCH_STATUS)) continue;
+            if (!team || actors[side] < 0) continue;
             Zelkin* creature = team->getActive();
-            if (creature)
-                collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actors[side], handlers);
+            ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
+            if (waitsFor(status, event) && team->readPowerSwitches().isOn(SWITCH_STATUS))
+                collectFromBuff(status, event, ORIGIN_STATUS, side, actors[side], handlers);
         }
     }
     ZelkinMove* move = variables->getMove();

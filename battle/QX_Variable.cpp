@@ -103,9 +103,10 @@ void QX_Variable::evaluateList() {
     kind = 1;
     if (operand->isEmpty()) return;
     if (!operand->isVariable()) {
-        list = operand->getLiteralList();
+        literalList = &operand->getLiteralList();
         return;
     }
+    literalList = nullptr;
     const std::string& name = operand->getName();
     switch (operand->getScope()) {
     case ScriptOperand::Scope::Table:
@@ -169,7 +170,7 @@ bool QX_Variable::compareList(const std::vector<std::string>& other, const std::
     bool someMissing = false;
     for (const std::string& item : other) {
         bool found = false;
-        for (const std::string& mine : list) {
+        for (const std::string& mine : getList()) {
             if (mine == item) {
                 found = true;
                 break;
@@ -198,6 +199,6 @@ int QX_Variable::getKind() const { return kind; }
 bool QX_Variable::hasFailed() const { return failed != 0; }
 float QX_Variable::getNumber() const { return number; }
 std::string QX_Variable::getText() const { return text; }
-std::vector<std::string> QX_Variable::getList() const { return list; }
+const std::vector<std::string>& QX_Variable::getList() const { return literalList ? *literalList : list; }
 int QX_Variable::returnZero() const { return 0; }
 int QX_Variable::opponentSide(int side) const { return side == 0 ? 1 : 0; }

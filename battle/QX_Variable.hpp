@@ -36,7 +36,8 @@ public:
     // Digits with one decimal mark (any other character) and an optional leading "-"; sets the flag on error.
     virtual float parseNumber(const std::string& text);
     virtual std::string getText() const;
-    virtual std::vector<std::string> getList() const;
+    // The list of the last evaluateList.
+    virtual const std::vector<std::string>& getList() const;
     virtual int returnZero() const;
     virtual int opponentSide(int side) const;
 
@@ -56,4 +57,6 @@ private:
     float number = 0.0f;
     std::string text;
     std::vector<std::string> list;
+    // After evaluateList on a literal: the operand's own items, read in place of list.
+    const std::vector<std::string>* literalList = nullptr;
 };

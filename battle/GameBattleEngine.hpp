@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "battle/TriggerHandler.hpp"
+#include "rules/BattleEventSet.hpp"
 
 class GameField;
 class WindowServices;
@@ -265,6 +266,12 @@ private:
     std::vector<TriggerHandler> handlerStack;
     // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
+    // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)
+    // waits for, and the thread's count of holder changes it was gathered at (rules/TriggerHolders.hpp).
+    const BattleEventSet& eventsOfHolders();
+    BattleEventSet heldEvents;
+    const std::uint64_t* heldEventsCounter = nullptr;
+    std::uint64_t heldEventsRevision = 0;
     bool keepExecuting = false;
     bool simulation = false;
     VariableTable* variables = nullptr;

@@ -12,6 +12,7 @@
 #include "rules/Ruleset.hpp"
 #include "rules/ScriptVariables.hpp"
 #include "rules/Stadium.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -88,43 +89,48 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
             if (stadium && stadium->triggerEvents.contains(event))
                 collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
         }
-        // Counts are read again at every step: nothing here changes the lists, but they are not copied.
-        for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
-            ZelkinBuff* buff = field->getGlobalBuff(i);
-            if (buff && buff->isAlive()) collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
-        }
-        // Each source is first asked whether it waits for the event at all, the cheapest test, so that the
-        // power switches are read only for the few that do.
-        ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
-        int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
-        const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
-        for (int side = 0; side < 2 && abilitiesOn; ++side) {
-            ZelkinTeam* team = teams[side];
-            if (!team || actors[side] < 0) continue;
-            ZelkinBuff* ability = team->getAbilityBuff();
-            if (waitsFor(ability, event) && team->readPowerSwitches().isOn(SWITCH_ABILITY))
-                collectFromBuff(ability, event, ORIGIN_ABILITY, side, actors[side], handlers);
-        }
-        for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = teams[side];
-            if (!team || actors[side] < 0) continue;
-            const PowerSwitchesHandler& switches = team->readPowerSwitches();
-            const int count = team->getBuffCount();
-            for (int i = 0; i < count; ++i) {
-                ZelkinBuff* buff = team->getBuffAt(i);
-                if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS)) continue;
-                bool teamWide = buff->getDefinition()->isTeamBuff();
-                if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
-                    collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
+        // Buffs are walked only when one of them waits for the event: most events find none.
+        if (eventsOfHolders().contains(event)) {
+            // Counts are read again at every step: nothing here changes the lists, but they are not copied.
+            for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
+                ZelkinBuff* buff = field->getGlobalBuff(i);
+                if (buff && buff->isAlive())
+                    collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
             }
-        }
-        for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = teams[side];
-            if (!team || actors[side] < 0) continue;
-            Zelkin* creature = team->getActive();
-            ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
-            if (waitsFor(status, event) && team->readPowerSwitches().isOn(SWITCH_STATUS))
-                collectFromBuff(status, event, ORIGIN_STATUS, side, actors[side], handlers);
+            // Each source is first asked whether it waits for the event at all, the cheapest test, so that
+            // the power switches are read only for the few that do.
+            ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
+            int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
+            const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
+            for (int side = 0; side < 2 && abilitiesOn; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                ZelkinBuff* ability = team->getAbilityBuff();
+                if (waitsFor(ability, event) && team->readPowerSwitches().isOn(SWITCH_ABILITY))
+                    collectFromBuff(ability, event, ORIGIN_ABILITY, side, actors[side], handlers);
+            }
+            for (int side = 0; side < 2; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                const PowerSwitchesHandler& switches = team->readPowerSwitches();
+                const int count = team->getBuffCount();
+                for (int i = 0; i < count; ++i) {
+                    ZelkinBuff* buff = team->getBuffAt(i);
+                    if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS))
+                        continue;
+                    bool teamWide = buff->getDefinition()->isTeamBuff();
+                    if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
+                        collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
+                }
+            }
+            for (int side = 0; side < 2; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                Zelkin* creature = team->getActive();
+                ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
+                if (waitsFor(status, event) && team->readPowerSwitches().isOn(SWITCH_STATUS))
+                    collectFromBuff(status, event, ORIGIN_STATUS, side, actors[side], handlers);
+            }
         }
     }
     ZelkinMove* move = variables->getMove();
@@ -147,6 +153,33 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
         restoreScriptHandlers();
     }
     handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+}
+
+const BattleEventSet& GameBattleEngine::eventsOfHolders() {
+    const std::uint64_t& counter = triggerHoldersRevision();
+    if (&counter == heldEventsCounter && counter == heldEventsRevision) return heldEvents;
+    // Gathered again after any change to the holders on this thread; the set may hold more than the
+    // battle needs (dead buffs, switched-off holders), which only costs a walk that finds nothing.
+    heldEvents = BattleEventSet();
+    auto add = [this](ZelkinBuff* buff) {
+        const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
+        if (definition) heldEvents.addAll(definition->triggerEvents);
+    };
+    if (field) {
+        for (int i = 0; i < field->getGlobalBuffCount(); ++i)
+            add(field->getGlobalBuff(i));
+        for (int side = 0; side < 2; ++side) {
+            ZelkinTeam* team = field->getTeamChecked(side);
+            if (!team) continue;
+            add(team->getAbilityBuff());
+            for (int i = 0; i < team->getBuffCount(); ++i)
+                add(team->getBuffAt(i));
+            if (Zelkin* creature = team->getActive()) add(creature->getStatus());
+        }
+    }
+    heldEventsCounter = &counter;
+    heldEventsRevision = counter;
+    return heldEvents;
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }

@@ -39,6 +39,20 @@ void QX_Variable::evaluateNumber() {
         }
         return;
     }
+    readVariableNumber(true);
+}
+
+void QX_Variable::evaluateNumberOf() {
+    if (operand->isEmpty()) return;
+    if (!operand->isVariable()) {
+        failed = operand->isLiteralNumberFailed() ? 1 : 0;
+        if (!failed) number = operand->getLiteralNumber();
+        return;
+    }
+    readVariableNumber(false);
+}
+
+void QX_Variable::readVariableNumber(bool everyScope) {
     failed = 0;
     const std::string& name = operand->getName();
     switch (operand->getScope()) {
@@ -55,46 +69,16 @@ void QX_Variable::evaluateNumber() {
         number = table() ? table()->getRunningHandler().getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Move:
-        number = (table() && table()->getMove()) ? table()->getMove()->getNumber(name) : 0.0f;
+        if (everyScope) number = (table() && table()->getMove()) ? table()->getMove()->getNumber(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Field:
-        number = field ? field->getVariable(name) : 0.0f;
+        if (everyScope) number = field ? field->getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::NewBuff:
         number = (table() && table()->getNewBuff()) ? table()->getNewBuff()->getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Unknown:
-        number = 0.0f;
-        break;
-    }
-}
-
-void QX_Variable::evaluateNumberOf() {
-    if (operand->isEmpty()) return;
-    if (!operand->isVariable()) {
-        failed = operand->isLiteralNumberFailed() ? 1 : 0;
-        if (!failed) number = operand->getLiteralNumber();
-        return;
-    }
-    failed = 0;
-    const std::string& name = operand->getName();
-    switch (operand->getScope()) {
-    case ScriptOperand::Scope::Table:
-        number = table() ? table()->getSlot(operand->getSlot()) : 0.0f;
-        break;
-    case ScriptOperand::Scope::Source:
-        number = engine ? engine->getCreatureVariable(sourceSide, name) : 0.0f;
-        break;
-    case ScriptOperand::Scope::Opponent:
-        number = engine ? engine->getCreatureVariable(opponentSide(sourceSide), name) : 0.0f;
-        break;
-    case ScriptOperand::Scope::Self:
-        number = table() ? table()->getRunningHandler().getVariable(name) : 0.0f;
-        break;
-    case ScriptOperand::Scope::NewBuff:
-        number = (table() && table()->getNewBuff()) ? table()->getNewBuff()->getVariable(name) : 0.0f;
-        break;
-    default:
+        if (everyScope) number = 0.0f;
         break;
     }
 }

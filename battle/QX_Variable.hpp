@@ -44,6 +44,9 @@ public:
 private:
     // The variable table to use now.
     VariableTable* table() const;
+    // A variable reference read as a number; without everyScope the "move" and "field" scopes, and unknown
+    // ones, leave the number as it is.
+    void readVariableNumber(bool everyScope);
 
     int sourceSide = 0;
     GameBattleEngine* engine = nullptr;

@@ -113,8 +113,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
                 ZelkinTeam* team = teams[side];
                 if (!team || actors[side] < 0) continue;
                 const PowerSwitchesHandler& switches = team->readPowerSwitches();
-                const int count = team->getBuffCount();
-                for (int i = 0; i < count; ++i) {
+                for (int i = 0; i < team->getBuffCount(); ++i) {
                     ZelkinBuff* buff = team->getBuffAt(i);
                     if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS))
                         continue;

@@ -2,11 +2,12 @@
 #include "rules/ScriptOperand.hpp"
 
 #include <cfloat>
+#include <string_view>
 
 #include "rules/ScriptVariables.hpp"
 
 namespace {
-ScriptOperand::Scope scopeOfWord(const std::string& word) {
+ScriptOperand::Scope scopeOfWord(std::string_view word) {
     if (word == "source") return ScriptOperand::Scope::Source;
     if (word == "target" || word == "opponent") return ScriptOperand::Scope::Opponent;
     if (word == "self") return ScriptOperand::Scope::Self;
@@ -18,32 +19,34 @@ ScriptOperand::Scope scopeOfWord(const std::string& word) {
 } // namespace
 
 ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
-    size_t colon = text.find(':');
-    const std::string head = colon == std::string::npos ? std::string() : text.substr(0, colon);
+    const std::string_view whole(this->text);
+    const size_t colon = whole.find(':');
+    const std::string_view head =
+        colon == std::string_view::npos ? std::string_view() : whole.substr(0, colon);
     if (head == "var" || head == "v") {
         variable = true;
-        const std::string rest = text.substr(colon + 1);
-        size_t second = rest.find(':');
-        if (second == std::string::npos) {
-            name = rest;
-            slot = scriptVariableFromName(name);
+        const std::string_view rest = whole.substr(colon + 1);
+        const size_t second = rest.find(':');
+        if (second == std::string_view::npos) {
+            name = std::string(rest);
+            slot = scriptVariableFromName(rest);
             return;
         }
         scope = scopeOfWord(rest.substr(0, second));
-        const std::string tail = rest.substr(second + 1);
-        name = tail.substr(0, tail.find(':'));
+        const std::string_view tail = rest.substr(second + 1);
+        name = std::string(tail.substr(0, tail.find(':')));
         return;
     }
     literalNumber = parseNumber(text, literalNumberFailed);
     if (text.empty()) return;
     size_t start = 0;
     while (true) {
-        size_t comma = text.find(',', start);
-        if (comma == std::string::npos) {
-            literalList.push_back(text.substr(start));
+        const size_t comma = whole.find(',', start);
+        if (comma == std::string_view::npos) {
+            literalList.emplace_back(whole.substr(start));
             break;
         }
-        literalList.push_back(text.substr(start, comma - start));
+        literalList.emplace_back(whole.substr(start, comma - start));
         start = comma + 1;
     }
 }

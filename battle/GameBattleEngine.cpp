@@ -8,6 +8,7 @@
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/Platform.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -71,8 +72,8 @@ void GameBattleEngine::setActors(int side) {
     int other = opponentSide(side);
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     ZelkinTeam* otherTeam = field ? field->getTeamChecked(other) : nullptr;
-    variables->setVariable("camp_source", static_cast<float>(side));
-    variables->setVariable("camp_target", static_cast<float>(other));
+    variables->setSlot(SVAR_CAMP_SOURCE, static_cast<float>(side));
+    variables->setSlot(SVAR_CAMP_TARGET, static_cast<float>(other));
     variables->setSourceTeam(team);
     variables->setTargetTeam(otherTeam);
     variables->setSourceCreature(team ? team->getActive() : nullptr);
@@ -149,9 +150,9 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
             value = std::ceil(3.0 * base / (3.0 - stage));
     }
 
-    variables->setVariable("result", 1.0f);
+    variables->setSlot(SVAR_RESULT, 1.0f);
     fireTrigger(STAT_EVENTS[statIndex], side, opponentSide(side));
-    float result = variables->getVariable("result");
+    float result = variables->getSlot(SVAR_RESULT);
     return std::floor(result * static_cast<float>(value));
 }
 

@@ -7,12 +7,14 @@
 #include <vector>
 
 #include "battle/TriggerHandler.hpp"
+#include "rules/BattleEventSet.hpp"
 
 class GameField;
 class WindowServices;
 class Game_Options;
 class VariableTable;
 class QX_Variable;
+class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
 class ZelkinMove;
@@ -175,6 +177,8 @@ public:
     void restoreScriptHandlers();
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
+    // The same on an operand split when its command was read (it must outlive the result).
+    QX_Variable makeOperand(const ScriptOperand& operand, int sourceSide);
 
     // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
     // The side's active creature; null for a side other than 0 and 1 or a team without one.
@@ -261,6 +265,14 @@ private:
     Game_Options* options = nullptr;
     std::list<BattleAnimation*> animations;
     std::vector<TriggerHandler> handlerStack;
+    // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
+    std::vector<TriggerHandler> dispatchBuffer;
+    // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)
+    // waits for, and the thread's count of holder changes it was gathered at (rules/TriggerHolders.hpp).
+    const BattleEventSet& eventsOfHolders();
+    BattleEventSet heldEvents;
+    const std::uint64_t* heldEventsCounter = nullptr;
+    std::uint64_t heldEventsRevision = 0;
     bool keepExecuting = false;
     bool simulation = false;
     VariableTable* variables = nullptr;

@@ -13,6 +13,7 @@
 #include "rules/Game_Options.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -169,7 +170,7 @@ bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
     }
     ActionSocket* order = field->getCurrentOrder();
     if (order == nullptr) return true;
-    if (variables->getVariable("can_move") == 0.0f) {
+    if (variables->getSlot(SVAR_CAN_MOVE) == 0.0f) {
         Zelkin* creature = sideCreature(order->getSource());
         if (!simulation) {
             field->makeComment(9, 0, 5, 0);
@@ -189,7 +190,7 @@ bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
 
 bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
     ZelkinMove* move = variables->getMove();
-    if (move == nullptr || variables->getVariable("can_move") == 0.0f) return false;
+    if (move == nullptr || variables->getSlot(SVAR_CAN_MOVE) == 0.0f) return false;
     int s = frame.source;
     int o = frame.opponent;
     ActionSocket* order = field->getCurrentOrder();
@@ -211,8 +212,8 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
     if (move->getPrecision() >= 1) {
         PseudoRNG rng;
         int roll = rng.random(100);
-        if (static_cast<float>(roll) >= variables->getVariable("precision"))
-            variables->setVariable("move_hit", 0.0f);
+        if (static_cast<float>(roll) >= variables->getSlot(SVAR_PRECISION))
+            variables->setSlot(SVAR_MOVE_HIT, 0.0f);
     }
 
     Zelkin* creature = sideCreature(s);
@@ -244,15 +245,15 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
     if (order == nullptr) return true;
     ZelkinMove* ordered = order->getValue() ? order->getValue() : move;
     int targetKind = ordered->getTargetKind();
-    if (variables->getVariable("move_hit") == 0.0f || variables->getVariable("move_success") == 0.0f) {
+    if (variables->getSlot(SVAR_MOVE_HIT) == 0.0f || variables->getSlot(SVAR_MOVE_SUCCESS) == 0.0f) {
         field->pushFrontAction(new ActionSocket(ActionSocket::MOVE_MISS, s, 0));
-    } else if (variables->getVariable("immunity") == 1.0f && targetKind != TARGET_SELF &&
+    } else if (variables->getSlot(SVAR_IMMUNITY) == 1.0f && targetKind != TARGET_SELF &&
                targetKind != TARGET_TEAM) {
         field->pushFrontAction(new ActionSocket(ActionSocket::MOVE_MISS, s, 2));
     } else if (ordered->getCategory() == 0) {
         field->pushFrontAction(new ActionSocket(ActionSocket::MOVE_EFFECTS, s, 0));
     } else {
-        int hits = std::min(saturatingInt(variables->getVariable("number_hits")), ZelkinMove::MAX_HITS);
+        int hits = std::min(saturatingInt(variables->getSlot(SVAR_NUMBER_HITS)), ZelkinMove::MAX_HITS);
         if (GameMove* record = field->getCurrentMove()) record->setHitsWanted(hits);
         for (int i = 0; i < hits; ++i)
             field->pushFrontAction(new ActionSocket(ActionSocket::DMG_CALC, s, 0));
@@ -282,7 +283,7 @@ bool GameBattleEngine::actDamageCalc(ActionFrame& frame) {
         int victim = order ? opponentSide(order->getSource()) : o;
         field->pushFrontAction(new ActionSocket(ActionSocket::KNOCK_OUT, victim, 0));
     }
-    if (variables->getVariable("total_damage") > 0.0f) fireTriggerFor(EVENT_AFTER_HIT, s);
+    if (variables->getSlot(SVAR_TOTAL_DAMAGE) > 0.0f) fireTriggerFor(EVENT_AFTER_HIT, s);
     field->insertAction(new ActionSocket(ActionSocket::MOVE_EFFECTS, s, 0, 0));
     frame.causeOpponent = 0;
     frame.causeSource = 1;
@@ -297,14 +298,14 @@ bool GameBattleEngine::actMoveMiss(ActionFrame& frame) {
     field->removeSupport(s, 20);
     ZelkinTeam* opponentTeam = field->getTeamChecked(o);
     if (!simulation && argument != 2 && opponentTeam && !opponentTeam->isActionBlocked() &&
-        opponentTeam->getDisplayedHp() > 0 && variables->getVariable("move_hit") == 0.0f) {
+        opponentTeam->getDisplayedHp() > 0 && variables->getSlot(SVAR_MOVE_HIT) == 0.0f) {
         if (BattleFigure* figure = field->getSideFigure(o)) figure->playAnimation(11);
     }
     field->makeComment(4, argument == 2 ? 3 : 4, 0, 0);
     std::string line;
-    if (variables->getVariable("immunity") == 1.0f)
+    if (variables->getSlot(SVAR_IMMUNITY) == 1.0f)
         line = DefaultStrings::INBATTLE_IMMUNITY;
-    else if (variables->getVariable("move_hit") == 0.0f)
+    else if (variables->getSlot(SVAR_MOVE_HIT) == 0.0f)
         line = DefaultStrings::INBATTLE_DODGED_MOVE;
     else
         line = DefaultStrings::INBATTLE_NO_EFFECT;
@@ -320,7 +321,7 @@ bool GameBattleEngine::actMoveMiss(ActionFrame& frame) {
 bool GameBattleEngine::actMoveEffects(ActionFrame& frame) {
     ZelkinMove* move = variables->getMove();
     if (move == nullptr) return false;
-    if (move->getCategory() == 0 || variables->getVariable("move_hit") > 0.0f)
+    if (move->getCategory() == 0 || variables->getSlot(SVAR_MOVE_HIT) > 0.0f)
         runMoveEffects(frame.source, frame.opponent, move);
     if (move->getCategory() == 0 && getLogText().empty())
         appendLog(DefaultStrings::INBATTLE_NO_EFFECT + "\n");

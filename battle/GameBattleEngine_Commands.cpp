@@ -9,6 +9,7 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/QXML_Command.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
 
@@ -167,8 +168,8 @@ CommandOutcome GameBattleEngine::cmdSetVariable(const CommandContext& context) {
 CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int opcode) {
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameText, context.source);
-    QX_Variable b = makeOperand(command.valueText, context.source);
+    QX_Variable a = makeOperand(command.nameOperand, context.source);
+    QX_Variable b = makeOperand(command.valueOperand, context.source);
     a.evaluateNumber();
     b.evaluateNumber();
     if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
@@ -223,8 +224,8 @@ CommandOutcome GameBattleEngine::cmdModuloVariable(const CommandContext& context
 CommandOutcome GameBattleEngine::cmdNumberCompare(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameText, context.source);
-    QX_Variable b = makeOperand(command.valueText, context.source);
+    QX_Variable a = makeOperand(command.nameOperand, context.source);
+    QX_Variable b = makeOperand(command.valueOperand, context.source);
     a.evaluateNumber();
     b.evaluateNumber();
     if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
@@ -235,8 +236,8 @@ CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context)
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty() || command.qualifier.empty())
         return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameText, context.source);
-    QX_Variable b = makeOperand(command.valueText, context.source);
+    QX_Variable a = makeOperand(command.nameOperand, context.source);
+    QX_Variable b = makeOperand(command.valueOperand, context.source);
     a.evaluateList();
     b.evaluateList();
     if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
@@ -249,7 +250,7 @@ CommandOutcome GameBattleEngine::cmdEndEffect(const CommandContext&) {
 }
 
 CommandOutcome GameBattleEngine::cmdCancel(const CommandContext&) {
-    variables->setVariable("result", 0.0f);
+    variables->setSlot(SVAR_RESULT, 0.0f);
     keepExecuting = false;
     return CommandOutcome::Failed;
 }

@@ -12,6 +12,7 @@
 #include "rules/GameParser.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/TableType.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
@@ -38,8 +39,8 @@ constexpr int COMMENT_HIT = 4;
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
-int sideVariable(VariableTable* variables, const char* name) {
-    return saturatingInt(variables->getVariable(name));
+int sideVariable(VariableTable* variables, ScriptVariable slot) {
+    return saturatingInt(variables->getSlot(slot));
 }
 
 // (amount × scale) / maximum, in integer arithmetic; 0 for a creature without maximum HP.
@@ -74,19 +75,19 @@ void tickBuffList(CountFn count, GetFn get, EraseFn erase) {
 } // namespace
 
 void GameBattleEngine::resetInformations() {
-    variables->setVariable("camp_source", -1.0f);
-    variables->setVariable("camp_target", -1.0f);
+    variables->setSlot(SVAR_CAMP_SOURCE, -1.0f);
+    variables->setSlot(SVAR_CAMP_TARGET, -1.0f);
     variables->setSourceCreature(nullptr);
     variables->setTargetCreature(nullptr);
     variables->setSourceTeam(nullptr);
     variables->setTargetTeam(nullptr);
     variables->setMove(nullptr);
-    variables->setVariable("power_move", 0.0f);
+    variables->setSlot(SVAR_POWER_MOVE, 0.0f);
     variables->setMoveCategory(0);
-    variables->setVariable("precision", 0.0f);
-    variables->setVariable("move_spot", 0.0f);
-    variables->setVariable("immunity", 0.0f);
-    variables->setVariable("effectiveness", 1.0f);
+    variables->setSlot(SVAR_PRECISION, 0.0f);
+    variables->setSlot(SVAR_MOVE_SPOT, 0.0f);
+    variables->setSlot(SVAR_IMMUNITY, 0.0f);
+    variables->setSlot(SVAR_EFFECTIVENESS, 1.0f);
 }
 
 void GameBattleEngine::prepareMove() {
@@ -114,11 +115,11 @@ void GameBattleEngine::prepareMove() {
     }
 
     variables->setMove(move);
-    variables->setVariable("power_move", static_cast<float>(move->getPower()));
+    variables->setSlot(SVAR_POWER_MOVE, static_cast<float>(move->getPower()));
     variables->setMoveCategory(move->getCategory());
-    variables->setVariable("precision", static_cast<float>(move->getPrecision()));
-    variables->setVariable("number_hits", static_cast<float>(move->getHits()));
-    if (order) variables->setVariable("move_spot", static_cast<float>(order->getArgument()));
+    variables->setSlot(SVAR_PRECISION, static_cast<float>(move->getPrecision()));
+    variables->setSlot(SVAR_NUMBER_HITS, static_cast<float>(move->getHits()));
+    if (order) variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(order->getArgument()));
 
     ZelkinTeam* targetTeam = variables->getTargetTeam();
     if (move->getType() && targetTeam) {
@@ -126,9 +127,9 @@ void GameBattleEngine::prepareMove() {
         for (int i = 0; targetTeam->getTypeAt(i); ++i) {
             const float m = chart.getMultiplier(move->getType(), targetTeam->getTypeAt(i));
             if (m > 0.0f)
-                variables->setVariable("effectiveness", variables->getVariable("effectiveness") * m);
+                variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_EFFECTIVENESS) * m);
             else
-                variables->setVariable("immunity", 1.0f);
+                variables->setSlot(SVAR_IMMUNITY, 1.0f);
         }
     }
 }
@@ -136,8 +137,8 @@ void GameBattleEngine::prepareMove() {
 void GameBattleEngine::gatherDamageStats() {
     ZelkinMove* move = variables->getMove();
     if (!move) return;
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
 
     variables->setMoveType(move->getType());
     variables->setMoveSubtype(move->getSubtype());
@@ -146,18 +147,18 @@ void GameBattleEngine::gatherDamageStats() {
     const bool special = move->getCategory() == 2;
     const float attack = computeStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK);
     const float defence = computeStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE);
-    variables->setVariable("stat_att", static_cast<float>(saturatingInt(attack)));
-    variables->setVariable("stat_def", static_cast<float>(saturatingInt(defence)));
+    variables->setSlot(SVAR_STAT_ATT, static_cast<float>(saturatingInt(attack)));
+    variables->setSlot(SVAR_STAT_DEF, static_cast<float>(saturatingInt(defence)));
 
     // The move's precision is read between the two stats, before the evasion check's triggers run.
     const float precisionStat = computeStat(attacker, STAT_PRECISION);
-    const float product = precisionStat * variables->getVariable("precision");
+    const float product = precisionStat * variables->getSlot(SVAR_PRECISION);
     const float evasion = computeStat(defender, STAT_EVASION);
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
-    variables->setVariable("precision", static_cast<float>(saturatingInt(precision)));
+    variables->setSlot(SVAR_PRECISION, static_cast<float>(saturatingInt(precision)));
 
-    variables->setVariable("critical_ratio", computeStat(attacker, STAT_CRITICAL));
+    variables->setSlot(SVAR_CRITICAL_RATIO, computeStat(attacker, STAT_CRITICAL));
 
     if (move->getType()) {
         std::vector<std::string> offensive{move->getType()->getName()};
@@ -167,61 +168,61 @@ void GameBattleEngine::gatherDamageStats() {
     }
 
     // The checks are the defender's: in their scripts the source side is the defender.
-    variables->setVariable("result", variables->getVariable("effectiveness"));
+    variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_EFFECTIVENESS));
     fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, defender);
-    variables->setVariable("effectiveness", variables->getVariable("result"));
+    variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_RESULT));
 
-    variables->setVariable("result", variables->getVariable("immunity"));
+    variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_IMMUNITY));
     fireTriggerFor(EVENT_CHECK_IMMUNITY, defender);
-    variables->setVariable("immunity", variables->getVariable("result"));
+    variables->setSlot(SVAR_IMMUNITY, variables->getSlot(SVAR_RESULT));
 }
 
 void GameBattleEngine::computeDamage() {
     PseudoRNG rng;
     const int roll = rng.random(100);
-    variables->setVariable("hit_num", variables->getVariable("hit_num") + 1.0f);
+    variables->setSlot(SVAR_HIT_NUM, variables->getSlot(SVAR_HIT_NUM) + 1.0f);
 
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* attackerTeam = field ? field->getTeamChecked(attacker) : nullptr;
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* user = activeOf(attackerTeam);
-    if (!activeOf(defenderTeam) || variables->getVariable("move_hit") == 0.0f || !user) return;
+    if (!activeOf(defenderTeam) || variables->getSlot(SVAR_MOVE_HIT) == 0.0f || !user) return;
 
     const int level = user->getLevel();
     const int levelFactor = (2 * level) / 5 + 2;
     const int64_t powerProduct =
-        static_cast<int64_t>(saturatingInt(variables->getVariable("power_move"))) * levelFactor;
+        static_cast<int64_t>(saturatingInt(variables->getSlot(SVAR_POWER_MOVE))) * levelFactor;
 
-    const float statDef = variables->getVariable("stat_def");
-    float base = variables->getVariable("stat_att") * static_cast<float>(powerProduct);
+    const float statDef = variables->getSlot(SVAR_STAT_DEF);
+    float base = variables->getSlot(SVAR_STAT_ATT) * static_cast<float>(powerProduct);
     // A defence brought to 0 by a script leaves no quotient: the hit keeps only its flat part.
     base = statDef != 0.0f ? base / statDef : 0.0f;
-    base = base * variables->getVariable("effectiveness");
+    base = base * variables->getSlot(SVAR_EFFECTIVENESS);
 
     ZelkinMove* move = variables->getMove();
     if (move && move->getType() && attackerTeam->hasType(move->getType()))
         base = base * variables->getSameTypeBonus();
 
-    const float x = variables->getVariable("mult_dmg") * base / 50.0f + 2.0f;
+    const float x = variables->getSlot(SVAR_MULT_DMG) * base / 50.0f + 2.0f;
     const int spread = rng.random(16);
     float dmg = static_cast<float>(std::floor((1.0 - spread * 0.01) * static_cast<double>(x)));
 
-    if (variables->getVariable("critical_ratio") > static_cast<float>(roll)) {
-        dmg = variables->getVariable("critical_bonus") * dmg;
-        variables->setVariable("critical_hit", 1.0f);
+    if (variables->getSlot(SVAR_CRITICAL_RATIO) > static_cast<float>(roll)) {
+        dmg = variables->getSlot(SVAR_CRITICAL_BONUS) * dmg;
+        variables->setSlot(SVAR_CRITICAL_HIT, 1.0f);
     } else {
-        variables->setVariable("critical_hit", 0.0f);
+        variables->setSlot(SVAR_CRITICAL_HIT, 0.0f);
     }
     variables->setDamage(saturatingInt(dmg));
 }
 
 void GameBattleEngine::applyDamage() {
-    const int attacker = sideVariable(variables, "camp_source");
-    const int defender = sideVariable(variables, "camp_target");
+    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
+    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* target = activeOf(defenderTeam);
-    if (!target || variables->getVariable("move_hit") == 0.0f) return;
+    if (!target || variables->getSlot(SVAR_MOVE_HIT) == 0.0f) return;
 
     int dealt = variables->getDamage();
     const int maxHp = target->getMaxHp();
@@ -230,13 +231,13 @@ void GameBattleEngine::applyDamage() {
     const int percent = shareOf(dealt, 100, maxHp);
     const int permille = shareOf(dealt, 1000, maxHp);
 
-    if (variables->getVariable("critical_hit") == 1.0f)
+    if (variables->getSlot(SVAR_CRITICAL_HIT) == 1.0f)
         appendLog(DefaultStrings::INBATTLE_CRITICAL_HIT + "\n");
 
-    variables->setVariable("result", static_cast<float>(dealt));
+    variables->setSlot(SVAR_RESULT, static_cast<float>(dealt));
     variables->setReason("ATTACK");
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, defender);
-    dealt = saturatingInt(variables->getVariable("result"));
+    dealt = saturatingInt(variables->getSlot(SVAR_RESULT));
     // A check may lower the damage to nothing, but never turn the hit into healing.
     if (dealt < 0) dealt = 0;
 
@@ -251,22 +252,22 @@ void GameBattleEngine::applyDamage() {
     if (record) record->markDamageDealt();
 
     variables->setDamage(dealt);
-    variables->setVariable("percent_damage", static_cast<float>(percent));
-    variables->setVariable(
-        "total_damage",
-        static_cast<float>(static_cast<int64_t>(variables->getVariable("total_damage")) + dealt));
-    variables->setVariable("total_percent_damage", variables->getVariable("total_percent_damage") + percent);
-    variables->setVariable("move_hit", 1.0f);
+    variables->setSlot(SVAR_PERCENT_DAMAGE, static_cast<float>(percent));
+    variables->setSlot(
+        SVAR_TOTAL_DAMAGE,
+        static_cast<float>(static_cast<int64_t>(variables->getSlot(SVAR_TOTAL_DAMAGE)) + dealt));
+    variables->setSlot(SVAR_TOTAL_PERCENT_DAMAGE, variables->getSlot(SVAR_TOTAL_PERCENT_DAMAGE) + percent);
+    variables->setSlot(SVAR_MOVE_HIT, 1.0f);
 
     ZelkinMove* move = variables->getMove();
     if (move) {
         if (move->getAuxValue() >= 0)
-            variables->setVariable("contact_made", static_cast<float>(move->getAuxValue()));
+            variables->setSlot(SVAR_CONTACT_MADE, static_cast<float>(move->getAuxValue()));
         else if (move->getSubtype() && move->getSubtype()->getAuxC() >= 0)
-            variables->setVariable("contact_made", static_cast<float>(move->getSubtype()->getAuxC()));
+            variables->setSlot(SVAR_CONTACT_MADE, static_cast<float>(move->getSubtype()->getAuxC()));
     }
 
-    const float effectiveness = variables->getVariable("effectiveness");
+    const float effectiveness = variables->getSlot(SVAR_EFFECTIVENESS);
     const bool standing = target->getHp() > 0;
     int effectClass = 0;
     if (attacker == defender)
@@ -287,13 +288,13 @@ void GameBattleEngine::applyDamage() {
     else if (raw >= 50.0f)
         lossClass = 2;
 
-    const bool critical = variables->getVariable("critical_hit") == 1.0f;
+    const bool critical = variables->getSlot(SVAR_CRITICAL_HIT) == 1.0f;
     const int criticalRemark = critical && effectClass == 0 ? 1 : 0;
 
     ZelkinTeam* attackerTeam = field->getTeamChecked(attacker);
     Zelkin* user = activeOf(attackerTeam);
-    const int hitNum = sideVariable(variables, "hit_num");
-    if (hitNum < sideVariable(variables, "number_hits") && standing) {
+    const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
+    if (hitNum < sideVariable(variables, SVAR_NUMBER_HITS) && standing) {
         // More hits follow: show this one briefly, the verdict comes with the last.
         field->setMessage(formatMessage(getLogText(), attacker));
         field->setMessageTimer(31);
@@ -302,7 +303,7 @@ void GameBattleEngine::applyDamage() {
             appendLog(DefaultStrings::INBATTLE_NOT_EFFECTIVE + "\n");
         else if (effectiveness > 1.0f)
             appendLog(DefaultStrings::INBATTLE_SUPER_EFFECTIVE + "\n");
-        if (sideVariable(variables, "number_hits") > 1) {
+        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
             std::string text = DefaultStrings::INBATTLE_MULTI_HIT;
             field->replaceFirst(text, "[X]", std::to_string(hitNum));
             appendLog(text + "\n");

@@ -7,6 +7,7 @@
 #include "battle/GameOrder.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/TableType.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
@@ -80,14 +81,14 @@ float GameBattleEngine::creatureValue(int side, int weight) {
     for (int i = 0; ZelkinBuff* buff = team->getBuffAt(i); ++i) {
         std::vector<ZelkinBuffTrigger*> triggers;
         if (buff->getDefinition()) triggers = buff->getDefinition()->getTriggersFor(EVENT_BUFF_VALUE);
-        variables->setVariable("result", 1.0f);
+        variables->setSlot(SVAR_RESULT, 1.0f);
         for (ZelkinBuffTrigger* trigger : triggers) {
             if (trigger == nullptr) continue;
             pushHandler(TriggerHandler(ORIGIN_BUFF, side, buff, nullptr, trigger));
             runCommand(side, opponentSide(side), trigger->getCommands());
             popHandler();
         }
-        value += variables->getVariable("result");
+        value += variables->getSlot(SVAR_RESULT);
     }
     for (int k = 0; k < ZelkinTeam::STAGE_COUNT; ++k)
         value += static_cast<float>((team->getStage(k) * weight * 20) / 50);
@@ -116,12 +117,12 @@ float GameBattleEngine::matchupTerm(int side) {
     }
     variables->setOffensiveTypes(getCreatureTextVariable(other, "type"));
     variables->setDefensiveTypes(getCreatureTextVariable(side, "type"));
-    variables->setVariable("result", effectiveness);
+    variables->setSlot(SVAR_RESULT, effectiveness);
     fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, side);
-    effectiveness = variables->getVariable("result");
-    variables->setVariable("result", immune);
+    effectiveness = variables->getSlot(SVAR_RESULT);
+    variables->setSlot(SVAR_RESULT, immune);
     fireTriggerFor(EVENT_CHECK_IMMUNITY, side);
-    if (variables->getVariable("result") > 0.0f) effectiveness *= 0.25f;
+    if (variables->getSlot(SVAR_RESULT) > 0.0f) effectiveness *= 0.25f;
 
     // Each stat read fires its check event, so the four reads are made one statement at a time, in the
     // order attack, defence, special attack, special defence (argument order would leave it to the compiler).

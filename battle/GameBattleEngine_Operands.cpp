@@ -5,3 +5,7 @@
 QX_Variable GameBattleEngine::makeOperand(const std::string& reference, int sourceSide) {
     return QX_Variable(reference, this, variables, sourceSide);
 }
+
+QX_Variable GameBattleEngine::makeOperand(const ScriptOperand& operand, int sourceSide) {
+    return QX_Variable(operand, this, variables, sourceSide);
+}

@@ -8,6 +8,7 @@
 #include "rules/BattleEvents.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
 
@@ -30,17 +31,17 @@ void GameBattleEngine::checkOrders(int side) {
     for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
         bool usable =
             creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
-        variables->setVariable("result", usable ? 1.0f : 0.0f);
-        variables->setVariable("move_spot", static_cast<float>(slot));
+        variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
+        variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
         fireTriggerFor(EVENT_CHECK_MOVE_ORDER, side);
-        float result = variables->getVariable("result");
+        float result = variables->getSlot(SVAR_RESULT);
         team->setMemberMark(slot, saturatingInt(result));
         if (result > 1.0f) forced.push_back(slot);
     }
 
-    variables->setVariable("result", team->countAlive() < 2 ? 0.0f : 1.0f);
+    variables->setSlot(SVAR_RESULT, team->countAlive() < 2 ? 0.0f : 1.0f);
     fireTriggerFor(EVENT_CHECK_CHANGE_ORDER, side);
-    team->setMemberMark(SWITCH_MARK, saturatingInt(variables->getVariable("result")));
+    team->setMemberMark(SWITCH_MARK, saturatingInt(variables->getSlot(SVAR_RESULT)));
 
     GameOrder* order = nullptr;
     if (team->getTimedEffectValue() != nullptr) {

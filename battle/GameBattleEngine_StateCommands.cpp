@@ -14,6 +14,7 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/QXML_Command.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/TableType.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
@@ -78,7 +79,7 @@ float chartMultiplier(ZelkinType* attacking, ZelkinType* defending) {
 // BEFORE_ADD triggers already run on it. The caller owns it until a list takes it.
 ZelkinBuff* newCommandBuff(GameBattleEngine& engine, ZelkinBuffData* definition,
                            const CommandContext& context, int duration) {
-    QX_Variable value = engine.makeOperand(context.command->valueText, context.source);
+    QX_Variable value = engine.makeOperand(context.command->valueOperand, context.source);
     value.evaluateNumber();
     ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
     buff->setDuration(duration);
@@ -112,7 +113,7 @@ CommandOutcome GameBattleEngine::cmdAddBuff(const CommandContext& context) {
     fireTriggerFor(EVENT_CHECK_BEFORE_ADD_BUFF, context.subject);
     variables->setNewBuff(nullptr);
 
-    if (variables->getVariable("result") == 0.0f || !buff->isAlive() || !context.subjectTeam->addBuff(buff)) {
+    if (variables->getSlot(SVAR_RESULT) == 0.0f || !buff->isAlive() || !context.subjectTeam->addBuff(buff)) {
         delete buff;
         return CommandOutcome::Failed;
     }
@@ -140,10 +141,10 @@ CommandOutcome GameBattleEngine::cmdAddStatut(const CommandContext& context) {
     variables->setNewBuff(nullptr);
 
     Zelkin* receiver = activeOf(context.subjectTeam);
-    if (variables->getVariable("result") == 0.0f || !buff->isAlive() || !receiver ||
+    if (variables->getSlot(SVAR_RESULT) == 0.0f || !buff->isAlive() || !receiver ||
         !receiver->setStatusIfFree(buff)) {
         // A refused status leaves "result" as a fresh check would find it.
-        variables->setVariable("result", 1.0f);
+        variables->setSlot(SVAR_RESULT, 1.0f);
         delete buff;
         return CommandOutcome::Failed;
     }
@@ -165,7 +166,7 @@ CommandOutcome GameBattleEngine::cmdAddGlobal(const CommandContext& context) {
     const int duration = durationOf(command.qualifier);
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
 
-    if (variables->getVariable("result") == 0.0f || !buff->isAlive() || !field->addGlobalBuff(buff)) {
+    if (variables->getSlot(SVAR_RESULT) == 0.0f || !buff->isAlive() || !field->addGlobalBuff(buff)) {
         delete buff;
         return CommandOutcome::Failed;
     }
@@ -214,13 +215,13 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     Zelkin* creature = activeOf(context.subjectTeam);
     if (!creature || creature->getHp() == 0) return CommandOutcome::Failed;
 
-    QX_Variable value = makeOperand(command.valueText, context.source);
+    QX_Variable value = makeOperand(command.valueOperand, context.source);
     value.evaluateNumber();
-    variables->setVariable("result", value.getNumber());
+    variables->setSlot(SVAR_RESULT, value.getNumber());
     variables->setAffectedStat(command.nameText);
     // Stat changes answer to the same check as direct damage: whatever cancels one cancels the other.
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, context.subject);
-    const float result = variables->getVariable("result");
+    const float result = variables->getSlot(SVAR_RESULT);
     if (result == 0.0f) return CommandOutcome::Failed;
     // The word is only read once the check has let the change through: the check (and its scripts) runs
     // even for a word that names no stage.
@@ -236,7 +237,7 @@ CommandOutcome GameBattleEngine::cmdAddType(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     GameParser* parser = field ? field->getGameParser() : nullptr;
     if (!context.subjectTeam || !parser) return CommandOutcome::Failed;
-    QX_Variable value = makeOperand(command.valueText, context.source);
+    QX_Variable value = makeOperand(command.valueOperand, context.source);
     value.evaluateList();
     if (value.hasFailed()) return CommandOutcome::Failed;
     bool any = false;
@@ -252,7 +253,7 @@ CommandOutcome GameBattleEngine::cmdAddType(const CommandContext& context) {
 CommandOutcome GameBattleEngine::cmdRemoveType(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     if (!context.subjectTeam) return CommandOutcome::Failed;
-    QX_Variable value = makeOperand(command.valueText, context.source);
+    QX_Variable value = makeOperand(command.valueOperand, context.source);
     value.evaluateList();
     if (value.hasFailed()) return CommandOutcome::Failed;
     bool any = false;
@@ -276,7 +277,7 @@ CommandOutcome GameBattleEngine::cmdChangeAbility(const CommandContext& context)
     if (!context.subjectTeam) return CommandOutcome::Failed;
     ZelkinBuff* replacement = nullptr;
     if (!command.valueText.empty()) {
-        QX_Variable value = makeOperand(command.valueText, context.source);
+        QX_Variable value = makeOperand(command.valueOperand, context.source);
         value.evaluateList();
         if (value.hasFailed()) return CommandOutcome::Failed;
         std::vector<std::string> names = value.getList();
@@ -297,7 +298,7 @@ CommandOutcome GameBattleEngine::cmdLockMove(const CommandContext& context) {
     if (!move || !context.subjectTeam || context.subjectTeam->getTimedEffectValue())
         return CommandOutcome::Failed;
     int turns = 1;
-    QX_Variable value = makeOperand(context.command->valueText, context.source);
+    QX_Variable value = makeOperand(context.command->valueOperand, context.source);
     value.evaluateNumber();
     if (!value.hasFailed() && value.getNumber() > 0.0f) turns = std::max(1, saturatingInt(value.getNumber()));
     context.subjectTeam->setTimedEffect(move, turns);
@@ -313,22 +314,22 @@ enum class HpChange { Damage, Heal };
 static CommandOutcome changeHp(GameBattleEngine& engine, const CommandContext& context, HpChange kind) {
     Zelkin* creature = activeOf(context.subjectTeam);
     if (!creature) return CommandOutcome::Failed;
-    QX_Variable value = engine.makeOperand(context.command->valueText, context.source);
+    QX_Variable value = engine.makeOperand(context.command->valueOperand, context.source);
     value.evaluateNumber();
     if (value.hasFailed() || value.getNumber() <= 0.0f) return CommandOutcome::Failed;
 
-    engine.getVariables()->setVariable("result", value.getNumber());
+    engine.getVariables()->setSlot(SVAR_RESULT, value.getNumber());
     engine.fireTriggerFor(kind == HpChange::Damage ? EVENT_CHECK_BEFORE_DMG : EVENT_CHECK_BEFORE_HEAL,
                           context.subject);
     // A check that leaves nothing (or a negative amount) to deal changes nothing: a negative damage must
     // not heal, nor a negative heal wound.
-    const int wanted = saturatingInt(engine.getVariables()->getVariable("result"));
+    const int wanted = saturatingInt(engine.getVariables()->getSlot(SVAR_RESULT));
     creature = activeOf(context.subjectTeam);
     if (wanted < 1 || !creature) return CommandOutcome::Failed;
 
     const int amount = kind == HpChange::Damage ? creature->damage(wanted) : creature->heal(wanted);
     if (amount < 1) return CommandOutcome::Failed;
-    engine.getVariables()->setVariable("return_value", static_cast<float>(amount));
+    engine.getVariables()->setSlot(SVAR_RETURN_VALUE, static_cast<float>(amount));
     GameField* field = engine.getField();
     field->setTimer(context.subject, 45);
     if (kind == HpChange::Damage && !engine.isSimulation()) {
@@ -353,7 +354,7 @@ enum class TypeCheck { Effectiveness, Immunity };
 static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext& context, TypeCheck kind) {
     GameField* field = engine.getField();
     GameParser* parser = field ? field->getGameParser() : nullptr;
-    QX_Variable value = engine.makeOperand(context.command->valueText, context.source);
+    QX_Variable value = engine.makeOperand(context.command->valueOperand, context.source);
     value.evaluateList();
     const std::vector<std::string> names = value.getList();
 
@@ -376,7 +377,7 @@ static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext&
         }
     }
     VariableTable* variables = engine.getVariables();
-    variables->setVariable("return_value", computed);
+    variables->setSlot(SVAR_RETURN_VALUE, computed);
     if (found) {
         variables->setOffensiveTypes(names);
         variables->setDefensiveTypes(engine.getCreatureTextVariable(context.subject, "type"));
@@ -384,11 +385,11 @@ static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext&
 
     // The check event sees the computed value in "return_value" and decides the final one in "result".
     const char* const base = kind == TypeCheck::Effectiveness ? "effectiveness" : "immunity";
-    variables->setVariable("result", variables->getVariable(base));
+    variables->setSlot(SVAR_RESULT, variables->getVariable(base));
     engine.fireTriggerFor(kind == TypeCheck::Effectiveness ? EVENT_CHECK_EFFECTIVENESS : EVENT_CHECK_IMMUNITY,
                           context.subject);
     variables = engine.getVariables();
-    variables->setVariable("return_value", variables->getVariable("result"));
+    variables->setSlot(SVAR_RETURN_VALUE, variables->getSlot(SVAR_RESULT));
     return found ? CommandOutcome::Succeeded : CommandOutcome::Failed;
 }
 
@@ -528,7 +529,7 @@ CommandOutcome GameBattleEngine::cmdSelfAnim(const CommandContext& context) {
 CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     if (variables->getMove() || command.nameText.empty() || !field) return CommandOutcome::Failed;
-    QX_Variable name = makeOperand(command.nameText, context.source);
+    QX_Variable name = makeOperand(command.nameOperand, context.source);
     name.evaluateList();
     if (name.hasFailed()) return CommandOutcome::Failed;
     const std::vector<std::string> names = name.getList();
@@ -548,25 +549,25 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
     fresh->setCallingHandler(variables->getCallingHandler());
     field->newMoveRecord();
     replaceVariables(fresh);
-    variables->setVariable("camp_source", static_cast<float>(source));
-    variables->setVariable("camp_target", static_cast<float>(subject));
+    variables->setSlot(SVAR_CAMP_SOURCE, static_cast<float>(source));
+    variables->setSlot(SVAR_CAMP_TARGET, static_cast<float>(subject));
     variables->setSourceTeam(sourceTeam);
     variables->setTargetTeam(subjectTeam);
     variables->setSourceCreature(activeOf(sourceTeam));
     variables->setTargetCreature(activeOf(subjectTeam));
     variables->setMove(move);
-    variables->setVariable("power_move", static_cast<float>(move->getPower()));
+    variables->setSlot(SVAR_POWER_MOVE, static_cast<float>(move->getPower()));
     variables->setMoveCategory(move->getCategory());
-    variables->setVariable("precision", static_cast<float>(move->getPrecision()));
-    variables->setVariable("number_hits", static_cast<float>(move->getHits()));
-    variables->setVariable("move_spot", 4.0f);
+    variables->setSlot(SVAR_PRECISION, static_cast<float>(move->getPrecision()));
+    variables->setSlot(SVAR_NUMBER_HITS, static_cast<float>(move->getHits()));
+    variables->setSlot(SVAR_MOVE_SPOT, 4.0f);
     if (move->getType() && subjectTeam) {
         for (int i = 0; subjectTeam->getTypeAt(i); ++i) {
             const float m = chartMultiplier(move->getType(), subjectTeam->getTypeAt(i));
             if (m > 0.0f)
-                variables->setVariable("effectiveness", variables->getVariable("effectiveness") * m);
+                variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_EFFECTIVENESS) * m);
             else
-                variables->setVariable("immunity", 1.0f);
+                variables->setSlot(SVAR_IMMUNITY, 1.0f);
         }
     }
 
@@ -576,8 +577,8 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
     PseudoRNG rng;
     if (move->getPrecision() >= 1) {
         const int roll = rng.random(100);
-        if (static_cast<float>(roll) >= variables->getVariable("precision"))
-            variables->setVariable("move_hit", 0.0f);
+        if (static_cast<float>(roll) >= variables->getSlot(SVAR_PRECISION))
+            variables->setSlot(SVAR_MOVE_HIT, 0.0f);
     }
     if (!simulation) {
         BattleFigure* userFigure = field->getSideFigure(opponentSide(subject));
@@ -586,9 +587,9 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
         if (targetFigure) targetFigure->setLayer(19);
     }
 
-    const bool hit = variables->getVariable("move_hit") != 0.0f;
-    const bool success = variables->getVariable("move_success") != 0.0f;
-    const float immunity = variables->getVariable("immunity");
+    const bool hit = variables->getSlot(SVAR_MOVE_HIT) != 0.0f;
+    const bool success = variables->getSlot(SVAR_MOVE_SUCCESS) != 0.0f;
+    const float immunity = variables->getSlot(SVAR_IMMUNITY);
     const bool immune =
         immunity == 1.0f && move->getTargetKind() != TARGET_TEAM && move->getTargetKind() != TARGET_SELF;
 
@@ -615,7 +616,7 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
             const int r = rng.random(6);
             hits = r < 2 ? 2 : (r < 4 ? 3 : 5);
             // The hit texts and the commentary wait for the last hit, so they must know the real count.
-            variables->setVariable("number_hits", static_cast<float>(hits));
+            variables->setSlot(SVAR_NUMBER_HITS, static_cast<float>(hits));
         }
         for (int i = 0; i < hits; ++i) {
             Zelkin* target = activeOf(subjectTeam);
@@ -623,7 +624,7 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
             computeDamage();
             fireTrigger(EVENT_DMG_CALC, source, subject);
             applyDamage();
-            if (variables->getVariable("total_damage") > 0.0f) {
+            if (variables->getSlot(SVAR_TOTAL_DAMAGE) > 0.0f) {
                 fireTrigger(EVENT_AFTER_HIT, source, subject);
                 runMoveEffects(source, subject, move);
             }

@@ -1,5 +1,6 @@
 // Trigger dispatch: gathering the triggers of an event from every source, ordering and running them.
 #include <algorithm>
+#include <cstddef>
 
 #include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
@@ -10,7 +11,9 @@
 #include "rules/Game_Options.hpp"
 #include "rules/Platform.hpp"
 #include "rules/Ruleset.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Stadium.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -47,11 +50,18 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
     }
 }
 
+// Whether the buff's definition has a trigger for the event (actor and life aside).
+bool waitsFor(ZelkinBuff* buff, int event) {
+    const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
+    return definition && definition->hasTriggersFor(event);
+}
+
 void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
                      std::vector<TriggerHandler>& handlers) {
-    if (!buff || !buff->getDefinition()) return;
-    // Filtered here rather than through getTriggersFor, whose list would be built and freed on every event.
-    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggers()) {
+    if (!buff) return;
+    const ZelkinBuffData* definition = buff->getDefinition();
+    if (!definition || !definition->hasTriggersFor(event)) return;
+    for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
         if (trigger && trigger->getEvent() == event && trigger->matchesActor(actor))
             handlers.emplace_back(origin, side, buff, nullptr, trigger);
     }
@@ -61,88 +71,139 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
     resetTriggerSequence();
-    std::vector<TriggerHandler> handlers;
+    if (!ZelkinBuffTrigger::anyWaitsFor(event)) return;
+    // The handlers of this dispatch go on the end of the shared buffer, above those of the dispatches it is
+    // nested in, and come off when it is over: no allocation once the buffer has grown.
+    std::vector<TriggerHandler>& handlers = dispatchBuffer;
+    const size_t first = handlers.size();
 
     if (field) {
         GameParser* parser = field->getGameParser();
         if (options && options->getRulesetsEffects() != 0 && parser) {
             Ruleset* ruleset = parser->getCurrentRuleset();
-            if (ruleset) collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
+            if (ruleset && ruleset->triggerEvents.contains(event))
+                collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
         }
         if (options && options->getStadiumsEffects() != 0) {
             BattleInformations* informations = field->getBattleInformations();
             Stadium* stadium = informations ? informations->getStadium() : nullptr;
-            if (stadium) collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
+            if (stadium && stadium->triggerEvents.contains(event))
+                collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
         }
-        // Counts are read again at every step: nothing here changes the lists, but they are not copied.
-        for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
-            ZelkinBuff* buff = field->getGlobalBuff(i);
-            if (buff && buff->isAlive()) collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
-        }
-        for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0) continue;
-            if (options && options->getAbilitiesEffects() != 0 &&
-                team->readPowerSwitches().isOn(SWITCH_ABILITY))
-                collectFromBuff(team->getAbilityBuff(), event, ORIGIN_ABILITY, side, actor, handlers);
-        }
-        for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0) continue;
-            const PowerSwitchesHandler& switches = team->readPowerSwitches();
-            if (!switches.isOn(SWITCH_ALL_BUFFS)) continue;
-            for (int i = 0; i < team->getBuffCount(); ++i) {
-                ZelkinBuff* buff = team->getBuffAt(i);
-                if (!buff || !buff->isAlive() || !buff->getDefinition()) continue;
-                bool teamWide = buff->getDefinition()->isTeamBuff();
-                if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
-                    collectFromBuff(buff, event, ORIGIN_BUFF, side, actor, handlers);
+        // Buffs are walked only when one of them waits for the event: most events find none.
+        if (eventsOfHolders().contains(event)) {
+            // Counts are read again at every step: nothing here changes the lists, but they are not copied.
+            for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
+                ZelkinBuff* buff = field->getGlobalBuff(i);
+                if (buff && buff->isAlive())
+                    collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
             }
-        }
-        for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            int actor = actorOf(side, sourceSide, targetSide);
-            if (!team || actor < 0 || !team->readPowerSwitches().isOn(SWITCH_STATUS)) continue;
-            Zelkin* creature = team->getActive();
-            if (creature) collectFromBuff(creature->getStatus(), event, ORIGIN_STATUS, side, actor, handlers);
+            // Each source is first asked whether it waits for the event at all, the cheapest test, so that
+            // the power switches are read only for the few that do.
+            ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
+            int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
+            const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
+            for (int side = 0; side < 2 && abilitiesOn; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                ZelkinBuff* ability = team->getAbilityBuff();
+                if (waitsFor(ability, event) && team->readPowerSwitches().isOn(SWITCH_ABILITY))
+                    collectFromBuff(ability, event, ORIGIN_ABILITY, side, actors[side], handlers);
+            }
+            for (int side = 0; side < 2; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                const PowerSwitchesHandler& switches = team->readPowerSwitches();
+                for (int i = 0; i < team->getBuffCount(); ++i) {
+                    ZelkinBuff* buff = team->getBuffAt(i);
+                    if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS))
+                        continue;
+                    bool teamWide = buff->getDefinition()->isTeamBuff();
+                    if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
+                        collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
+                }
+            }
+            for (int side = 0; side < 2; ++side) {
+                ZelkinTeam* team = teams[side];
+                if (!team || actors[side] < 0) continue;
+                Zelkin* creature = team->getActive();
+                ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
+                if (waitsFor(status, event) && team->readPowerSwitches().isOn(SWITCH_STATUS))
+                    collectFromBuff(status, event, ORIGIN_STATUS, side, actors[side], handlers);
+            }
         }
     }
     ZelkinMove* move = variables->getMove();
-    if (move) {
-        int moveSide = saturatingInt(variables->getVariable("camp_source"));
+    if (move && move->hasTriggersFor(event)) {
+        int moveSide = saturatingInt(variables->getSlot(SVAR_CAMP_SOURCE));
         for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
             if (trigger && trigger->getEvent() == event)
                 handlers.emplace_back(ORIGIN_MOVE, moveSide, nullptr, move, trigger);
         }
     }
 
-    std::sort(handlers.begin(), handlers.end(), compareHandlers);
-
-    for (const TriggerHandler& handler : handlers) {
+    const size_t last = handlers.size();
+    if (last - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
+    // By index and by copy: a nested dispatch grows the buffer and may move it.
+    for (size_t i = first; i < last; ++i) {
+        TriggerHandler handler = handlers[i];
         pushHandler(handler);
         runCommand(sourceSide, targetSide, handler.getTrigger()->getCommands());
         popHandler();
         restoreScriptHandlers();
     }
+    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+}
+
+const BattleEventSet& GameBattleEngine::eventsOfHolders() {
+    const std::uint64_t& counter = triggerHoldersRevision();
+    if (&counter == heldEventsCounter && counter == heldEventsRevision) return heldEvents;
+    // Gathered again after any change to the holders on this thread; the set may hold more than the
+    // battle needs (dead buffs, switched-off holders), which only costs a walk that finds nothing.
+    heldEvents = BattleEventSet();
+    auto add = [this](ZelkinBuff* buff) {
+        const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
+        if (definition) heldEvents.addAll(definition->triggerEvents);
+    };
+    if (field) {
+        for (int i = 0; i < field->getGlobalBuffCount(); ++i)
+            add(field->getGlobalBuff(i));
+        for (int side = 0; side < 2; ++side) {
+            ZelkinTeam* team = field->getTeamChecked(side);
+            if (!team) continue;
+            add(team->getAbilityBuff());
+            for (int i = 0; i < team->getBuffCount(); ++i)
+                add(team->getBuffAt(i));
+            if (Zelkin* creature = team->getActive()) add(creature->getStatus());
+        }
+    }
+    heldEventsCounter = &counter;
+    heldEventsRevision = counter;
+    return heldEvents;
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
-    variables->setVariable("result", 1.0f);
+    variables->setSlot(SVAR_RESULT, 1.0f);
     if (!buff || !buff->getDefinition() || handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
-    std::vector<TriggerHandler> handlers;
-    for (ZelkinBuffTrigger* trigger : buff->getDefinition()->getTriggersFor(EVENT_BEFORE_ADD)) {
-        if (trigger) handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
+    const ZelkinBuffData* definition = buff->getDefinition();
+    if (!definition->hasTriggersFor(EVENT_BEFORE_ADD)) return;
+    std::vector<TriggerHandler>& handlers = dispatchBuffer;
+    const size_t first = handlers.size();
+    for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
+        if (trigger && trigger->getEvent() == EVENT_BEFORE_ADD)
+            handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
     }
-    for (const TriggerHandler& handler : handlers) {
+    const size_t last = handlers.size();
+    for (size_t i = first; i < last; ++i) {
+        TriggerHandler handler = handlers[i];
         pushHandler(handler);
         runCommand(side, opponentSide(side), handler.getTrigger()->getCommands());
         popHandler();
         restoreScriptHandlers();
     }
+    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {

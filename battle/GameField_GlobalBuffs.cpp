@@ -3,6 +3,7 @@
 
 #include "battle/GameField.hpp"
 #include "rules/DefaultStrings.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -55,12 +56,15 @@ bool GameField::addGlobalBuff(ZelkinBuff* buff) {
     const std::string& spot = spotOf(buff);
     if (!spot.empty()) removeGlobalBuffBySpot(spot);
     globalBuffs.push_back(buff);
+    noteTriggerHoldersChanged();
     std::stable_sort(globalBuffs.begin(), globalBuffs.end(), compareBuffs);
     return true;
 }
 
 void GameField::eraseGlobalBuff(int i) {
-    if (i >= 0 && i < getGlobalBuffCount()) globalBuffs.erase(globalBuffs.begin() + i);
+    if (i < 0 || i >= getGlobalBuffCount()) return;
+    globalBuffs.erase(globalBuffs.begin() + i);
+    noteTriggerHoldersChanged();
 }
 
 bool GameField::removeGlobalBuff(const std::string& name) {
@@ -68,6 +72,7 @@ bool GameField::removeGlobalBuff(const std::string& name) {
         if (nameOf(*it) == name) {
             discardedBuffs().push_back(*it);
             globalBuffs.erase(it);
+            noteTriggerHoldersChanged();
             return true;
         }
     }
@@ -79,6 +84,7 @@ bool GameField::removeGlobalBuffBySpot(const std::string& spot) {
         if (spotOf(*it) == spot) {
             discardedBuffs().push_back(*it);
             globalBuffs.erase(it);
+            noteTriggerHoldersChanged();
             return true;
         }
     }
@@ -92,6 +98,7 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
         if (definition != nullptr && definition->hasTag(tag)) {
             discardedBuffs().push_back(*it);
             it = globalBuffs.erase(it);
+            noteTriggerHoldersChanged();
             removed = true;
         } else {
             ++it;

@@ -1,10 +1,9 @@
 // The action's variables: names as scripts see them, their defaults, and what reading and writing does.
 #include "battle/VariableTable.hpp"
 
-#include <string_view>
-
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/ZelkinType.hpp"
 
 VariableTable::VariableTable()
@@ -18,97 +17,83 @@ void VariableTable::setDamage(int value) { damage = value; }
 float VariableTable::getEffectiveness() const { return effectiveness; }
 void VariableTable::setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
 
-namespace {
-// The engine reads and writes these many times a move: the name tables are built once, and names are
-// compared as views, whose equality checks the length before any byte, so most entries are passed over at
-// once.
-using Name = std::string_view;
-} // namespace
+// Where each slot of ScriptVariables.hpp lives: an int field (truncated on writing, saturating), a float
+// field, or a die with a number of faces. "move_cat" is read-only.
+struct VariableTable::SlotField {
+    int VariableTable::*intField;
+    float VariableTable::*floatField;
+    bool writable;
+    int faces;
+};
 
-// The names are all different: the first match is the only one. "move_cat" is read-only.
-int* VariableTable::intField(std::string_view key, bool forWriting) {
-    static constexpr struct {
-        Name name;
-        int VariableTable::*field;
-        bool writable;
-    } intFields[] = {
-        {"damage", &VariableTable::damage, true},
-        {"total_damage", &VariableTable::totalDamage, true},
-        {"can_move", &VariableTable::canMove, true},
-        {"move_spot", &VariableTable::moveSpot, true},
-        {"move_success", &VariableTable::moveSuccess, true},
-        {"move_hit", &VariableTable::moveHit, true},
-        {"number_hits", &VariableTable::numberHits, true},
-        {"hit_num", &VariableTable::hitNum, true},
-        {"contact_made", &VariableTable::contactMade, true},
-        {"move_cat", &VariableTable::moveCategory, false},
-        {"camp_source", &VariableTable::campSource, true},
-        {"camp_target", &VariableTable::campTarget, true},
-        {"precision", &VariableTable::precision, true},
-        {"critical_hit", &VariableTable::criticalHit, true},
-        {"stat_att", &VariableTable::statAtt, true},
-        {"stat_def", &VariableTable::statDef, true},
-        {"power_move", &VariableTable::powerMove, true},
+const VariableTable::SlotField& VariableTable::slotField(int slot) {
+    static const SlotField slots[SCRIPT_VARIABLE_COUNT] = {
+        {&VariableTable::damage, nullptr, true, 0},
+        {&VariableTable::totalDamage, nullptr, true, 0},
+        {&VariableTable::canMove, nullptr, true, 0},
+        {&VariableTable::moveSpot, nullptr, true, 0},
+        {&VariableTable::moveSuccess, nullptr, true, 0},
+        {&VariableTable::moveHit, nullptr, true, 0},
+        {&VariableTable::numberHits, nullptr, true, 0},
+        {&VariableTable::hitNum, nullptr, true, 0},
+        {&VariableTable::contactMade, nullptr, true, 0},
+        {&VariableTable::moveCategory, nullptr, false, 0},
+        {&VariableTable::campSource, nullptr, true, 0},
+        {&VariableTable::campTarget, nullptr, true, 0},
+        {&VariableTable::precision, nullptr, true, 0},
+        {&VariableTable::criticalHit, nullptr, true, 0},
+        {&VariableTable::statAtt, nullptr, true, 0},
+        {&VariableTable::statDef, nullptr, true, 0},
+        {&VariableTable::powerMove, nullptr, true, 0},
+        {nullptr, &VariableTable::percentDamage, true, 0},
+        {nullptr, &VariableTable::totalPercentDamage, true, 0},
+        {nullptr, &VariableTable::criticalRatio, true, 0},
+        {nullptr, &VariableTable::criticalBonus, true, 0},
+        {nullptr, &VariableTable::effectiveness, true, 0},
+        {nullptr, &VariableTable::immunity, true, 0},
+        {nullptr, &VariableTable::multDmg, true, 0},
+        {nullptr, &VariableTable::returnValue, true, 0},
+        {nullptr, &VariableTable::result, true, 0},
+        {nullptr, &VariableTable::val1, true, 0},
+        {nullptr, &VariableTable::val2, true, 0},
+        {nullptr, &VariableTable::val3, true, 0},
+        {nullptr, &VariableTable::val4, true, 0},
+        {nullptr, nullptr, false, 100},
+        {nullptr, nullptr, false, 20},
+        {nullptr, nullptr, false, 12},
+        {nullptr, nullptr, false, 8},
+        {nullptr, nullptr, false, 6},
+        {nullptr, nullptr, false, 2},
     };
-    for (const auto& entry : intFields) {
-        if (key == entry.name) return forWriting && !entry.writable ? nullptr : &(this->*entry.field);
-    }
-    return nullptr;
+    return slots[slot];
 }
 
-float* VariableTable::floatField(std::string_view key) {
-    static constexpr struct {
-        Name name;
-        float VariableTable::*field;
-    } floatFields[] = {
-        {"percent_damage", &VariableTable::percentDamage},
-        {"total_percent_damage", &VariableTable::totalPercentDamage},
-        {"critical_ratio", &VariableTable::criticalRatio},
-        {"critical_bonus", &VariableTable::criticalBonus},
-        {"effectiveness", &VariableTable::effectiveness},
-        {"immunity", &VariableTable::immunity},
-        {"mult_dmg", &VariableTable::multDmg},
-        {"return_value", &VariableTable::returnValue},
-        {"result", &VariableTable::result},
-        {"val_1", &VariableTable::val1},
-        {"val_2", &VariableTable::val2},
-        {"val_3", &VariableTable::val3},
-        {"val_4", &VariableTable::val4},
-    };
-    for (const auto& entry : floatFields) {
-        if (key == entry.name) return &(this->*entry.field);
-    }
-    return nullptr;
-}
-
-float VariableTable::getVariable(std::string name) {
-    const Name key(name);
-    if (const int* field = intField(key, false)) return static_cast<float>(*field);
-    if (const float* field = floatField(key)) return *field;
-
+float VariableTable::getSlot(int slot) {
+    if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return 0.0f;
+    const SlotField& entry = slotField(slot);
+    if (entry.intField) return static_cast<float>(this->*entry.intField);
+    if (entry.floatField) return this->*entry.floatField;
     // Dice give a fresh draw every time they are read.
-    static constexpr struct {
-        Name name;
-        int faces;
-    } dice[] = {{"d100", 100}, {"d20", 20}, {"d12", 12}, {"d8", 8}, {"d6", 6}, {"d2", 2}};
-    for (const auto& die : dice) {
-        if (key == die.name) {
-            PseudoRNG rng;
-            return static_cast<float>(rng.random(die.faces) + 1);
-        }
-    }
-    return 0.0f;
+    PseudoRNG rng;
+    return static_cast<float>(rng.random(entry.faces) + 1);
 }
 
-void VariableTable::setVariable(std::string name, float value) {
-    const Name key(name);
-    if (int* field = intField(key, true)) {
-        // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of
-        // being converted with undefined behaviour.
-        *field = saturatingInt(value);
-    } else if (float* field = floatField(key)) {
-        *field = value;
-    }
+void VariableTable::setSlot(int slot, float value) {
+    if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return;
+    const SlotField& entry = slotField(slot);
+    if (!entry.writable) return;
+    // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of being
+    // converted with undefined behaviour.
+    if (entry.intField)
+        this->*entry.intField = saturatingInt(value);
+    else if (entry.floatField)
+        this->*entry.floatField = value;
+}
+
+float VariableTable::getVariable(std::string_view name) { return getSlot(scriptVariableFromName(name)); }
+
+void VariableTable::setVariable(std::string_view name, float value) {
+    setSlot(scriptVariableFromName(name), value);
 }
 
 std::vector<std::string> VariableTable::getTextVariable(std::string name) const {

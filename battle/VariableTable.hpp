@@ -26,10 +26,14 @@ public:
     virtual void setDamage(int value);
     virtual float getEffectiveness() const;
     virtual void setEffectiveness(int value);
-    // Writes every listed name that matches; integer fields truncate; unknown names change nothing.
-    virtual void setVariable(std::string name, float value);
-    // The listed names, the dice "d100" .. "d2" (a fresh draw each read), else 0.
-    virtual float getVariable(std::string name);
+    // Writes the variable of that name (rules/ScriptVariables.hpp); integer fields truncate; unknown names
+    // change nothing.
+    virtual void setVariable(std::string_view name, float value);
+    // The variable of that name, the dice "d100" .. "d2" (a fresh draw each read), else 0.
+    virtual float getVariable(std::string_view name);
+    // The same by slot (ScriptVariable), as effect operands resolved when read use them.
+    float getSlot(int slot);
+    void setSlot(int slot, float value);
     virtual std::vector<std::string> getTextVariable(std::string name) const;
 
     // Direct access for the engine (not reachable from scripts by these names).
@@ -70,9 +74,9 @@ public:
     void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
 
 private:
-    // The script-visible number fields by name; null for an unknown name (or a read-only one when writing).
-    int* intField(std::string_view key, bool forWriting);
-    float* floatField(std::string_view key);
+    // Where the variable of each slot lives (VariableTable.cpp).
+    struct SlotField;
+    static const SlotField& slotField(int slot);
 
     int damage = 0;
     int totalDamage = 0;

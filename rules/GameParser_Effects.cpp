@@ -77,6 +77,7 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
             break;
         }
     }
+    command->readOperands();
 
     QXML_Command* receiver = command;
     if (block) {

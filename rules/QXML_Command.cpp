@@ -25,3 +25,8 @@ QXML_Command* QXML_Command::getSubCommandAt(int position) const {
     if (!subCommands || position < 0 || position >= static_cast<int>(subCommands->size())) return nullptr;
     return (*subCommands)[position];
 }
+
+void QXML_Command::readOperands() {
+    nameOperand = ScriptOperand(nameText);
+    valueOperand = ScriptOperand(valueText);
+}

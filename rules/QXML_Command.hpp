@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/ScriptOperand.hpp"
+
 class QXML_Command {
 public:
     QXML_Command() = default;
@@ -33,11 +35,16 @@ public:
     int countSubCommands() const { return subCommands ? static_cast<int>(subCommands->size()) : 0; }
     // The sub-command at a position, or null outside the list.
     QXML_Command* getSubCommandAt(int position) const;
+    // Splits nameText and valueText into nameOperand and valueOperand; the reader calls it once it has read
+    // the attributes.
+    void readOperands();
 
     // Read directly by the engine.
     int opcode = 0;
     std::string nameText;
     std::string valueText;
+    ScriptOperand nameOperand;
+    ScriptOperand valueOperand;
     // -1 when the element has no usable "target" attribute, 0 for "source", 1 for "target".
     int target = -1;
     // A percentage as written; empty means always.

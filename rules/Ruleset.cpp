@@ -19,6 +19,7 @@ void Ruleset::addTrigger(std::string when, std::string actor, QXML_Command* comm
         actor.empty() ? new ZelkinBuffTrigger(when, commands) : new ZelkinBuffTrigger(when, actor, commands);
     trigger->setPriority(priority);
     triggers.push_back(trigger);
+    triggerEvents.add(trigger->getEvent());
 }
 
 Ruleset* Ruleset::createAnythingGoes() { return new Ruleset(ANYTHING_GOES_NAME); }

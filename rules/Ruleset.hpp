@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/BattleEventSet.hpp"
+
 class ZelkinBuffTrigger;
 class QXML_Command;
 
@@ -27,6 +29,8 @@ public:
     // Read directly by the admission test, the random creature factory and the trigger dispatch.
     std::string name;
     std::vector<ZelkinBuffTrigger*> triggers;
+    // The events of the triggers, kept by addTrigger.
+    BattleEventSet triggerEvents;
     int32_t maxSumStats = 9999;
     int32_t minSumStats = 0;
     int32_t baseLevel = 50;

@@ -90,6 +90,7 @@ void Stadium::addTrigger(std::string when, std::string actor, QXML_Command* comm
         actor.empty() ? new ZelkinBuffTrigger(when, commands) : new ZelkinBuffTrigger(when, actor, commands);
     trigger->setPriority(priority);
     triggers.push_back(trigger);
+    triggerEvents.add(trigger->getEvent());
 }
 
 int Stadium::getIdAt(int i) const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/BattleEventSet.hpp"
 #include "rules/StadiumNoGoZone.hpp"
 
 class ZelkinBuffTrigger;
@@ -44,6 +45,8 @@ public:
 
     // Read directly by the trigger dispatch of the battle engine.
     std::vector<ZelkinBuffTrigger*> triggers;
+    // The events of the triggers, kept by addTrigger.
+    BattleEventSet triggerEvents;
 
 private:
     std::string name;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "rules/Platform.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinMove.hpp"
@@ -351,6 +352,7 @@ ZelkinBuff* Zelkin::getStatus() { return status; }
 bool Zelkin::setStatusIfFree(ZelkinBuff* buff) {
     if (buff == nullptr || status != nullptr || hp == 0) return false;
     status = buff;
+    noteTriggerHoldersChanged();
     return true;
 }
 
@@ -358,5 +360,6 @@ bool Zelkin::clearStatus() {
     if (status == nullptr) return false;
     discardedBuffs().push_back(status);
     status = nullptr;
+    noteTriggerHoldersChanged();
     return true;
 }

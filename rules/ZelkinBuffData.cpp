@@ -43,6 +43,7 @@ void ZelkinBuffData::addTrigger(std::string when, std::string actor, QXML_Comman
                                      : new ZelkinBuffTrigger(std::move(when), std::move(actor), commands);
     trigger->setPriority(priority);
     triggers.push_back(trigger);
+    triggerEvents.add(trigger->getEvent());
 }
 
 std::vector<ZelkinBuffTrigger*> ZelkinBuffData::getTriggersFor(int event) const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/BattleEventSet.hpp"
+
 class ZelkinBuffTrigger;
 class QXML_Command;
 class Animation;
@@ -50,6 +52,8 @@ public:
     int getBotValue() const { return botValue; }
     const std::vector<std::string>& getTags() const { return tags; }
     const std::vector<ZelkinBuffTrigger*>& getTriggers() const { return triggers; }
+    // False when none of the triggers waits for the event.
+    bool hasTriggersFor(int event) const { return triggerEvents.contains(event); }
     bool isTeamBuff() const { return teamBuff; }
     const std::string& getSpot() const { return spot; }
     const std::string& getStatusCode() const { return statusCode; }
@@ -63,6 +67,8 @@ public:
     std::string name;
     std::vector<std::string> tags;
     std::vector<ZelkinBuffTrigger*> triggers;
+    // The events of the triggers, kept by addTrigger.
+    BattleEventSet triggerEvents;
     bool teamBuff = false;
     std::string spot;
     // The first three characters of a primary status' text; empty for other definitions.

@@ -16,6 +16,8 @@ public:
 
     // Sets the event number from the when text (unknown words wait for the end of the turn).
     virtual void parseEvent();
+    // False when no trigger built so far in this run waits for the event: firing it then finds nothing.
+    static bool anyWaitsFor(int event);
     virtual int getEvent();
     virtual void setPriority(int value);
     virtual int getPriority();
@@ -28,6 +30,8 @@ public:
 private:
     int event = 0;
     int priority = 0;
+    // The actor word read once: 0 for "SOURCE"/"source", 1 for "TARGET"/"target", -1 for anything else.
+    int actorSide = -1;
     std::string when;
     std::string actor;
     QXML_Command* commands = nullptr;

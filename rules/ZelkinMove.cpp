@@ -81,6 +81,7 @@ void ZelkinMove::addTrigger(const std::string& when, const char* actor, QXML_Com
         actor ? new ZelkinBuffTrigger(when, actor, commands) : new ZelkinBuffTrigger(when, commands);
     trigger->setPriority(value);
     triggers.push_back(trigger);
+    triggerEvents.add(trigger->getEvent());
 }
 
 float ZelkinMove::getNumber(const std::string& key) const {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/BattleEventSet.hpp"
+
 class ZelkinType;
 class ZelkinBuffTrigger;
 class QXML_Command;
@@ -53,6 +55,8 @@ public:
     virtual std::vector<std::string> getStrings(const std::string& key) const;
 
     virtual const std::vector<ZelkinBuffTrigger*>& getTriggers() const;
+    // False when none of the triggers waits for the event.
+    bool hasTriggersFor(int event) const { return triggerEvents.contains(event); }
     virtual const std::vector<std::string>& getTags() const;
     virtual void addTag(const std::string& tag);
 
@@ -71,6 +75,7 @@ private:
     int power = 0;
     int auxValue = 0;
     std::vector<ZelkinBuffTrigger*> triggers;
+    BattleEventSet triggerEvents;
     int category = 0;
     int priority = 0;
     int hits = 1;

@@ -9,6 +9,7 @@
 #include "rules/DefaultStrings.hpp"
 #include "rules/Platform.hpp"
 #include "rules/TrainerRecord.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -159,6 +160,7 @@ void ZelkinTeam::addMember(Zelkin* creature) {
         startHp = displayedHp;
     }
     if (full && !alreadyMember) delete creature;
+    noteTriggerHoldersChanged();
 }
 
 int ZelkinTeam::countAlive() const {
@@ -279,6 +281,7 @@ bool ZelkinTeam::isActionBlocked() const { return actionBlocked != 0; }
 void ZelkinTeam::removeBuffAt(int i) {
     if (i < 0 || i >= getBuffCount()) return;
     buffs.erase(buffs.begin() + i);
+    noteTriggerHoldersChanged();
 }
 
 // The creature's own buffs leave with it; they go to the discarded list so the engine frees them at the
@@ -378,6 +381,7 @@ bool ZelkinTeam::addBuff(ZelkinBuff* buff) {
     if (active->getHp() < 1 && !definition->isTeamBuff()) return false;
     if (!definition->getSpot().empty()) removeBuffBySpot(definition->getSpot());
     buffs.push_back(buff);
+    noteTriggerHoldersChanged();
     sortBuffs();
     return true;
 }
@@ -424,6 +428,7 @@ void ZelkinTeam::setAbilityBuff(ZelkinBuff* buff) {
     if (buff == abilityBuff) return;
     if (abilityBuff != nullptr) discardedBuffs().push_back(abilityBuff);
     abilityBuff = buff;
+    noteTriggerHoldersChanged();
 }
 
 ZelkinBuff* ZelkinTeam::getAbilityBuff() const { return abilityBuff; }
@@ -513,6 +518,7 @@ void ZelkinTeam::tickTimedEffect() {
 void ZelkinTeam::setActiveMember(int i) {
     if (i < 0 || i >= memberCount) return;
     active = members[i];
+    noteTriggerHoldersChanged();
     actionBlocked = 0;
     displayedHp = active->getHp();
     startHp = displayedHp;
@@ -544,6 +550,7 @@ int ZelkinTeam::getOwnerStreak() const { return owner != nullptr ? owner->getStr
 void ZelkinTeam::discardBuffAt(int i) {
     ZelkinBuff* buff = buffs[static_cast<size_t>(i)];
     buffs.erase(buffs.begin() + i);
+    noteTriggerHoldersChanged();
     discardedBuffs().push_back(buff);
 }
 

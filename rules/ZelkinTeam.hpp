@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/PowerSwitchesHandler.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
 class Zelkin;
@@ -86,6 +87,7 @@ public:
     ZelkinBuff* releaseAbilityBuff() {
         ZelkinBuff* released = abilityBuff;
         abilityBuff = nullptr;
+        noteTriggerHoldersChanged();
         return released;
     }
     virtual ZelkinType* getTypeAt(int i) const;

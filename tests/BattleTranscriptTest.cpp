@@ -173,9 +173,7 @@ TEST(BattleTranscript, SeededBattlesPlayExactlyAsStored) {
     GameParser* parser = builder->getParser();
     ASSERT_TRUE(builder->isDataValid());
     Game_Options* options = parser->getOptions();
-    if (options->getAbilitiesEffects() == 0) options->toggleAbilitiesEffects();
-    if (options->getStadiumsEffects() == 0) options->toggleStadiumsEffects();
-    if (options->getRulesetsEffects() == 0) options->toggleRulesetsEffects();
+    switchOnEveryRuleEffect(options);
     if (options->isCommentatorOn() == 0) options->toggleCommentator();
     if (rewrite) fs::create_directories(stored);
 

@@ -21,6 +21,7 @@
 #include "rules/Game_Options.hpp"
 #include "rules/ParticleNameCatalogue.hpp"
 #include "rules/Ruleset.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/Stadium.hpp"
 #include "rules/TeamBuilder.hpp"
 #include "rules/Trainer.hpp"
@@ -277,48 +278,14 @@ struct WordLint {
     static bool isCommand(const std::string& name) { return commandOpcodeFromName(name) >= 0; }
 
     void checkOperand(const std::string& text) {
-        static const std::set<std::string> variables = {"damage",
-                                                        "total_damage",
-                                                        "percent_damage",
-                                                        "total_percent_damage",
-                                                        "can_move",
-                                                        "move_spot",
-                                                        "move_success",
-                                                        "move_hit",
-                                                        "number_hits",
-                                                        "hit_num",
-                                                        "contact_made",
-                                                        "move_cat",
-                                                        "camp_source",
-                                                        "camp_target",
-                                                        "precision",
-                                                        "critical_ratio",
-                                                        "critical_bonus",
-                                                        "critical_hit",
-                                                        "effectiveness",
-                                                        "immunity",
-                                                        "stat_att",
-                                                        "stat_def",
-                                                        "power_move",
-                                                        "mult_dmg",
-                                                        "return_value",
-                                                        "result",
-                                                        "val_1",
-                                                        "val_2",
-                                                        "val_3",
-                                                        "val_4",
-                                                        "d100",
-                                                        "d20",
-                                                        "d12",
-                                                        "d8",
-                                                        "d6",
-                                                        "d2",
-                                                        "type_move",
-                                                        "subtype_move",
-                                                        "types_offensive",
-                                                        "types_defensive",
-                                                        "reason",
-                                                        "stat_aff"};
+        // The action's number variables, and its text ones.
+        static const std::set<std::string> variables = [] {
+            std::set<std::string> names = {"type_move",       "subtype_move", "types_offensive",
+                                           "types_defensive", "reason",       "stat_aff"};
+            for (std::string_view name : SCRIPT_VARIABLE_NAMES)
+                names.emplace(name);
+            return names;
+        }();
         static const std::set<std::string> creature = {
             "hp",        "max_hp", "percent_hp", "level",   "move_turn",     "n_creature", "last_move_spot",
             "att",       "def",    "spe_att",    "spe_def", "speed",         "crit",       "eva",

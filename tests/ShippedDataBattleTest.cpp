@@ -77,9 +77,7 @@ TEST(ShippedDataBattle, RandomTeamsFightToTheEndInEveryArenaUnderEveryRuleset) {
     ASSERT_TRUE(builder->isDataValid());
 
     Game_Options* options = parser->getOptions();
-    if (options->getAbilitiesEffects() == 0) options->toggleAbilitiesEffects();
-    if (options->getStadiumsEffects() == 0) options->toggleStadiumsEffects();
-    if (options->getRulesetsEffects() == 0) options->toggleRulesetsEffects();
+    switchOnEveryRuleEffect(options);
 
     // Reproducible: the engine's draws and the participants' choices both come from fixed seeds.
     std::mt19937 draws(20240611);

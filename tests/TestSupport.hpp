@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "rules/ErrorLog.hpp"
+#include "rules/Game_Options.hpp"
 #include "rules/PseudoRNG.hpp"
 
 // Absolute path of a fixture under tests/data/.
@@ -85,3 +86,10 @@ private:
     std::deque<int> queue;
     int used = 0;
 };
+
+// Abilities, arenas and rulesets all take effect, whatever the configuration said.
+inline void switchOnEveryRuleEffect(Game_Options* options) {
+    if (options->getAbilitiesEffects() == 0) options->toggleAbilitiesEffects();
+    if (options->getStadiumsEffects() == 0) options->toggleStadiumsEffects();
+    if (options->getRulesetsEffects() == 0) options->toggleRulesetsEffects();
+}

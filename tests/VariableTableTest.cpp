@@ -8,6 +8,7 @@
 #include "TestSupport.hpp"
 #include "battle/TriggerHandler.hpp"
 #include "battle/VariableTable.hpp"
+#include "rules/ScriptVariables.hpp"
 #include "rules/ZelkinType.hpp"
 
 TEST(VariableTable, NewTableHoldsTheDefaultsOfAnAction) {
@@ -70,6 +71,26 @@ TEST(VariableTable, ReadOnlyAndUnknownNamesIgnoreWritesAndReadZero) {
     EXPECT_FLOAT_EQ(table.getVariable("Damage"), 0.0f);
     EXPECT_FLOAT_EQ(table.getVariable("damage"), 0.0f);
     EXPECT_FLOAT_EQ(table.getVariable("nothing"), 0.0f);
+}
+
+TEST(VariableTable, EveryNameHasItsOwnSlotThatReadsAndWritesLikeTheName) {
+    std::set<std::string_view> names;
+    for (int slot = 0; slot < SCRIPT_VARIABLE_COUNT; ++slot) {
+        std::string_view name = SCRIPT_VARIABLE_NAMES[slot];
+        names.insert(name);
+        EXPECT_EQ(scriptVariableFromName(name), slot) << name;
+        if (name == "move_cat" || slot >= SVAR_D100) continue; // read-only, dice
+        VariableTable table;
+        table.setSlot(slot, 7.0f);
+        EXPECT_FLOAT_EQ(table.getVariable(name), 7.0f) << name;
+        table.setVariable(name, 3.0f);
+        EXPECT_FLOAT_EQ(table.getSlot(slot), 3.0f) << name;
+    }
+    EXPECT_EQ(names.size(), static_cast<size_t>(SCRIPT_VARIABLE_COUNT));
+    EXPECT_EQ(scriptVariableFromName("Damage"), NO_SCRIPT_VARIABLE);
+    VariableTable table;
+    table.setSlot(NO_SCRIPT_VARIABLE, 4.0f);
+    EXPECT_FLOAT_EQ(table.getSlot(NO_SCRIPT_VARIABLE), 0.0f);
 }
 
 TEST(VariableTable, DiceDrawAfreshOnEveryReadWithinTheirFaces) {

@@ -1,0 +1,46 @@
+// One operand text of an effect command ("12", "Feu,Eau", "var:val_1", "var:source:max_hp"), split once
+// when the command is read so that the engine compares no names while it runs the command.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class ScriptOperand {
+public:
+    // Where a variable reference reads and writes: "var:name" is the action's table, "var:scope:name" the
+    // scope; a scope the engine does not know reads 0 and writes nothing.
+    enum class Scope { Table, Source, Opponent, Self, Move, Field, NewBuff, Unknown };
+
+    ScriptOperand() = default;
+    // A variable reference is "var:name" or "var:scope:name" ("v" may stand for "var"); anything else is a
+    // literal.
+    explicit ScriptOperand(const std::string& text);
+
+    const std::string& getText() const { return text; }
+    bool isEmpty() const { return text.empty(); }
+    bool isVariable() const { return variable; }
+    Scope getScope() const { return scope; }
+    // The variable's name within its scope.
+    const std::string& getName() const { return name; }
+    // For a table variable: its ScriptVariable slot, or NO_SCRIPT_VARIABLE.
+    int getSlot() const { return slot; }
+    // For a literal: its number, and whether the text failed to read as one.
+    float getLiteralNumber() const { return literalNumber; }
+    bool isLiteralNumberFailed() const { return literalNumberFailed; }
+    // For a literal: its comma-separated items.
+    const std::vector<std::string>& getLiteralList() const { return literalList; }
+
+    // Digits with one decimal mark (any other character) and an optional leading "-"; failed is set when
+    // the text is no such number (the result is then 0).
+    static float parseNumber(const std::string& input, bool& failed);
+
+private:
+    std::string text;
+    bool variable = false;
+    Scope scope = Scope::Table;
+    std::string name;
+    int slot = -1;
+    float literalNumber = 0.0f;
+    bool literalNumberFailed = false;
+    std::vector<std::string> literalList;
+};

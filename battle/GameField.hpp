@@ -100,8 +100,10 @@ public:
     // 3 closed, 2 decided, 1 running, 0 waiting for the sides' input.
     virtual int getState();
     virtual int getStarThreshold();
-    virtual std::string makeComment(int condition, int special, int value1, int value2);
-    virtual std::string makeCommentWithHype(int condition, int special, int value1, int value2, int hype);
+    // The comment now pending (the field keeps it).
+    virtual const std::string& makeComment(int condition, int special, int value1, int value2);
+    virtual const std::string& makeCommentWithHype(int condition, int special, int value1, int value2,
+                                                   int hype);
     // Replaces the first occurrence only; false when the placeholder is not there.
     virtual bool replaceInComment(const std::string& placeholder, const std::string& text);
     virtual bool replaceFirst(std::string& target, const std::string& placeholder, const std::string& text);

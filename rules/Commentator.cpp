@@ -43,6 +43,28 @@ const WordNumber specialWords[] = {
     {"DRAW", 9},       {"LEGENDE", 10},
 };
 
+// One past the largest number of each table: the size of the phrase index.
+template <size_t N> constexpr int limitOf(const WordNumber (&table)[N]) {
+    int largest = 0;
+    for (const WordNumber& entry : table)
+        largest = entry.number > largest ? entry.number : largest;
+    return largest + 1;
+}
+constexpr int CONDITION_LIMIT = limitOf(conditionWords);
+constexpr int SPECIAL_LIMIT = limitOf(specialWords);
+
+// How closely a phrase must match: 1 all five values, 2 the numbers with hype 0, 3 every number 0.
+bool matchesAtPass(CommentatorPhrase* phrase, int pass, int val1, int val2, int hype) {
+    if (pass == 1) return phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;
+    if (pass == 2) return phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == 0;
+    return phrase->getVal1() == 0 && phrase->getVal2() == 0 && phrase->getHype() == 0;
+}
+
+const std::string& noText() {
+    static const std::string empty;
+    return empty;
+}
+
 template <size_t N> int lookUp(const WordNumber (&table)[N], const std::string& word) {
     for (const WordNumber& entry : table) {
         if (word == entry.word) return entry.number;
@@ -79,30 +101,46 @@ void Commentator::load(const std::string& path) {
         int hype = clampedAtoi(xmlAttribute(element, "hype"));
         phrases.push_back(new CommentatorPhrase(xmlText(element), condition, special, val1, val2, hype));
     }
+    indexPhrases();
 }
 
-std::string Commentator::comment(int condition, int special, int val1, int val2, int hype) {
-    // From the most precise match to the loosest; the first pass with any candidate decides.
+void Commentator::indexPhrases() {
+    groups.assign(static_cast<size_t>(CONDITION_LIMIT * SPECIAL_LIMIT), {});
+    for (CommentatorPhrase* phrase : phrases) {
+        // Numbers come from the word tables, so every phrase has its place.
+        int condition = phrase->getCondition();
+        int special = phrase->getSpecial();
+        if (condition < 0 || condition >= CONDITION_LIMIT || special < 0 || special >= SPECIAL_LIMIT)
+            continue;
+        groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)].push_back(phrase);
+    }
+}
+
+const std::vector<CommentatorPhrase*>* Commentator::groupOf(int condition, int special) const {
+    if (groups.empty() || condition < 0 || condition >= CONDITION_LIMIT || special < 0 ||
+        special >= SPECIAL_LIMIT)
+        return nullptr;
+    return &groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)];
+}
+
+const std::string& Commentator::comment(int condition, int special, int val1, int val2, int hype) {
+    const std::vector<CommentatorPhrase*>* group = groupOf(condition, special);
+    if (group == nullptr) return noText();
+    // From the most precise match to the loosest; the first pass with any candidate decides, and the draw
+    // picks among its candidates in file order.
     for (int pass = 1; pass <= 3; ++pass) {
-        std::vector<CommentatorPhrase*> candidates;
-        for (CommentatorPhrase* phrase : phrases) {
-            if (phrase->getCondition() != condition || phrase->getSpecial() != special) continue;
-            bool matches = false;
-            if (pass == 1) {
-                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;
-            } else if (pass == 2) {
-                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == 0;
-            } else {
-                matches = phrase->getVal1() == 0 && phrase->getVal2() == 0 && phrase->getHype() == 0;
-            }
-            if (matches) candidates.push_back(phrase);
-        }
-        if (!candidates.empty()) {
-            PseudoRNG rng;
-            return candidates[rng.random(static_cast<int>(candidates.size()))]->getNameText();
+        int candidates = 0;
+        for (CommentatorPhrase* phrase : *group)
+            if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates;
+        if (candidates == 0) continue;
+        PseudoRNG rng;
+        int pick = rng.random(candidates);
+        for (CommentatorPhrase* phrase : *group) {
+            if (!matchesAtPass(phrase, pass, val1, val2, hype)) continue;
+            if (pick-- == 0) return phrase->getNameText();
         }
     }
-    return std::string();
+    return noText();
 }
 
 const std::vector<CommentatorPhrase*>& Commentator::getPhrases() { return phrases; }

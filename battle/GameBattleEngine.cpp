@@ -33,7 +33,10 @@ GameBattleEngine* GameBattleEngine::clone() {
     return engine;
 }
 
-void GameBattleEngine::setSimulation(bool on) { simulation = on; }
+void GameBattleEngine::setSimulation(bool on) {
+    simulation = on;
+    if (field) field->setComposesText(!on);
+}
 
 GameField* GameBattleEngine::getField() { return field; }
 WindowServices* GameBattleEngine::getWindow() { return window; }
@@ -56,8 +59,26 @@ void GameBattleEngine::popHandler() {
 }
 
 void GameBattleEngine::clearLog() {
-    messageLog.str(std::string());
-    messageLog.clear();
+    logText.clear();
+    logged = false;
+}
+
+void GameBattleEngine::appendLog(const std::string& text) {
+    if (text.empty()) return;
+    logged = true;
+    if (!simulation) logText += text;
+}
+
+void GameBattleEngine::logLine(const std::string& line, const char* placeholder, const std::string& text,
+                               const char* placeholder2, const std::string& text2) {
+    // The line end alone makes it something said.
+    logged = true;
+    if (simulation) return;
+    std::string composed = line;
+    if (field && placeholder) field->replaceFirst(composed, placeholder, text);
+    if (field && placeholder2) field->replaceFirst(composed, placeholder2, text2);
+    logText += composed;
+    logText += '\n';
 }
 
 void GameBattleEngine::setActors(int side) {

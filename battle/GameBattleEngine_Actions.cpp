@@ -151,8 +151,7 @@ void GameBattleEngine::processAction() {
                     new ActionSocket(ActionSocket::KNOCK_OUT, sides[k], causes[k], priorities[k]));
         }
     }
-    std::string log = getLogText();
-    if (!log.empty()) field->setMessage(log);
+    if (hasLog()) field->setMessage(logText);
 }
 
 // ---- The use of a move ----
@@ -174,11 +173,7 @@ bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
             field->replaceInComment("[ZLKN]", creatureName(creature));
         }
         // A trigger that stopped the creature may have said why already.
-        if (getLogText().empty()) {
-            std::string line = DefaultStrings::INBATTLE_CANT_MOVE;
-            field->replaceFirst(line, "[SOURCE]", creatureName(creature));
-            appendLog(line + "\n");
-        }
+        if (!hasLog()) logLine(DefaultStrings::INBATTLE_CANT_MOVE, "[SOURCE]", creatureName(creature));
         return true;
     }
     field->pushBackAction(new ActionSocket(ActionSocket::MOVE_DECLARE, frame.source, 0));
@@ -226,10 +221,8 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
         field->makeComment(3, kind, moveClass, sequel);
         field->replaceInComment("[ZLKN]", creatureName(creature));
         field->replaceInComment("[MOVE]", move->getName());
-        std::string line = DefaultStrings::INBATTLE_USE_MOVE;
-        field->replaceFirst(line, "[SOURCE]", creatureName(creature));
-        field->replaceFirst(line, "[MOVE]", move->getName());
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_USE_MOVE, "[SOURCE]", creatureName(creature), "[MOVE]",
+                move->getName());
         // The attacker is drawn in front of its target.
         if (BattleFigure* figure = field->getSideFigure(s)) figure->setLayer(20);
         if (BattleFigure* figure = field->getSideFigure(o)) figure->setLayer(19);
@@ -299,16 +292,11 @@ bool GameBattleEngine::actMoveMiss(ActionFrame& frame) {
         if (BattleFigure* figure = field->getSideFigure(o)) figure->playAnimation(11);
     }
     field->makeComment(4, argument == 2 ? 3 : 4, 0, 0);
-    std::string line;
-    if (variables->getVariable("immunity") == 1.0f)
-        line = DefaultStrings::INBATTLE_IMMUNITY;
-    else if (variables->getVariable("move_hit") == 0.0f)
-        line = DefaultStrings::INBATTLE_DODGED_MOVE;
-    else
-        line = DefaultStrings::INBATTLE_NO_EFFECT;
-    field->replaceFirst(line, "[SOURCE]", creatureName(sideCreature(s)));
-    field->replaceFirst(line, "[TARGET]", creatureName(sideCreature(o)));
-    appendLog(line + "\n");
+    const std::string& line = variables->getVariable("immunity") == 1.0f ? DefaultStrings::INBATTLE_IMMUNITY
+                              : variables->getVariable("move_hit") == 0.0f
+                                  ? DefaultStrings::INBATTLE_DODGED_MOVE
+                                  : DefaultStrings::INBATTLE_NO_EFFECT;
+    logLine(line, "[SOURCE]", creatureName(sideCreature(s)), "[TARGET]", creatureName(sideCreature(o)));
     fireTriggerFor(EVENT_MOVE_MISS, s);
     frame.causeSource = 1;
     resetInformations();
@@ -320,8 +308,7 @@ bool GameBattleEngine::actMoveEffects(ActionFrame& frame) {
     if (move == nullptr) return false;
     if (move->getCategory() == 0 || variables->getVariable("move_hit") > 0.0f)
         runMoveEffects(frame.source, frame.opponent, move);
-    if (move->getCategory() == 0 && getLogText().empty())
-        appendLog(DefaultStrings::INBATTLE_NO_EFFECT + "\n");
+    if (move->getCategory() == 0 && !hasLog()) logLine(DefaultStrings::INBATTLE_NO_EFFECT);
     frame.causeOpponent = 0;
     frame.causeSource = 1;
     resetInformations();

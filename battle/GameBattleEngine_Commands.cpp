@@ -100,7 +100,10 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
 }
 
 void GameBattleEngine::writeLog(const std::string& message, int side) {
-    messageLog << formatMessage(message, side) << "\n";
+    logged = true;
+    if (simulation) return;
+    logText += formatMessage(message, side);
+    logText += '\n';
 }
 
 std::string GameBattleEngine::formatMessage(const std::string& message, int side) {

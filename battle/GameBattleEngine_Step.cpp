@@ -255,6 +255,8 @@ void GameBattleEngine::startNewTurn() {
     for (int side = 0; side < 2; ++side) {
         if (field->getRequest(side) == REQUEST_ORDER) checkOrders(side);
     }
+    // The side panels' lines (none in a look-ahead copy, where nobody sees them).
+    if (!field->isComposingText()) return;
     for (ZelkinTeam* team : teams) {
         if (team) team->buildBattleDescription();
     }

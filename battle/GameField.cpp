@@ -133,6 +133,7 @@ int GameField::getTimer(int i) { return static_cast<unsigned>(i) < TIMER_COUNT ?
 void GameField::setTimer(int i, int value) {
     if (static_cast<unsigned>(i) >= TIMER_COUNT) return;
     timers[i] = value;
+    if (!composesText) return;
     if (i == 4 && teams[0] != nullptr) teams[0]->buildBattleDescription();
     if (i == 5 && teams[1] != nullptr) teams[1]->buildBattleDescription();
     if (i == 6) buildBuffDescriptions();

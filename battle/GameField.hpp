@@ -45,6 +45,11 @@ public:
 
     // A deep copy of the teams, the record and the global buffs; everything else starts afresh.
     virtual GameField* clone();
+    // Off in a bot's look-ahead copy, where nobody sees the texts: no comment is composed (so the
+    // commentator draws nothing), no message is laid out and no description lines are built. The message
+    // timer and everything else behave as usual.
+    void setComposesText(bool on) { composesText = on; }
+    bool isComposingText() const { return composesText; }
     virtual GameParser* getGameParser();
     virtual Zelkin* getBestCreature();
     // Null for any side other than 0 and 1.
@@ -189,6 +194,7 @@ private:
     Zelkin* bestCreature = nullptr;
     BattleInformations* informations = nullptr;
     bool closed = false;
+    bool composesText = true;
     int starThreshold = 90;
     int timers[TIMER_COUNT] = {0, 0, 0, 0, 0, 0, 0};
     std::vector<ZelkinBuffBattleDesc> buffDescriptions;

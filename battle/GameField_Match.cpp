@@ -137,7 +137,7 @@ void GameField::update() {
 
 void GameField::setMessage(const std::string& text) {
     if (messageTimer < 5) messageTimer = 60;
-    if (!text.empty()) message = wrapText(text, 12, 662);
+    if (!text.empty() && composesText) message = wrapText(text, 12, 662);
 }
 
 std::string GameField::getVisibleMessage() { return messageTimer >= 10 ? message : std::string(); }
@@ -148,7 +148,7 @@ const std::string& GameField::makeComment(int condition, int special, int value1
 
 const std::string& GameField::makeCommentWithHype(int condition, int special, int value1, int value2,
                                                   int hype) {
-    if (commentator != nullptr)
+    if (commentator != nullptr && composesText)
         comment = commentator->comment(condition, special, value1, value2, hype);
     else
         comment.clear();

@@ -74,10 +74,15 @@ void GameBattleEngine::logLine(const std::string& line, const char* placeholder,
     // The line end alone makes it something said.
     logged = true;
     if (simulation) return;
-    std::string composed = line;
-    if (field && placeholder) field->replaceFirst(composed, placeholder, text);
-    if (field && placeholder2) field->replaceFirst(composed, placeholder2, text2);
-    logText += composed;
+    // Composed in place at the end of the log: the placeholders are looked for in the new line only.
+    const size_t start = logText.size();
+    logText += line;
+    for (auto fill : {std::make_pair(placeholder, &text), std::make_pair(placeholder2, &text2)}) {
+        if (fill.first == nullptr || *fill.first == '\0') continue;
+        const size_t at = logText.find(fill.first, start);
+        if (at != std::string::npos)
+            logText.replace(at, std::char_traits<char>::length(fill.first), *fill.second);
+    }
     logText += '\n';
 }
 

@@ -181,6 +181,9 @@ public:
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
 
     // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
+    // The creature's and the team's names; the empty text for none.
+    static const std::string& creatureName(Zelkin* creature);
+    static const std::string& teamName(ZelkinTeam* team);
     // The side's active creature; null for a side other than 0 and 1 or a team without one.
     Zelkin* sideCreature(int side);
     // The active creature's HP; 0 without one.

@@ -22,11 +22,19 @@ constexpr int TARGET_TEAM = 5;
 constexpr int TARGET_SELF = 6;
 // Where the figures stand on the field.
 constexpr int FIGURE_Y = 258;
-
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
 } // namespace
 
 // ---- Helpers shared by the turn-cycle files ----
+
+const std::string& GameBattleEngine::creatureName(Zelkin* creature) {
+    static const std::string none;
+    return creature ? creature->getName() : none;
+}
+
+const std::string& GameBattleEngine::teamName(ZelkinTeam* team) {
+    static const std::string none;
+    return team ? team->getName() : none;
+}
 
 Zelkin* GameBattleEngine::sideCreature(int side) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;

@@ -304,7 +304,7 @@ void GameBattleEngine::applyDamage() {
         if (!simulation) {
             field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
                                        field->getHypeLevel());
-            field->replaceInComment("[ZLKN1]", user ? user->getName() : std::string());
+            field->replaceInComment("[ZLKN1]", creatureName(user));
             field->replaceInComment("[ZLKN2]", target->getName());
         }
         field->setMessage(simulation ? getLogText() : formatMessage(getLogText(), attacker));

@@ -19,9 +19,6 @@ constexpr int PRESENTATION_X = 426;
 // MVP points above which the best creature's remark calls it outstanding.
 constexpr int OUTSTANDING_MVP_POINTS = 225;
 
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
-
 // A journey or tournament battle of that round.
 bool isRound(BattleInformations* informations, int round) {
     return informations && informations->getMode() == BattleInformations::MODE_ROUND &&

@@ -20,9 +20,6 @@ constexpr int REQUEST_REPLACEMENT = 2;
 
 int orderKind(GameOrder* order) { return order ? order->getKind() : 0; }
 
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
-
 // Class of an HP bar width in the opening remark: 1 in danger, 2 nearly untouched, 0 between.
 int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 } // namespace

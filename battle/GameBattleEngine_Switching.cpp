@@ -25,9 +25,6 @@ constexpr int FLAG_FIRST_KNOCK_OUT_DONE = 4;
 constexpr int FIGURE_X[2] = {326, 534};
 // Below this HP bar width a creature is in danger.
 constexpr int LOW_HP_BAR = 16;
-
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
 } // namespace
 
 bool GameBattleEngine::actKnockOut(ActionFrame& frame) {

@@ -69,8 +69,6 @@ GameField::~GameField() {
         delete action;
     delete currentOrder;
     delete currentAction;
-    delete currentMove;
-    delete previousMove;
 }
 
 GameField* GameField::clone() {
@@ -315,14 +313,14 @@ GameMove* GameField::getPreviousMove() { return previousMove; }
 
 void GameField::newMoveRecord() {
     ++moveCount;
-    delete previousMove;
+    // The two records take turns: the one before the previous is started afresh.
+    GameMove* next = currentMove == &moveRecords[0] ? &moveRecords[1] : &moveRecords[0];
+    *next = GameMove();
     previousMove = currentMove;
-    currentMove = new GameMove();
+    currentMove = next;
 }
 
 void GameField::clearMoveRecords() {
-    delete currentMove;
-    delete previousMove;
     currentMove = nullptr;
     previousMove = nullptr;
 }

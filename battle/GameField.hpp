@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "battle/GameMove.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
 class GameParser;
@@ -19,7 +20,6 @@ class BattleInformations;
 class BattleFigure;
 class BattleSupporter;
 class GameOrder;
-class GameMove;
 class ActionSocket;
 
 class GameField {
@@ -188,8 +188,10 @@ private:
     ZelkinTeam* teams[SIDE_COUNT] = {nullptr, nullptr};
     BattleFigure* sideFigures[SIDE_COUNT] = {nullptr, nullptr};
     int support[SIDE_COUNT] = {25, 25};
+    // Null, or one of the two records below.
     GameMove* currentMove = nullptr;
     GameMove* previousMove = nullptr;
+    GameMove moveRecords[2];
     GameParser* parser = nullptr;
     Zelkin* bestCreature = nullptr;
     BattleInformations* informations = nullptr;

@@ -25,7 +25,7 @@ public:
     virtual void setCredo(const std::string& credo);
     virtual void setName(const std::string& name);
     virtual void setSprite(int sprite);
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual std::string getCredo() const;
     // The French summary shown on the screens; every line ends with a line break.
     virtual std::string getSummary() const;

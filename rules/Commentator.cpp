@@ -54,10 +54,10 @@ constexpr int CONDITION_LIMIT = limitOf(conditionWords);
 constexpr int SPECIAL_LIMIT = limitOf(specialWords);
 
 // How closely a phrase must match: 1 all five values, 2 the numbers with hype 0, 3 every number 0.
-bool matchesAtPass(CommentatorPhrase* phrase, int pass, int val1, int val2, int hype) {
-    if (pass == 1) return phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;
-    if (pass == 2) return phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == 0;
-    return phrase->getVal1() == 0 && phrase->getVal2() == 0 && phrase->getHype() == 0;
+template <typename Phrase> bool matchesAtPass(const Phrase& phrase, int pass, int val1, int val2, int hype) {
+    if (pass == 1) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == hype;
+    if (pass == 2) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == 0;
+    return phrase.val1 == 0 && phrase.val2 == 0 && phrase.hype == 0;
 }
 
 const std::string& noText() {
@@ -112,11 +112,12 @@ void Commentator::indexPhrases() {
         int special = phrase->getSpecial();
         if (condition < 0 || condition >= CONDITION_LIMIT || special < 0 || special >= SPECIAL_LIMIT)
             continue;
-        groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)].push_back(phrase);
+        groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)].push_back(
+            {phrase->getVal1(), phrase->getVal2(), phrase->getHype(), &phrase->getNameText()});
     }
 }
 
-const std::vector<CommentatorPhrase*>* Commentator::groupOf(int condition, int special) const {
+const std::vector<Commentator::Candidate>* Commentator::groupOf(int condition, int special) const {
     if (groups.empty() || condition < 0 || condition >= CONDITION_LIMIT || special < 0 ||
         special >= SPECIAL_LIMIT)
         return nullptr;
@@ -124,20 +125,20 @@ const std::vector<CommentatorPhrase*>* Commentator::groupOf(int condition, int s
 }
 
 const std::string& Commentator::comment(int condition, int special, int val1, int val2, int hype) {
-    const std::vector<CommentatorPhrase*>* group = groupOf(condition, special);
+    const std::vector<Candidate>* group = groupOf(condition, special);
     if (group == nullptr) return noText();
     // From the most precise match to the loosest; the first pass with any candidate decides, and the draw
     // picks among its candidates in file order.
     for (int pass = 1; pass <= 3; ++pass) {
         int candidates = 0;
-        for (CommentatorPhrase* phrase : *group)
+        for (const Candidate& phrase : *group)
             if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates;
         if (candidates == 0) continue;
         PseudoRNG rng;
         int pick = rng.random(candidates);
-        for (CommentatorPhrase* phrase : *group) {
+        for (const Candidate& phrase : *group) {
             if (!matchesAtPass(phrase, pass, val1, val2, hype)) continue;
-            if (pick-- == 0) return phrase->getNameText();
+            if (pick-- == 0) return *phrase.text;
         }
     }
     return noText();

@@ -3,8 +3,9 @@
 
 #include "players/TrainerStats.hpp"
 
-std::string trainerStatsName(const TrainerStats* stats) {
-    if (stats == nullptr) return std::string();
+const std::string& trainerStatsName(const TrainerStats* stats) {
+    static const std::string noName;
+    if (stats == nullptr) return noName;
     return stats->getName();
 }
 

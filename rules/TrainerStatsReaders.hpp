@@ -7,6 +7,6 @@
 class TrainerStats;
 
 // The owner's name; the empty text for no owner.
-std::string trainerStatsName(const TrainerStats* stats);
+const std::string& trainerStatsName(const TrainerStats* stats);
 // The owner's streak (wins in a row positive, losses negative); 0 for no owner.
 int trainerStatsStreak(const TrainerStats* stats);

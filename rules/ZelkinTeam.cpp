@@ -117,7 +117,8 @@ ZelkinTeam* ZelkinTeam::clone() {
     ZelkinTeam* copy = new ZelkinTeam(name, owner);
     for (int i = 0; i < memberCount; ++i) {
         copy->addMember(members[i]->cloneForSimulation());
-        if (members[i] == active) copy->setActiveMember(copy->memberCount - 1);
+        // Only the switch-in itself: the ability, types and timed effect are set from this side below.
+        if (members[i] == active) copy->placeActive(copy->memberCount - 1);
     }
     copy->setLockedMoveIndex(lockedMoveIndex);
     copy->setTurnCounter(turnCounter);
@@ -131,6 +132,7 @@ ZelkinTeam* ZelkinTeam::clone() {
         if (!copy->addBuff(buffCopy)) delete buffCopy;
     }
     copy->types.clear();
+    copy->types.reserve(types.size());
     for (ZelkinType* type : types)
         copy->addType(type);
     copy->setTimedEffect(timedMove, timedTurns);
@@ -138,7 +140,7 @@ ZelkinTeam* ZelkinTeam::clone() {
     return copy;
 }
 
-std::string ZelkinTeam::getName() const { return name; }
+const std::string& ZelkinTeam::getName() const { return name; }
 
 void ZelkinTeam::setOwner(TrainerStats* newOwner) { owner = newOwner; }
 
@@ -508,12 +510,16 @@ void ZelkinTeam::tickTimedEffect() {
     }
 }
 
-void ZelkinTeam::setActiveMember(int i) {
-    if (i < 0 || i >= memberCount) return;
+void ZelkinTeam::placeActive(int i) {
     active = members[i];
     actionBlocked = 0;
     displayedHp = active->getHp();
     startHp = displayedHp;
+}
+
+void ZelkinTeam::setActiveMember(int i) {
+    if (i < 0 || i >= memberCount) return;
+    placeActive(i);
     turnCounter = 0;
     timedMove = nullptr;
     timedTurns = 0;
@@ -535,7 +541,7 @@ int ZelkinTeam::getTimedEffectTurns() const { return timedTurns; }
 
 int ZelkinTeam::getMemberCount() const { return memberCount; }
 
-std::string ZelkinTeam::getOwnerName() const { return trainerStatsName(owner); }
+const std::string& ZelkinTeam::getOwnerName() const { return trainerStatsName(owner); }
 
 int ZelkinTeam::getOwnerStreak() const { return trainerStatsStreak(owner); }
 

@@ -155,7 +155,7 @@ public:
     virtual bool removeGlobalBuffBySpot(const std::string& spot);
     virtual bool removeGlobalBuffsWithTag(const std::string& tag);
     virtual void buildBuffDescriptions();
-    virtual std::vector<ZelkinBuffBattleDesc> getBuffDescriptions();
+    virtual const std::vector<ZelkinBuffBattleDesc>& getBuffDescriptions();
     // Takes entry i off the list without deleting or discarding it.
     virtual void eraseGlobalBuff(int i);
     // The field's script variables: only "turn" reads as something.

@@ -14,7 +14,7 @@ struct WordNumber {
     int number;
 };
 
-const WordNumber conditionWords[] = {
+constexpr WordNumber conditionWords[] = {
     {"WAIT", COMMENT_WAIT},
     {"SUPER_WAIT", COMMENT_SUPER_WAIT},
     {"MOVE", COMMENT_MOVE},
@@ -36,7 +36,7 @@ const WordNumber conditionWords[] = {
 };
 
 // A special's meaning depends on the condition it comes with, hence the shared numbers.
-const WordNumber specialWords[] = {
+constexpr WordNumber specialWords[] = {
     {"POST_KO", 1},    {"SUPER_EFFECTIVE", 1}, {"NOT_EFFECTIVE", 2}, {"IMMUNITY", 3},   {"MISS", 4},
     {"STATUT", 5},     {"SELF_DAMAGE", 6},     {"FIRST_BLOOD", 7},   {"FIRST_TURN", 7}, {"TOURNAMENT", 1},
     {"SEMI_FINAL", 2}, {"FINAL", 3},           {"ULTIMATE", 5},      {"CHAMPION", 4},   {"KILLING_SPREE", 8},

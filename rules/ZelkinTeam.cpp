@@ -200,7 +200,7 @@ int ZelkinTeam::modifyStage(int k, int delta) {
     return clampToInt(wanted - old);
 }
 
-std::vector<ZelkinBuffBattleDesc> ZelkinTeam::getBattleDescription() const { return description; }
+const std::vector<ZelkinBuffBattleDesc>& ZelkinTeam::getBattleDescription() const { return description; }
 
 // The creature's own buffs come first in the list, so each kind gets its own heading the first time one
 // of its buffs is listed; a single shared heading would leave the team buffs under "ALTS :".
@@ -241,7 +241,7 @@ void ZelkinTeam::buildBattleDescription() {
         if (s < 0 && k != STAGE_CRITICAL)
             lines.emplace_back(std::to_string(s) + " " + statLabel(k), COLOUR_NEGATIVE);
     }
-    description = lines;
+    description.swap(lines);
 }
 
 void ZelkinTeam::setName(const std::string& newName) { name = newName; }

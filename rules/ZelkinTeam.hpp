@@ -43,7 +43,7 @@ public:
     virtual int getActiveIndex() const;
     // Returns how far the stage actually moved.
     virtual int modifyStage(int k, int delta);
-    virtual std::vector<ZelkinBuffBattleDesc> getBattleDescription() const;
+    virtual const std::vector<ZelkinBuffBattleDesc>& getBattleDescription() const;
     virtual void buildBattleDescription();
     virtual void setName(const std::string& name);
     virtual void animateHpBar();

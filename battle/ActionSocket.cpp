@@ -12,8 +12,7 @@ int drawRoll() {
 } // namespace
 
 ActionSocket::ActionSocket(ZelkinMove* move, int side, int slot)
-    : type(MOVE_ORDER), source(side), argument(slot), value(move), variables(new VariableTable()),
-      roll(drawRoll()) {}
+    : type(MOVE_ORDER), source(side), argument(slot), value(move), roll(drawRoll()) {}
 
 ActionSocket::ActionSocket(int type, int side, int argument)
     : type(type), source(side), argument(argument), roll(drawRoll()) {}
@@ -38,7 +37,11 @@ int ActionSocket::getRoll() { return roll; }
 
 ZelkinMove* ActionSocket::getValue() { return value; }
 
-VariableTable* ActionSocket::getVariables() { return variables; }
+VariableTable* ActionSocket::getVariables() {
+    // Made when first asked for: the engine itself never reads it, and a battle queues hundreds of orders.
+    if (variables == nullptr && type == MOVE_ORDER) variables = new VariableTable();
+    return variables;
+}
 
 QXML_Command* ActionSocket::getCommands() { return commands; }
 

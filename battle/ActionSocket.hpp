@@ -30,7 +30,7 @@ public:
     static constexpr int MVP_PRESENTATION = 42;
     static constexpr int MVP_REMARK = 43;
 
-    // A move order (type 0) with its own zero-filled variable table; the move may be null.
+    // A move order (type 0) with its own variable table (defaults of a new action); the move may be null.
     ActionSocket(ZelkinMove* move, int side, int slot);
     ActionSocket(int type, int side, int argument);
     // A deferred effect (type 20) that runs the child commands of the carrier.

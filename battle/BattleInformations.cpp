@@ -32,9 +32,9 @@ BattleInformations::BattleInformations(Stadium* stadium, int mode, int round)
 
 BattleInformations* BattleInformations::clone() { return new BattleInformations(stadium, mode, round); }
 
-std::string BattleInformations::getName() { return title; }
+const std::string& BattleInformations::getName() { return title; }
 
-std::string BattleInformations::getSecondText() { return subtitle; }
+const std::string& BattleInformations::getSecondText() { return subtitle; }
 
 Stadium* BattleInformations::getStadium() { return stadium; }
 

@@ -16,8 +16,8 @@ public:
 
     // A record made afresh from the same stadium, mode and round (changed titles are not carried over).
     virtual BattleInformations* clone();
-    virtual std::string getName();
-    virtual std::string getSecondText();
+    virtual const std::string& getName();
+    virtual const std::string& getSecondText();
     virtual Stadium* getStadium();
     virtual int getRound();
     virtual int getMode();

@@ -36,7 +36,10 @@ GameBattleEngine* GameBattleEngine::clone() {
     return engine;
 }
 
-void GameBattleEngine::setSimulation(bool on) { simulation = on; }
+void GameBattleEngine::setSimulation(bool on) {
+    simulation = on;
+    if (field) field->setComposesText(!on);
+}
 
 GameField* GameBattleEngine::getField() { return field; }
 WindowServices* GameBattleEngine::getWindow() { return window; }
@@ -64,8 +67,31 @@ void GameBattleEngine::popHandler() {
 }
 
 void GameBattleEngine::clearLog() {
-    messageLog.str(std::string());
-    messageLog.clear();
+    logText.clear();
+    logged = false;
+}
+
+void GameBattleEngine::appendLog(const std::string& text) {
+    if (text.empty()) return;
+    logged = true;
+    if (!simulation) logText += text;
+}
+
+void GameBattleEngine::logLine(const std::string& line, const char* placeholder, const std::string& text,
+                               const char* placeholder2, const std::string& text2) {
+    // The line end alone makes it something said.
+    logged = true;
+    if (simulation) return;
+    // Composed in place at the end of the log: the placeholders are looked for in the new line only.
+    const size_t start = logText.size();
+    logText += line;
+    for (auto fill : {std::make_pair(placeholder, &text), std::make_pair(placeholder2, &text2)}) {
+        if (fill.first == nullptr || *fill.first == '\0') continue;
+        const size_t at = logText.find(fill.first, start);
+        if (at != std::string::npos)
+            logText.replace(at, std::char_traits<char>::length(fill.first), *fill.second);
+    }
+    logText += '\n';
 }
 
 void GameBattleEngine::setActors(int side) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <list>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -166,9 +165,15 @@ public:
     std::vector<TriggerHandler>& getHandlerStack() { return handlerStack; }
     void pushHandler(const TriggerHandler& handler) { handlerStack.push_back(handler); }
     void popHandler();
-    // The message log of the current action.
-    std::string getLogText() const { return messageLog.str(); }
-    void appendLog(const std::string& text) { messageLog << text; }
+    // The message log of the current action. A look-ahead copy composes no text: its log stays empty, and
+    // only hasLog tells whether the action said anything.
+    const std::string& getLogText() const { return logText; }
+    bool hasLog() const { return logged; }
+    void appendLog(const std::string& text);
+    // Appends a line of the string table with each placeholder replaced once (the first, then the second),
+    // and a line end.
+    void logLine(const std::string& line, const char* placeholder = nullptr, const std::string& text = {},
+                 const char* placeholder2 = nullptr, const std::string& text2 = {});
     void clearLog();
     // Runs a move's effect commands under a handler of origin 8 for the source side.
     void runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move);
@@ -181,6 +186,9 @@ public:
     QX_Variable makeOperand(const ScriptOperand& operand, int sourceSide);
 
     // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
+    // The creature's and the team's names; the empty text for none.
+    static const std::string& creatureName(Zelkin* creature);
+    static const std::string& teamName(ZelkinTeam* team);
     // The side's active creature; null for a side other than 0 and 1 or a team without one.
     Zelkin* sideCreature(int side);
     // The active creature's HP; 0 without one.
@@ -278,7 +286,9 @@ private:
     VariableTable* variables = nullptr;
     // Replaced tables that animations not yet stepped may still read; freed by updateAnimations.
     std::vector<VariableTable*> retiredVariables;
-    std::ostringstream messageLog;
+    std::string logText;
+    // Whether the current action said anything, text or not (see getLogText).
+    bool logged = false;
 };
 
 // The stat index shared by computeStat, ModifyStat and the team's stages.

@@ -25,11 +25,19 @@ constexpr int TARGET_TEAM = 5;
 constexpr int TARGET_SELF = 6;
 // Where the figures stand on the field.
 constexpr int FIGURE_Y = 258;
-
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
 } // namespace
 
 // ---- Helpers shared by the turn-cycle files ----
+
+const std::string& GameBattleEngine::creatureName(Zelkin* creature) {
+    static const std::string none;
+    return creature ? creature->getName() : none;
+}
+
+const std::string& GameBattleEngine::teamName(ZelkinTeam* team) {
+    static const std::string none;
+    return team ? team->getName() : none;
+}
 
 Zelkin* GameBattleEngine::sideCreature(int side) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
@@ -154,8 +162,7 @@ void GameBattleEngine::processAction() {
                     new ActionSocket(ActionSocket::KNOCK_OUT, sides[k], causes[k], priorities[k]));
         }
     }
-    std::string log = getLogText();
-    if (!log.empty()) field->setMessage(log);
+    if (hasLog()) field->setMessage(logText);
 }
 
 // ---- The use of a move ----
@@ -177,11 +184,7 @@ bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
             field->replaceInComment("[ZLKN]", creatureName(creature));
         }
         // A trigger that stopped the creature may have said why already.
-        if (getLogText().empty()) {
-            std::string line = DefaultStrings::INBATTLE_CANT_MOVE;
-            field->replaceFirst(line, "[SOURCE]", creatureName(creature));
-            appendLog(line + "\n");
-        }
+        if (!hasLog()) logLine(DefaultStrings::INBATTLE_CANT_MOVE, "[SOURCE]", creatureName(creature));
         return true;
     }
     field->pushBackAction(new ActionSocket(ActionSocket::MOVE_DECLARE, frame.source, 0));
@@ -229,10 +232,8 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
         field->makeComment(3, kind, moveClass, sequel);
         field->replaceInComment("[ZLKN]", creatureName(creature));
         field->replaceInComment("[MOVE]", move->getName());
-        std::string line = DefaultStrings::INBATTLE_USE_MOVE;
-        field->replaceFirst(line, "[SOURCE]", creatureName(creature));
-        field->replaceFirst(line, "[MOVE]", move->getName());
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_USE_MOVE, "[SOURCE]", creatureName(creature), "[MOVE]",
+                move->getName());
         // The attacker is drawn in front of its target.
         if (BattleFigure* figure = field->getSideFigure(s)) figure->setLayer(20);
         if (BattleFigure* figure = field->getSideFigure(o)) figure->setLayer(19);
@@ -302,16 +303,11 @@ bool GameBattleEngine::actMoveMiss(ActionFrame& frame) {
         if (BattleFigure* figure = field->getSideFigure(o)) figure->playAnimation(11);
     }
     field->makeComment(4, argument == 2 ? 3 : 4, 0, 0);
-    std::string line;
-    if (variables->getSlot(SVAR_IMMUNITY) == 1.0f)
-        line = DefaultStrings::INBATTLE_IMMUNITY;
-    else if (variables->getSlot(SVAR_MOVE_HIT) == 0.0f)
-        line = DefaultStrings::INBATTLE_DODGED_MOVE;
-    else
-        line = DefaultStrings::INBATTLE_NO_EFFECT;
-    field->replaceFirst(line, "[SOURCE]", creatureName(sideCreature(s)));
-    field->replaceFirst(line, "[TARGET]", creatureName(sideCreature(o)));
-    appendLog(line + "\n");
+    const std::string& line = variables->getSlot(SVAR_IMMUNITY) == 1.0f ? DefaultStrings::INBATTLE_IMMUNITY
+                              : variables->getSlot(SVAR_MOVE_HIT) == 0.0f
+                                  ? DefaultStrings::INBATTLE_DODGED_MOVE
+                                  : DefaultStrings::INBATTLE_NO_EFFECT;
+    logLine(line, "[SOURCE]", creatureName(sideCreature(s)), "[TARGET]", creatureName(sideCreature(o)));
     fireTriggerFor(EVENT_MOVE_MISS, s);
     frame.causeSource = 1;
     resetInformations();
@@ -323,8 +319,7 @@ bool GameBattleEngine::actMoveEffects(ActionFrame& frame) {
     if (move == nullptr) return false;
     if (move->getCategory() == 0 || variables->getSlot(SVAR_MOVE_HIT) > 0.0f)
         runMoveEffects(frame.source, frame.opponent, move);
-    if (move->getCategory() == 0 && getLogText().empty())
-        appendLog(DefaultStrings::INBATTLE_NO_EFFECT + "\n");
+    if (move->getCategory() == 0 && !hasLog()) logLine(DefaultStrings::INBATTLE_NO_EFFECT);
     frame.causeOpponent = 0;
     frame.causeSource = 1;
     resetInformations();

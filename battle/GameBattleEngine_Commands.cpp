@@ -1,5 +1,6 @@
 // The effect-command executor: the common frame of every command, messages, and the script-value commands.
 #include <cmath>
+#include <string_view>
 
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
@@ -101,19 +102,21 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
 }
 
 void GameBattleEngine::writeLog(const std::string& message, int side) {
-    messageLog << formatMessage(message, side) << "\n";
+    logged = true;
+    if (simulation) return;
+    logText += formatMessage(message, side);
+    logText += '\n';
 }
 
 std::string GameBattleEngine::formatMessage(const std::string& message, int side) {
     std::string text = message;
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     ZelkinTeam* otherTeam = field ? field->getTeamChecked(opponentSide(side)) : nullptr;
-
-    auto creatureName = [](ZelkinTeam* t) -> std::string {
-        Zelkin* creature = t ? t->getActive() : nullptr;
-        return creature ? creature->getName() : std::string();
+    static const std::string none;
+    auto activeName = [](ZelkinTeam* t) -> const std::string& {
+        return creatureName(t ? t->getActive() : nullptr);
     };
-    auto ownerName = [](ZelkinTeam* t) -> std::string { return t ? t->getOwnerName() : std::string(); };
+    auto ownerName = [](ZelkinTeam* t) -> const std::string& { return t ? t->getOwnerName() : none; };
 
     size_t position = 0;
     while (position < text.size()) {
@@ -121,18 +124,19 @@ std::string GameBattleEngine::formatMessage(const std::string& message, int side
         if (open == std::string::npos) break;
         size_t close = text.find(']', open);
         if (close == std::string::npos) break;
-        const std::string token = text.substr(open, close - open + 1);
-        std::string replacement;
+        const size_t length = close - open + 1;
+        const std::string_view token(text.data() + open, length);
+        const std::string* replacement = &none;
         if (token == "[ZLKN]" || token == "[SOURCE]")
-            replacement = creatureName(team);
+            replacement = &activeName(team);
         else if (token == "[ZLKN2]" || token == "[TARGET]")
-            replacement = creatureName(otherTeam);
+            replacement = &activeName(otherTeam);
         else if (token == "[TRAINER]" || token == "[TSOURCE]")
-            replacement = ownerName(team);
+            replacement = &ownerName(team);
         else if (token == "[TRAINER2]" || token == "[TTARGET]")
-            replacement = ownerName(otherTeam);
-        text.replace(open, token.size(), replacement);
-        position = open + replacement.size();
+            replacement = &ownerName(otherTeam);
+        text.replace(open, length, *replacement);
+        position = open + replacement->size();
     }
     return text;
 }

@@ -231,8 +231,7 @@ void GameBattleEngine::applyDamage() {
     const int percent = shareOf(dealt, 100, maxHp);
     const int permille = shareOf(dealt, 1000, maxHp);
 
-    if (variables->getSlot(SVAR_CRITICAL_HIT) == 1.0f)
-        appendLog(DefaultStrings::INBATTLE_CRITICAL_HIT + "\n");
+    if (variables->getSlot(SVAR_CRITICAL_HIT) == 1.0f) logLine(DefaultStrings::INBATTLE_CRITICAL_HIT);
 
     variables->setSlot(SVAR_RESULT, static_cast<float>(dealt));
     variables->setReason("ATTACK");
@@ -296,25 +295,22 @@ void GameBattleEngine::applyDamage() {
     const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
     if (hitNum < sideVariable(variables, SVAR_NUMBER_HITS) && standing) {
         // More hits follow: show this one briefly, the verdict comes with the last.
-        field->setMessage(formatMessage(getLogText(), attacker));
+        field->setMessage(simulation ? getLogText() : formatMessage(getLogText(), attacker));
         field->setMessageTimer(31);
     } else {
         if (effectiveness < 1.0f)
-            appendLog(DefaultStrings::INBATTLE_NOT_EFFECTIVE + "\n");
+            logLine(DefaultStrings::INBATTLE_NOT_EFFECTIVE);
         else if (effectiveness > 1.0f)
-            appendLog(DefaultStrings::INBATTLE_SUPER_EFFECTIVE + "\n");
-        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
-            std::string text = DefaultStrings::INBATTLE_MULTI_HIT;
-            field->replaceFirst(text, "[X]", std::to_string(hitNum));
-            appendLog(text + "\n");
-        }
+            logLine(DefaultStrings::INBATTLE_SUPER_EFFECTIVE);
+        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1)
+            logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", std::to_string(hitNum));
         if (!simulation) {
             field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
                                        field->getHypeLevel());
-            field->replaceInComment("[ZLKN1]", user ? user->getName() : std::string());
+            field->replaceInComment("[ZLKN1]", creatureName(user));
             field->replaceInComment("[ZLKN2]", target->getName());
         }
-        field->setMessage(formatMessage(getLogText(), attacker));
+        field->setMessage(simulation ? getLogText() : formatMessage(getLogText(), attacker));
     }
 
     if (user) {

@@ -19,9 +19,6 @@ constexpr int PRESENTATION_X = 426;
 // MVP points above which the best creature's remark calls it outstanding.
 constexpr int OUTSTANDING_MVP_POINTS = 225;
 
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
-
 // A journey or tournament battle of that round.
 bool isRound(BattleInformations* informations, int round) {
     return informations && informations->getMode() == BattleInformations::MODE_ROUND &&
@@ -66,10 +63,8 @@ bool GameBattleEngine::actDeclaredEnd(ActionFrame& frame) {
         }
         field->setResult(3);
         kind = 9;
-        std::string line = DefaultStrings::INBATTLE_DRAW_DECLARE;
-        field->replaceFirst(line, "[SOURCE]", teamName(field->getTeamChecked(0)));
-        field->replaceFirst(line, "[TARGET]", teamName(field->getTeamChecked(1)));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_DRAW_DECLARE, "[SOURCE]", teamName(field->getTeamChecked(0)),
+                "[TARGET]", teamName(field->getTeamChecked(1)));
         acting = 0;
         other = 1;
     } else {
@@ -82,10 +77,8 @@ bool GameBattleEngine::actDeclaredEnd(ActionFrame& frame) {
         team->clearSwitchState();
         startAnimation(3, s, field->getSideFigure(s), team->getActive());
         kind = 0;
-        std::string line = DefaultStrings::INBATTLE_FORFEIT_DECLARE;
-        field->replaceFirst(line, "[SOURCE]", creatureName(team->getActive()));
-        field->replaceFirst(line, "[MASTER]", teamName(team));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_FORFEIT_DECLARE, "[SOURCE]", creatureName(team->getActive()),
+                "[MASTER]", teamName(team));
     }
     field->makeComment(19, kind, 0, 0);
     field->replaceInComment("[ZLKN]", creatureName(sideCreature(acting)));
@@ -111,12 +104,10 @@ bool GameBattleEngine::actResultTeamRemark(ActionFrame&) {
     }
     field->makeComment(16, valueClass, 0, 0);
     if (won) {
-        std::string line = DefaultStrings::INBATTLE_WIN_MESSAGE;
-        field->replaceFirst(line, "[WINNER]", teamName(field->getTeamChecked(winner)));
-        field->replaceFirst(line, "[LOOSER]", teamName(field->getTeamChecked(loser)));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_WIN_MESSAGE, "[WINNER]", teamName(field->getTeamChecked(winner)),
+                "[LOOSER]", teamName(field->getTeamChecked(loser)));
     } else {
-        appendLog(DefaultStrings::INBATTLE_DRAW_MESSAGE + "\n");
+        logLine(DefaultStrings::INBATTLE_DRAW_MESSAGE);
     }
     field->setMessageTimer(75);
     return true;
@@ -166,12 +157,10 @@ bool GameBattleEngine::actResultRemark(ActionFrame&) {
     bool quiet = informations && informations->isQuiet();
     if ((options && options->getBattleSpeed() >= 1) || quiet) {
         if (won) {
-            std::string line = DefaultStrings::INBATTLE_WIN_MESSAGE;
-            field->replaceFirst(line, "[WINNER]", teamName(winnerTeam));
-            field->replaceFirst(line, "[LOOSER]", teamName(loserTeam));
-            appendLog(line + "\n");
+            logLine(DefaultStrings::INBATTLE_WIN_MESSAGE, "[WINNER]", teamName(winnerTeam), "[LOOSER]",
+                    teamName(loserTeam));
         } else if (result == 3) {
-            appendLog(DefaultStrings::INBATTLE_DRAW_MESSAGE + "\n");
+            logLine(DefaultStrings::INBATTLE_DRAW_MESSAGE);
         }
     }
     return true;

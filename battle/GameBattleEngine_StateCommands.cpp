@@ -603,8 +603,8 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
                                             : DefaultStrings::INBATTLE_NO_EFFECT;
         Zelkin* user = activeOf(sourceTeam);
         Zelkin* target = activeOf(subjectTeam);
-        field->replaceFirst(text, "[SOURCE]", user ? user->getName() : std::string());
-        field->replaceFirst(text, "[TARGET]", target ? target->getName() : std::string());
+        field->replaceFirst(text, "[SOURCE]", creatureName(user));
+        field->replaceFirst(text, "[TARGET]", creatureName(target));
         if (!text.empty()) appendLog(text + "\n");
         fireTrigger(EVENT_MOVE_MISS, source, subject);
     } else if (move->getCategory() < 1) {

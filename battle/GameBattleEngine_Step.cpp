@@ -20,9 +20,6 @@ constexpr int REQUEST_REPLACEMENT = 2;
 
 int orderKind(GameOrder* order) { return order ? order->getKind() : 0; }
 
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
-
 // A replacement for a fallen creature is a switch to a standing member on the bench; giving up is always
 // allowed. The engine checks this itself rather than trusting whoever stored the order.
 bool answersReplacement(ZelkinTeam* team, GameOrder* order) {
@@ -274,6 +271,8 @@ void GameBattleEngine::startNewTurn() {
     for (int side = 0; side < 2; ++side) {
         if (field->getRequest(side) == REQUEST_ORDER) checkOrders(side);
     }
+    // The side panels' lines (none in a look-ahead copy, where nobody sees them).
+    if (!field->isComposingText()) return;
     for (ZelkinTeam* team : teams) {
         if (team) team->buildBattleDescription();
     }

@@ -25,9 +25,6 @@ constexpr int FLAG_FIRST_KNOCK_OUT_DONE = 4;
 constexpr int FIGURE_X[2] = {326, 534};
 // Below this HP bar width a creature is in danger.
 constexpr int LOW_HP_BAR = 16;
-
-std::string creatureName(Zelkin* creature) { return creature ? creature->getName() : std::string(); }
-std::string teamName(ZelkinTeam* team) { return team ? team->getName() : std::string(); }
 } // namespace
 
 bool GameBattleEngine::actKnockOut(ActionFrame& frame) {
@@ -82,9 +79,7 @@ bool GameBattleEngine::actKnockOut(ActionFrame& frame) {
     fireTriggerFor(EVENT_BEFORE_SWITCH, s);
 
     if (!simulation) {
-        std::string line = DefaultStrings::INBATTLE_KO_MESSAGE;
-        field->replaceFirst(line, "[SOURCE]", creatureName(fallen));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_KO_MESSAGE, "[SOURCE]", creatureName(fallen));
         startAnimation(3, s, field->getSideFigure(s), fallen);
         if (rival && rival->getBattleStat(COUNTER_KNOCK_OUTS_DEALT) > 1)
             startAnimation(4, o, field->getSideFigure(o), rival);
@@ -112,10 +107,8 @@ bool GameBattleEngine::actWithdraw(ActionFrame& frame) {
         field->makeComment(6, kind, low, star);
         field->replaceInComment("[ZLKN]", creatureName(creature));
         field->replaceInComment("[TRAINER]", teamName(team));
-        std::string line = DefaultStrings::INBATTLE_WITHDRAW_CREATURE;
-        field->replaceFirst(line, "[SOURCE]", creatureName(creature));
-        field->replaceFirst(line, "[MASTER]", teamName(team));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_WITHDRAW_CREATURE, "[SOURCE]", creatureName(creature), "[MASTER]",
+                teamName(team));
     }
     fireTriggerFor(EVENT_BEFORE_SWITCH, s);
     startAnimation(3, s, field->getSideFigure(s), creature);
@@ -150,10 +143,8 @@ bool GameBattleEngine::actSendOut(ActionFrame& frame) {
         field->replaceInComment("[ZLKN]", creature->getName());
         field->replaceInComment("[TRAINER]", teamName(team));
         creature->mark();
-        std::string line = DefaultStrings::INBATTLE_SEND_CREATURE;
-        field->replaceFirst(line, "[SOURCE]", creature->getName());
-        field->replaceFirst(line, "[MASTER]", teamName(team));
-        appendLog(line + "\n");
+        logLine(DefaultStrings::INBATTLE_SEND_CREATURE, "[SOURCE]", creature->getName(), "[MASTER]",
+                teamName(team));
     }
     // When both sides send out at once, the faster side's entrance triggers run first.
     field->insertAction(new ActionSocket(ActionSocket::AFTER_SWITCH, s, 0, moveSpeed(s)));
@@ -169,7 +160,7 @@ bool GameBattleEngine::actAfterSwitch(ActionFrame& frame) {
 bool GameBattleEngine::actEndTurn(ActionFrame& frame) {
     if (sideHp(frame.source) <= 0) return false;
     fireTriggerFor(EVENT_END_TURN, frame.source);
-    if (!getLogText().empty()) field->setMessageTimer(45);
+    if (hasLog()) field->setMessageTimer(45);
     return true;
 }
 
@@ -180,7 +171,7 @@ bool GameBattleEngine::actPrepNewTurn(ActionFrame& frame) {
     appendLog(tickCreatureBuffs(s));
     appendLog(tickCreatureBuffs(o));
     appendLog(tickFieldBuffs());
-    if (!getLogText().empty()) field->setMessageTimer(45);
+    if (hasLog()) field->setMessageTimer(45);
     for (int side : {s, o}) {
         Zelkin* creature = sideCreature(side);
         if (creature && creature->getHp() > 0) {

@@ -69,8 +69,6 @@ GameField::~GameField() {
         delete action;
     delete currentOrder;
     delete currentAction;
-    delete currentMove;
-    delete previousMove;
 }
 
 GameField* GameField::clone() {
@@ -133,6 +131,7 @@ int GameField::getTimer(int i) { return static_cast<unsigned>(i) < TIMER_COUNT ?
 void GameField::setTimer(int i, int value) {
     if (static_cast<unsigned>(i) >= TIMER_COUNT) return;
     timers[i] = value;
+    if (!composesText) return;
     if (i == 4 && teams[0] != nullptr) teams[0]->buildBattleDescription();
     if (i == 5 && teams[1] != nullptr) teams[1]->buildBattleDescription();
     if (i == 6) buildBuffDescriptions();
@@ -314,14 +313,14 @@ GameMove* GameField::getPreviousMove() { return previousMove; }
 
 void GameField::newMoveRecord() {
     ++moveCount;
-    delete previousMove;
+    // The two records take turns: the one before the previous is started afresh.
+    GameMove* next = currentMove == &moveRecords[0] ? &moveRecords[1] : &moveRecords[0];
+    *next = GameMove();
     previousMove = currentMove;
-    currentMove = new GameMove();
+    currentMove = next;
 }
 
 void GameField::clearMoveRecords() {
-    delete currentMove;
-    delete previousMove;
     currentMove = nullptr;
     previousMove = nullptr;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "battle/GameMove.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
 class GameParser;
@@ -19,7 +20,6 @@ class BattleInformations;
 class BattleFigure;
 class BattleSupporter;
 class GameOrder;
-class GameMove;
 class ActionSocket;
 
 class GameField {
@@ -45,6 +45,11 @@ public:
 
     // A deep copy of the teams, the record and the global buffs; everything else starts afresh.
     virtual GameField* clone();
+    // Off in a bot's look-ahead copy, where nobody sees the texts: no comment is composed (so the
+    // commentator draws nothing), no message is laid out and no description lines are built. The message
+    // timer and everything else behave as usual.
+    void setComposesText(bool on) { composesText = on; }
+    bool isComposingText() const { return composesText; }
     virtual GameParser* getGameParser();
     virtual Zelkin* getBestCreature();
     // Null for any side other than 0 and 1.
@@ -100,8 +105,10 @@ public:
     // 3 closed, 2 decided, 1 running, 0 waiting for the sides' input.
     virtual int getState();
     virtual int getStarThreshold();
-    virtual std::string makeComment(int condition, int special, int value1, int value2);
-    virtual std::string makeCommentWithHype(int condition, int special, int value1, int value2, int hype);
+    // The comment now pending (the field keeps it).
+    virtual const std::string& makeComment(int condition, int special, int value1, int value2);
+    virtual const std::string& makeCommentWithHype(int condition, int special, int value1, int value2,
+                                                   int hype);
     // Replaces the first occurrence only; false when the placeholder is not there.
     virtual bool replaceInComment(const std::string& placeholder, const std::string& text);
     virtual bool replaceFirst(std::string& target, const std::string& placeholder, const std::string& text);
@@ -148,7 +155,7 @@ public:
     virtual bool removeGlobalBuffBySpot(const std::string& spot);
     virtual bool removeGlobalBuffsWithTag(const std::string& tag);
     virtual void buildBuffDescriptions();
-    virtual std::vector<ZelkinBuffBattleDesc> getBuffDescriptions();
+    virtual const std::vector<ZelkinBuffBattleDesc>& getBuffDescriptions();
     // Takes entry i off the list without deleting or discarding it.
     virtual void eraseGlobalBuff(int i);
     // The field's script variables: only "turn" reads as something.
@@ -181,12 +188,15 @@ private:
     ZelkinTeam* teams[SIDE_COUNT] = {nullptr, nullptr};
     BattleFigure* sideFigures[SIDE_COUNT] = {nullptr, nullptr};
     int support[SIDE_COUNT] = {25, 25};
+    // Null, or one of the two records below.
     GameMove* currentMove = nullptr;
     GameMove* previousMove = nullptr;
+    GameMove moveRecords[2];
     GameParser* parser = nullptr;
     Zelkin* bestCreature = nullptr;
     BattleInformations* informations = nullptr;
     bool closed = false;
+    bool composesText = true;
     int starThreshold = 90;
     int timers[TIMER_COUNT] = {0, 0, 0, 0, 0, 0, 0};
     std::vector<ZelkinBuffBattleDesc> buffDescriptions;

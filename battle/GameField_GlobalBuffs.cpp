@@ -122,7 +122,7 @@ void GameField::buildBuffDescriptions() {
     buffDescriptions.swap(lines);
 }
 
-std::vector<ZelkinBuffBattleDesc> GameField::getBuffDescriptions() { return buffDescriptions; }
+const std::vector<ZelkinBuffBattleDesc>& GameField::getBuffDescriptions() { return buffDescriptions; }
 
 float GameField::getVariable(const std::string& name) {
     if (name == "turn") return static_cast<float>(turn);

@@ -124,7 +124,10 @@ void GameField::update() {
         if (waitingFrames >= 300) {
             // A long wait for the players gets the commentator talking.
             waitingFrames = 0;
-            comment = commentator != nullptr ? commentator->comment(2, 0, 0, 0, 0) : std::string();
+            if (commentator != nullptr)
+                comment = commentator->comment(2, 0, 0, 0, 0);
+            else
+                comment.clear();
         }
     }
     for (int& timer : timers)
@@ -136,18 +139,21 @@ void GameField::update() {
 
 void GameField::setMessage(const std::string& text) {
     if (messageTimer < 5) messageTimer = 60;
-    if (!text.empty()) message = wrapText(text, 12, 662);
+    if (!text.empty() && composesText) message = wrapText(text, 12, 662);
 }
 
 std::string GameField::getVisibleMessage() { return messageTimer >= 10 ? message : std::string(); }
 
-std::string GameField::makeComment(int condition, int special, int value1, int value2) {
+const std::string& GameField::makeComment(int condition, int special, int value1, int value2) {
     return makeCommentWithHype(condition, special, value1, value2, getHypeLevel());
 }
 
-std::string GameField::makeCommentWithHype(int condition, int special, int value1, int value2, int hype) {
-    comment = commentator != nullptr ? commentator->comment(condition, special, value1, value2, hype)
-                                     : std::string();
+const std::string& GameField::makeCommentWithHype(int condition, int special, int value1, int value2,
+                                                  int hype) {
+    if (commentator != nullptr && composesText)
+        comment = commentator->comment(condition, special, value1, value2, hype);
+    else
+        comment.clear();
     return comment;
 }
 

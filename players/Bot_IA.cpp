@@ -72,7 +72,10 @@ void Bot_IA::appendLogLine(const std::string& name, float score) {
 }
 
 void Bot_IA::appendLogLine(const std::string& name, int score) {
-    log += name + " : " + std::to_string(score) + "\n";
+    log += name;
+    log += " : ";
+    log += std::to_string(score);
+    log += '\n';
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

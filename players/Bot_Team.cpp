@@ -26,7 +26,7 @@ int Bot_Team::countRemaining() { return countWaiting() + (current != nullptr ? 1
 
 int Bot_Team::countWaiting() { return static_cast<int>(waiting.size()); }
 
-std::string Bot_Team::getName() { return name; }
+const std::string& Bot_Team::getName() { return name; }
 
 ZelkBot* Bot_Team::getCurrent() { return current; }
 

@@ -18,7 +18,7 @@ public:
     // Waiting members plus the current one.
     virtual int countRemaining();
     virtual int countWaiting();
-    virtual std::string getName();
+    virtual const std::string& getName();
     virtual ZelkBot* getCurrent();
     // Retires the current member and sends in the last waiting one; null when nobody waits.
     virtual ZelkBot* nextInOrder();

@@ -13,7 +13,7 @@ SelectTeam::~SelectTeam() {
         if (!isPicked(slot + 1)) delete members[slot];
 }
 
-std::string SelectTeam::getName() const { return name; }
+const std::string& SelectTeam::getName() const { return name; }
 
 void SelectTeam::addMember(Zelkin* creature) {
     if (creature == nullptr || memberCount >= MAX_MEMBERS) return;

@@ -15,7 +15,7 @@ public:
     SelectTeam(const SelectTeam&) = delete;
     SelectTeam& operator=(const SelectTeam&) = delete;
 
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     // Takes ownership; a null creature or a seventh one is ignored (and stays the caller's).
     virtual void addMember(Zelkin* creature);
     // Appends a member number (1-based) not yet picked; once the picks reach the capacity, one more

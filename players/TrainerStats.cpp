@@ -34,7 +34,7 @@ void TrainerStats::pushHistory(int result) {
 void TrainerStats::setCredo(const std::string& text) { credo = text; }
 void TrainerStats::setName(const std::string& text) { name = text; }
 void TrainerStats::setSprite(int value) { sprite = value; }
-std::string TrainerStats::getName() const { return name; }
+const std::string& TrainerStats::getName() const { return name; }
 std::string TrainerStats::getCredo() const { return credo; }
 int TrainerStats::getStreak() const { return streak; }
 int TrainerStats::getSprite() const { return sprite; }

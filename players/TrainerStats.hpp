@@ -28,7 +28,7 @@ public:
     virtual void setCredo(const std::string& credo);
     virtual void setName(const std::string& name);
     virtual void setSprite(int sprite);
-    std::string getName() const override;
+    const std::string& getName() const override;
     virtual std::string getCredo() const;
     // The French summary shown on the screens; every line ends with a line break.
     virtual std::string getSummary() const;

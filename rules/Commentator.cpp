@@ -15,7 +15,7 @@ struct WordNumber {
     int number;
 };
 
-const WordNumber conditionWords[] = {
+constexpr WordNumber conditionWords[] = {
     {"WAIT", COMMENT_WAIT},
     {"SUPER_WAIT", COMMENT_SUPER_WAIT},
     {"MOVE", COMMENT_MOVE},
@@ -37,12 +37,34 @@ const WordNumber conditionWords[] = {
 };
 
 // A special's meaning depends on the condition it comes with, hence the shared numbers.
-const WordNumber specialWords[] = {
+constexpr WordNumber specialWords[] = {
     {"POST_KO", 1},    {"SUPER_EFFECTIVE", 1}, {"NOT_EFFECTIVE", 2}, {"IMMUNITY", 3},   {"MISS", 4},
     {"STATUT", 5},     {"SELF_DAMAGE", 6},     {"FIRST_BLOOD", 7},   {"FIRST_TURN", 7}, {"TOURNAMENT", 1},
     {"SEMI_FINAL", 2}, {"FINAL", 3},           {"ULTIMATE", 5},      {"CHAMPION", 4},   {"KILLING_SPREE", 8},
     {"DRAW", 9},       {"LEGENDE", 10},
 };
+
+// One past the largest number of each table: the size of the phrase index.
+template <size_t N> constexpr int limitOf(const WordNumber (&table)[N]) {
+    int largest = 0;
+    for (const WordNumber& entry : table)
+        largest = entry.number > largest ? entry.number : largest;
+    return largest + 1;
+}
+constexpr int CONDITION_LIMIT = limitOf(conditionWords);
+constexpr int SPECIAL_LIMIT = limitOf(specialWords);
+
+// How closely a phrase must match: 1 all five values, 2 the numbers with hype 0, 3 every number 0.
+template <typename Phrase> bool matchesAtPass(const Phrase& phrase, int pass, int val1, int val2, int hype) {
+    if (pass == 1) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == hype;
+    if (pass == 2) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == 0;
+    return phrase.val1 == 0 && phrase.val2 == 0 && phrase.hype == 0;
+}
+
+const std::string& noText() {
+    static const std::string empty;
+    return empty;
+}
 
 template <size_t N> int lookUp(const WordNumber (&table)[N], const std::string& word) {
     for (const WordNumber& entry : table) {
@@ -88,30 +110,47 @@ void Commentator::load(const std::string& path) {
         int hype = clampedAtoi(xmlAttribute(element, "hype"));
         phrases.push_back(new CommentatorPhrase(xmlText(element), condition, special, val1, val2, hype));
     }
+    indexPhrases();
 }
 
-std::string Commentator::comment(int condition, int special, int val1, int val2, int hype) {
-    // From the most precise match to the loosest; the first pass with any candidate decides.
+void Commentator::indexPhrases() {
+    groups.assign(static_cast<size_t>(CONDITION_LIMIT * SPECIAL_LIMIT), {});
+    for (CommentatorPhrase* phrase : phrases) {
+        // Numbers come from the word tables, so every phrase has its place.
+        int condition = phrase->getCondition();
+        int special = phrase->getSpecial();
+        if (condition < 0 || condition >= CONDITION_LIMIT || special < 0 || special >= SPECIAL_LIMIT)
+            continue;
+        groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)].push_back(
+            {phrase->getVal1(), phrase->getVal2(), phrase->getHype(), &phrase->getNameText()});
+    }
+}
+
+const std::vector<Commentator::Candidate>* Commentator::groupOf(int condition, int special) const {
+    if (groups.empty() || condition < 0 || condition >= CONDITION_LIMIT || special < 0 ||
+        special >= SPECIAL_LIMIT)
+        return nullptr;
+    return &groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)];
+}
+
+const std::string& Commentator::comment(int condition, int special, int val1, int val2, int hype) {
+    const std::vector<Candidate>* group = groupOf(condition, special);
+    if (group == nullptr) return noText();
+    // From the most precise match to the loosest; the first pass with any candidate decides, and the draw
+    // picks among its candidates in file order.
     for (int pass = 1; pass <= 3; ++pass) {
-        std::vector<CommentatorPhrase*> candidates;
-        for (CommentatorPhrase* phrase : phrases) {
-            if (phrase->getCondition() != condition || phrase->getSpecial() != special) continue;
-            bool matches = false;
-            if (pass == 1) {
-                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == hype;
-            } else if (pass == 2) {
-                matches = phrase->getVal1() == val1 && phrase->getVal2() == val2 && phrase->getHype() == 0;
-            } else {
-                matches = phrase->getVal1() == 0 && phrase->getVal2() == 0 && phrase->getHype() == 0;
-            }
-            if (matches) candidates.push_back(phrase);
-        }
-        if (!candidates.empty()) {
-            PseudoRNG rng;
-            return candidates[rng.random(static_cast<int>(candidates.size()))]->getNameText();
+        int candidates = 0;
+        for (const Candidate& phrase : *group)
+            if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates;
+        if (candidates == 0) continue;
+        PseudoRNG rng;
+        int pick = rng.random(candidates);
+        for (const Candidate& phrase : *group) {
+            if (!matchesAtPass(phrase, pass, val1, val2, hype)) continue;
+            if (pick-- == 0) return *phrase.text;
         }
     }
-    return std::string();
+    return noText();
 }
 
 const std::vector<CommentatorPhrase*>& Commentator::getPhrases() { return phrases; }

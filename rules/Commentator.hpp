@@ -43,16 +43,31 @@ public:
     virtual ~Commentator();
 
     // A random phrase matching all five values, else one matching the first four with hype 0, else one
-    // matching condition and special with every number 0; the empty text when none matches.
-    virtual std::string comment(int condition, int special, int val1, int val2, int hype);
+    // matching condition and special with every number 0; the empty text when none matches. The text stays
+    // the commentator's.
+    virtual const std::string& comment(int condition, int special, int val1, int val2, int hype);
 
     // The phrases in file order, still owned by the commentator.
     virtual const std::vector<CommentatorPhrase*>& getPhrases();
 
 private:
+    // A phrase as the choice reads it: the three numbers it is matched on and its text (the phrase's own).
+    struct Candidate {
+        int val1;
+        int val2;
+        int hype;
+        const std::string* text;
+    };
+
     void load(const std::string& path);
+    // Groups the phrases by condition and special, once, so that a comment looks at its own group only.
+    void indexPhrases();
+    // The group of that condition and special (in file order); null when none could match.
+    const std::vector<Candidate>* groupOf(int condition, int special) const;
     Commentator(const Commentator&) = delete;
     Commentator& operator=(const Commentator&) = delete;
 
     std::vector<CommentatorPhrase*> phrases;
+    // Indexed by condition * SPECIAL_LIMIT + special.
+    std::vector<std::vector<Candidate>> groups;
 };

@@ -14,7 +14,7 @@ CommentatorPhrase::CommentatorPhrase(const std::string& text, int condition, int
 
 CommentatorPhrase::~CommentatorPhrase() = default;
 
-std::string CommentatorPhrase::getNameText() { return text; }
+const std::string& CommentatorPhrase::getNameText() { return text; }
 int CommentatorPhrase::getId() { return id; }
 int CommentatorPhrase::getCondition() { return condition; }
 int CommentatorPhrase::getSpecial() { return special; }

@@ -9,7 +9,7 @@ public:
     CommentatorPhrase(const std::string& text, int condition, int special, int val1, int val2, int hype);
     virtual ~CommentatorPhrase();
 
-    virtual std::string getNameText();
+    virtual const std::string& getNameText();
     virtual int getId();
     virtual int getCondition();
     virtual int getSpecial();

@@ -31,7 +31,7 @@ Stadium::~Stadium() {
         delete trigger;
 }
 
-std::string Stadium::getName() const { return name; }
+const std::string& Stadium::getName() const { return name; }
 
 std::string Stadium::getFile() const { return file; }
 

@@ -19,7 +19,7 @@ public:
     // Frees the texts and the zones; the triggers belong to the database and are not deleted here.
     virtual ~Stadium();
 
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual std::string getFile() const;
     virtual int getHype() const;
     virtual int isUltimate() const;

@@ -1,6 +1,8 @@
 // Word wrapping of the battle message.
 #include "rules/TextWrap.hpp"
 
+#include <string_view>
+
 namespace {
 
 // The running state of one wrap: the width of the current line and what ended the previous word.
@@ -14,7 +16,7 @@ struct Wrapper {
     char previousSeparator = 0;
     std::string out;
 
-    void place(const std::string& word) {
+    void place(std::string_view word) {
         long long width = charWidth * static_cast<long long>(word.size());
         long long lead = lineWidth > 0 ? lineWidth + charWidth : lineWidth;
         if (!anySeparator) {
@@ -42,18 +44,19 @@ struct Wrapper {
 
 std::string wrapText(const std::string& text, int charWidth, int maxWidth) {
     Wrapper wrapper(charWidth, maxWidth);
-    std::string word;
-    for (char c : text) {
-        if (c != ' ' && c != '\n') {
-            word += c;
-            continue;
-        }
-        wrapper.place(word);
-        word.clear();
+    // Each separator gives one character at most, and the closing line end one more.
+    wrapper.out.reserve(text.size() + 1);
+    const std::string_view all(text);
+    size_t start = 0;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const char c = all[i];
+        if (c != ' ' && c != '\n') continue;
+        wrapper.place(all.substr(start, i - start));
+        start = i + 1;
         wrapper.anySeparator = true;
         wrapper.previousSeparator = c;
     }
-    wrapper.place(word);
+    wrapper.place(all.substr(start));
     wrapper.out += '\n';
     return wrapper.out;
 }

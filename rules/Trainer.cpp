@@ -10,6 +10,6 @@ int Trainer::getId() const { return id; }
 
 bool Trainer::isUnique() const { return unique; }
 
-std::string Trainer::getName() const { return name; }
+const std::string& Trainer::getName() const { return name; }
 
 std::string Trainer::getCredo() const { return credo; }

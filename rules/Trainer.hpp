@@ -10,7 +10,7 @@ public:
 
     virtual int getId() const;
     virtual bool isUnique() const;
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual std::string getCredo() const;
 
 private:

@@ -7,7 +7,7 @@ class TrainerRecord {
 public:
     virtual ~TrainerRecord() = default;
     // The trainer's name, as the battle texts show it.
-    virtual std::string getName() const = 0;
+    virtual const std::string& getName() const = 0;
     // Wins in a row when positive, losses in a row when negative, 0 after a draw.
     virtual int getStreak() const = 0;
 };

@@ -74,9 +74,30 @@ Zelkin* Zelkin::clone() {
 }
 
 Zelkin* Zelkin::cloneForSimulation() {
-    // No ability draw: the copy takes the source's ability (or lack of one) as it is.
-    Zelkin* copy = new Zelkin(species, level, false);
-    copy->setName(name);
+    // What a creature built afresh from the species at this level would hold, without building it: the stats
+    // always follow species and level (every change of level computes them again), so they are taken as
+    // they are. No ability draw: the copy takes the source's ability (or lack of one) as it is.
+    Zelkin* copy = new Zelkin();
+    copy->level = level;
+    copy->species = species;
+    if (species != nullptr) {
+        copy->number = species->getNumber();
+        copy->shape = species->getShape();
+        copy->size = species->getSize();
+        copy->types.reserve(static_cast<size_t>(std::max(0, species->getTypeCount())));
+        for (int i = 0;; ++i) {
+            ZelkinType* type = species->getTypeAt(i);
+            if (type == nullptr) break;
+            copy->addType(type);
+        }
+    }
+    copy->maxHp = maxHp;
+    copy->attack = attack;
+    copy->defence = defence;
+    copy->specialAttack = specialAttack;
+    copy->specialDefence = specialDefence;
+    copy->speed = speed;
+    copy->name = name;
     copy->setHp(hp);
     for (int i = 0; i < moveCount; ++i)
         copy->addMove(moves[i], pp[i]);
@@ -247,7 +268,7 @@ void Zelkin::addBattleStatsToRecord() {
         battleStatRecord->add(battleCounters[i], i);
 }
 
-std::string Zelkin::getName() { return name; }
+const std::string& Zelkin::getName() { return name; }
 
 void Zelkin::setHpClamped(int64_t value) {
     hp = static_cast<int>(std::min<int64_t>(std::max<int64_t>(value, 0), maxHp));

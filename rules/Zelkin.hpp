@@ -84,7 +84,7 @@ public:
     virtual void createBattleStatRecord();
     virtual void addBattleStatsToRecord();
 
-    virtual std::string getName();
+    virtual const std::string& getName();
     virtual int heal(int amount);
     virtual int damage(int amount);
     virtual void setHp(int hp);
@@ -115,6 +115,8 @@ public:
 private:
     // Builds the creature without drawing an ability, for copies that set their own.
     Zelkin(ZelkinZelkinary* species, int level, bool pickAbility);
+    // An empty shell that cloneForSimulation fills in.
+    Zelkin() = default;
     void initFromSpecies(bool pickAbility);
     void setHpClamped(int64_t hp);
 

@@ -43,7 +43,7 @@ ZelkinMove::~ZelkinMove() {
     delete effect;
 }
 
-std::string ZelkinMove::getName() const { return name; }
+const std::string& ZelkinMove::getName() const { return name; }
 int ZelkinMove::getPower() const { return power; }
 int ZelkinMove::getPrecision() const { return precision; }
 int ZelkinMove::getCategory() const { return category; }

@@ -22,7 +22,7 @@ public:
     // Moves live as long as the database; at exit the move releases its triggers and effect tree.
     virtual ~ZelkinMove();
 
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual int getPower() const;
     virtual int getPrecision() const;
     virtual int getCategory() const;

@@ -118,7 +118,8 @@ ZelkinTeam* ZelkinTeam::clone() {
     ZelkinTeam* copy = new ZelkinTeam(name, owner);
     for (int i = 0; i < memberCount; ++i) {
         copy->addMember(members[i]->cloneForSimulation());
-        if (members[i] == active) copy->setActiveMember(copy->memberCount - 1);
+        // Only the switch-in itself: the ability, types and timed effect are set from this side below.
+        if (members[i] == active) copy->placeActive(copy->memberCount - 1);
     }
     copy->setLockedMoveIndex(lockedMoveIndex);
     copy->setTurnCounter(turnCounter);
@@ -134,6 +135,7 @@ ZelkinTeam* ZelkinTeam::clone() {
         if (!copy->addBuff(buffCopy)) delete buffCopy;
     }
     copy->types.clear();
+    copy->types.reserve(types.size());
     for (ZelkinType* type : types)
         copy->addType(type);
     copy->setTimedEffect(timedMove, timedTurns);
@@ -141,7 +143,7 @@ ZelkinTeam* ZelkinTeam::clone() {
     return copy;
 }
 
-std::string ZelkinTeam::getName() const { return name; }
+const std::string& ZelkinTeam::getName() const { return name; }
 
 void ZelkinTeam::setOwner(TrainerRecord* newOwner) { owner = newOwner; }
 
@@ -202,7 +204,7 @@ int ZelkinTeam::modifyStage(int k, int delta) {
     return clampToInt(wanted - old);
 }
 
-std::vector<ZelkinBuffBattleDesc> ZelkinTeam::getBattleDescription() const { return description; }
+const std::vector<ZelkinBuffBattleDesc>& ZelkinTeam::getBattleDescription() const { return description; }
 
 // The creature's own buffs come first in the list, so each kind gets its own heading the first time one
 // of its buffs is listed; a single shared heading would leave the team buffs under "ALTS :".
@@ -243,7 +245,7 @@ void ZelkinTeam::buildBattleDescription() {
         if (s < 0 && k != STAGE_CRITICAL)
             lines.emplace_back(std::to_string(s) + " " + statLabel(k), COLOUR_NEGATIVE);
     }
-    description = lines;
+    description.swap(lines);
 }
 
 void ZelkinTeam::setName(const std::string& newName) { name = newName; }
@@ -515,13 +517,17 @@ void ZelkinTeam::tickTimedEffect() {
     }
 }
 
-void ZelkinTeam::setActiveMember(int i) {
-    if (i < 0 || i >= memberCount) return;
+void ZelkinTeam::placeActive(int i) {
     active = members[i];
     noteTriggerHoldersChanged();
     actionBlocked = 0;
     displayedHp = active->getHp();
     startHp = displayedHp;
+}
+
+void ZelkinTeam::setActiveMember(int i) {
+    if (i < 0 || i >= memberCount) return;
+    placeActive(i);
     turnCounter = 0;
     timedMove = nullptr;
     timedTurns = 0;
@@ -543,7 +549,10 @@ int ZelkinTeam::getTimedEffectTurns() const { return timedTurns; }
 
 int ZelkinTeam::getMemberCount() const { return memberCount; }
 
-std::string ZelkinTeam::getOwnerName() const { return owner != nullptr ? owner->getName() : std::string(); }
+const std::string& ZelkinTeam::getOwnerName() const {
+    static const std::string noName;
+    return owner != nullptr ? owner->getName() : noName;
+}
 
 int ZelkinTeam::getOwnerStreak() const { return owner != nullptr ? owner->getStreak() : 0; }
 

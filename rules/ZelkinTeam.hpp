@@ -33,7 +33,7 @@ public:
 
     // A deep copy for the bots' look-ahead; the caller owns it.
     virtual ZelkinTeam* clone();
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual void setOwner(TrainerRecord* owner);
     // Takes ownership of the creature, even when the team is full (it is then deleted).
     virtual void addMember(Zelkin* creature);
@@ -44,7 +44,7 @@ public:
     virtual int getActiveIndex() const;
     // Returns how far the stage actually moved.
     virtual int modifyStage(int k, int delta);
-    virtual std::vector<ZelkinBuffBattleDesc> getBattleDescription() const;
+    virtual const std::vector<ZelkinBuffBattleDesc>& getBattleDescription() const;
     virtual void buildBattleDescription();
     virtual void setName(const std::string& name);
     virtual void animateHpBar();
@@ -119,10 +119,12 @@ public:
     int getTimedEffectTurns() const;
     int getMemberCount() const;
     // The owner's name and streak, "" and 0 without an owner.
-    std::string getOwnerName() const;
+    const std::string& getOwnerName() const;
     int getOwnerStreak() const;
 
 private:
+    // Member i (a valid index) comes in: active, unblocked, its HP bar full.
+    void placeActive(int i);
     // Takes the buff at position i off the list and hands it to this thread's discarded list.
     void discardBuffAt(int i);
     void sortBuffs();

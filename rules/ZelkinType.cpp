@@ -21,9 +21,9 @@ ZelkinType::~ZelkinType() {
 
 int ZelkinType::getId() { return id; }
 
-std::string ZelkinType::getName() { return name; }
+const std::string& ZelkinType::getName() { return name; }
 
-float ZelkinType::getMultiplierAgainst(std::string defendingType) {
+float ZelkinType::getMultiplierAgainst(const std::string& defendingType) {
     for (const ZelkinTypeEffectiveness& entry : entries)
         if (entry.getTypeName() == defendingType) return entry.getMultiplier();
     return 1.0f;

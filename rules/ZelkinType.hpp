@@ -19,9 +19,9 @@ public:
     ZelkinType& operator=(const ZelkinType&) = delete;
 
     virtual int getId();
-    virtual std::string getName();
+    virtual const std::string& getName();
     // This type attacking the named type: the first entry of that exact name, else 1.0.
-    virtual float getMultiplierAgainst(std::string defendingType);
+    virtual float getMultiplierAgainst(const std::string& defendingType);
     virtual void addEffectiveness(const std::string& defendingType, float multiplier);
     virtual void setAuxB(int value);
     virtual void setAuxA(int value);

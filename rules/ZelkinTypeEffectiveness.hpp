@@ -11,7 +11,7 @@ public:
     virtual ~ZelkinTypeEffectiveness() = default;
 
     virtual float getMultiplier() const { return multiplier; }
-    virtual std::string getTypeName() const { return typeName; }
+    virtual const std::string& getTypeName() const { return typeName; }
 
 private:
     float multiplier = 1.0f;

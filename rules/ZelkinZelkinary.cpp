@@ -111,7 +111,7 @@ ZelkinZelkinary* ZelkinZelkinary::getFormAt(int i) const {
     return forms[i];
 }
 
-std::string ZelkinZelkinary::getFormName() const { return formName; }
+const std::string& ZelkinZelkinary::getFormName() const { return formName; }
 
 ZelkinType* ZelkinZelkinary::getTypeAt(int i) const {
     if (i < 0 || i >= getTypeCount()) return nullptr;
@@ -163,7 +163,7 @@ void ZelkinZelkinary::parseSizeClass(const std::string& word) {
     size = static_cast<int>(std::max(50LL, std::min(200LL, value)));
 }
 
-std::string ZelkinZelkinary::getName() const { return name; }
+const std::string& ZelkinZelkinary::getName() const { return name; }
 int ZelkinZelkinary::getMoveCount() const { return static_cast<int>(moves.size()); }
 ZelkinZelkinaryConfig* ZelkinZelkinary::getConfig() const { return config; }
 void ZelkinZelkinary::setConfig(ZelkinZelkinaryConfig* value) { config = value; }

@@ -25,7 +25,7 @@ public:
     virtual int getFormSpriteNumber() const;
     virtual int getFormCount() const;
     virtual ZelkinZelkinary* getFormAt(int i) const;
-    virtual std::string getFormName() const;
+    virtual const std::string& getFormName() const;
     virtual ZelkinType* getTypeAt(int i) const;
     // Null for a species whose types all failed to load.
     virtual ZelkinType* getFirstType() const;
@@ -41,7 +41,7 @@ public:
     virtual void parseRarity(const std::string& word);
     // Uses the current base stats: call after setBaseStats.
     virtual void parseSizeClass(const std::string& word);
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual int getMoveCount() const;
     virtual ZelkinZelkinaryConfig* getConfig() const;
     virtual void setConfig(ZelkinZelkinaryConfig* config);

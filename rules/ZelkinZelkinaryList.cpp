@@ -22,7 +22,7 @@ ZelkinZelkinaryList::~ZelkinZelkinaryList() {
 }
 
 int ZelkinZelkinaryList::getId() const { return id; }
-std::string ZelkinZelkinaryList::getName() const { return name; }
+const std::string& ZelkinZelkinaryList::getName() const { return name; }
 std::string ZelkinZelkinaryList::getCode() const { return code; }
 std::string ZelkinZelkinaryList::getFile() const { return file; }
 ZelkinZelkinaryConfig* ZelkinZelkinaryList::getConfig() const { return config; }

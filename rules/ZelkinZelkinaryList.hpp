@@ -16,7 +16,7 @@ public:
     virtual ~ZelkinZelkinaryList();
 
     virtual int getId() const;
-    virtual std::string getName() const;
+    virtual const std::string& getName() const;
     virtual std::string getCode() const;
     virtual std::string getFile() const;
     virtual ZelkinZelkinaryConfig* getConfig() const;

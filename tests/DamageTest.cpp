@@ -20,7 +20,8 @@ namespace {
 class RecordingField : public GameField {
 public:
     using GameField::GameField;
-    std::string makeCommentWithHype(int condition, int special, int value1, int value2, int hype) override {
+    const std::string& makeCommentWithHype(int condition, int special, int value1, int value2,
+                                           int hype) override {
         remarks.push_back({condition, special, value1, value2});
         return GameField::makeCommentWithHype(condition, special, value1, value2, hype);
     }

@@ -208,6 +208,9 @@ TEST(GameBattleEngine, CloneWorksOnItsOwnCopyOfTheBattle) {
     EXPECT_TRUE(copy->isSimulation());
     EXPECT_FALSE(h.engine->isSimulation());
     EXPECT_NE(copy->getField(), h.field);
+    // Nobody sees the copy's comments and messages: it composes none (and the commentator draws nothing).
+    EXPECT_FALSE(copy->getField()->isComposingText());
+    EXPECT_TRUE(h.field->isComposingText());
     EXPECT_EQ(copy->getOptions(), &h.options);
     EXPECT_FLOAT_EQ(copy->getVariables()->getVariable("val_1"), 0.0f);
     EXPECT_EQ(copy->getLogText(), "");

@@ -74,7 +74,7 @@ struct FakeScreen : BattlePresentation {
 
 } // namespace
 
-TEST(StateCommandsTest, CommandsShowThemselvesOnlyOutsideSimulation) {
+TEST(StateCommandsTest, CommandsShowThemselvesAndWriteOnlyOutsideSimulation) {
     FakeScreen screen;
     EngineHarness h;
     auto* figure0 = new FakeScreen::Figure();
@@ -98,11 +98,17 @@ TEST(StateCommandsTest, CommandsShowThemselvesOnlyOutsideSimulation) {
     EXPECT_FALSE(figure0->shown);
     EXPECT_EQ(screen.kinds.back(), 3);
 
+    // A look-ahead copy plays the commands out but shows nothing and writes no text: the command's "ok" is
+    // only noted as something said.
     h.engine->setSimulation(true);
     const size_t shown = screen.kinds.size();
     h.active(0)->setHp(50);
-    ASSERT_TRUE(run(h, cmd("AddBuff", "name=\"Brume\"")));
-    ASSERT_TRUE(run(h, cmd("Damage", "value=\"5\"")));
+    run(h, cmd("AddBuff", "name=\"Brume\""));
+    EXPECT_NE(h.field->getTeam(0)->findBuffByName("Brume"), nullptr);
+    run(h, cmd("Damage", "value=\"5\""));
+    EXPECT_EQ(h.active(0)->getHp(), 45);
+    EXPECT_EQ(h.engine->getLogText(), "");
+    EXPECT_TRUE(h.engine->hasLog());
     EXPECT_EQ(screen.kinds.size(), shown);
     EXPECT_EQ(figure0->played, -1);
 }
@@ -446,7 +452,6 @@ TEST(StateCommandsTest, DropActualMoveForgetsTheMoveAndItsQueuedSteps) {
 TEST(StateCommandsTest, QuickMoveUsesAMoveAtOnce) {
     EngineHarness h;
     h.world.parser->loadMoves(fixturePath("commands/moves.xml"));
-    h.engine->setSimulation(true);
 
     h.engine->getVariables()->setMove(h.world.move("Charge"));
     EXPECT_FALSE(run(h, cmd("QuickMove", "name=\"Rafale\" target=\"target\"")));

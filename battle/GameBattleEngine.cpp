@@ -212,11 +212,7 @@ std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, con
     Zelkin* creature = team->getActive();
 
     if (key == "type") {
-        for (int i = 0;; ++i) {
-            ZelkinType* type = team->getTypeAt(i);
-            if (!type) break;
-            list.push_back(type->getName());
-        }
+        typeNamesInto(side, list);
     } else if (key == "tag") {
         if (creature && creature->getSpecies()) list = creature->getSpecies()->getTags();
     } else if (key == "name") {
@@ -234,6 +230,18 @@ std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, con
         }
     }
     return list;
+}
+
+void GameBattleEngine::typeNamesInto(int side, std::vector<std::string>& names) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    size_t count = 0;
+    for (int i = 0; ZelkinType* type = team ? team->getTypeAt(i) : nullptr; ++i, ++count) {
+        if (count < names.size())
+            names[count] = type->getName();
+        else
+            names.push_back(type->getName());
+    }
+    names.resize(count);
 }
 
 void GameBattleEngine::setCreatureVariable(int side, const std::string& key, float value) {

@@ -161,10 +161,11 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setSlot(SVAR_CRITICAL_RATIO, computeStat(attacker, STAT_CRITICAL));
 
     if (move->getType()) {
-        std::vector<std::string> offensive{move->getType()->getName()};
-        if (move->getSubtype()) offensive.push_back(move->getSubtype()->getName());
-        variables->setOffensiveTypes(offensive);
-        variables->setDefensiveTypes(getCreatureTextVariable(defender, "type"));
+        std::vector<std::string>& offensive = variables->editOffensiveTypes();
+        offensive.resize(move->getSubtype() ? 2 : 1);
+        offensive[0] = move->getType()->getName();
+        if (move->getSubtype()) offensive[1] = move->getSubtype()->getName();
+        typeNamesInto(defender, variables->editDefensiveTypes());
     }
 
     // The checks are the defender's: in their scripts the source side is the defender.

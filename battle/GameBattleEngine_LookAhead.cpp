@@ -115,8 +115,8 @@ float GameBattleEngine::matchupTerm(int side) {
                 immune = 1.0f;
         }
     }
-    variables->setOffensiveTypes(getCreatureTextVariable(other, "type"));
-    variables->setDefensiveTypes(getCreatureTextVariable(side, "type"));
+    typeNamesInto(other, variables->editOffensiveTypes());
+    typeNamesInto(side, variables->editDefensiveTypes());
     variables->setSlot(SVAR_RESULT, effectiveness);
     fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, side);
     effectiveness = variables->getSlot(SVAR_RESULT);

@@ -380,7 +380,7 @@ static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext&
     variables->setSlot(SVAR_RETURN_VALUE, computed);
     if (found) {
         variables->setOffensiveTypes(names);
-        variables->setDefensiveTypes(engine.getCreatureTextVariable(context.subject, "type"));
+        engine.typeNamesInto(context.subject, variables->editDefensiveTypes());
     }
 
     // The check event sees the computed value in "return_value" and decides the final one in "result".

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "battle/TriggerHandler.hpp"
+#include "rules/Platform.hpp"
+#include "rules/ScriptVariables.hpp"
 
 class Zelkin;
 class ZelkinTeam;
@@ -31,10 +33,11 @@ public:
     virtual void setVariable(std::string_view name, float value);
     // The variable of that name, the dice "d100" .. "d2" (a fresh draw each read), else 0.
     virtual float getVariable(std::string_view name);
-    // The same by slot (ScriptVariable), as effect operands resolved when read use them.
-    float getSlot(int slot);
-    void setSlot(int slot, float value);
-    virtual std::vector<std::string> getTextVariable(std::string name) const;
+    // The same by slot (ScriptVariable), as effect operands resolved when read use them. Inline (below the
+    // class): the engine and the scripts read and write slots at every step.
+    inline float getSlot(int slot);
+    inline void setSlot(int slot, float value);
+    virtual std::vector<std::string> getTextVariable(const std::string& name) const;
 
     // Direct access for the engine (not reachable from scripts by these names).
     float getRawPercent() const { return rawPercent; }
@@ -72,11 +75,22 @@ public:
     void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes = names; }
     const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes; }
     void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
+    // The same lists written in place, keeping their storage from one check to the next.
+    std::vector<std::string>& editOffensiveTypes() { return offensiveTypes; }
+    std::vector<std::string>& editDefensiveTypes() { return defensiveTypes; }
 
 private:
-    // Where the variable of each slot lives (VariableTable.cpp).
-    struct SlotField;
-    static const SlotField& slotField(int slot);
+    // Where the variable of each slot lives: an int field (truncated on writing, saturating), a float field,
+    // or a die with a number of faces. "move_cat" is read-only.
+    struct SlotField {
+        int VariableTable::*intField;
+        float VariableTable::*floatField;
+        bool writable;
+        int faces;
+    };
+    static const SlotField SLOT_FIELDS[SCRIPT_VARIABLE_COUNT];
+    // A fresh draw of a die with that many faces, 1 to faces.
+    static float rollDie(int faces);
 
     int damage = 0;
     int totalDamage = 0;
@@ -125,3 +139,24 @@ private:
     std::vector<std::string> offensiveTypes;
     std::vector<std::string> defensiveTypes;
 };
+
+inline float VariableTable::getSlot(int slot) {
+    if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return 0.0f;
+    const SlotField& entry = SLOT_FIELDS[slot];
+    if (entry.intField) return static_cast<float>(this->*entry.intField);
+    if (entry.floatField) return this->*entry.floatField;
+    // Dice give a fresh draw every time they are read.
+    return rollDie(entry.faces);
+}
+
+inline void VariableTable::setSlot(int slot, float value) {
+    if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return;
+    const SlotField& entry = SLOT_FIELDS[slot];
+    if (!entry.writable) return;
+    // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of being
+    // converted with undefined behaviour.
+    if (entry.intField)
+        this->*entry.intField = saturatingInt(value);
+    else if (entry.floatField)
+        this->*entry.floatField = value;
+}

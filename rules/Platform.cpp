@@ -100,16 +100,3 @@ double clampedAtof(const char* text) {
 }
 
 double clampedAtof(const std::string& text) { return clampedAtof(text.c_str()); }
-
-int saturatingInt(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);
-}
-
-int clampToInt(long long value) {
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}

@@ -2,6 +2,8 @@
 // conversions.
 #pragma once
 
+#include <climits>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -37,7 +39,16 @@ int clampedAtoi(const char* text);
 // atof as the C library reads it; NaN and infinities give 0, finite values are kept.
 double clampedAtof(const std::string& text);
 double clampedAtof(const char* text);
-// Truncates toward zero, saturating at the int range; NaN gives 0.
-int saturatingInt(double value);
+// Truncates toward zero, saturating at the int range; NaN gives 0. Inline: scripts convert at every write.
+inline int saturatingInt(double value) {
+    if (std::isnan(value)) return 0;
+    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(value);
+}
 // The value saturated at the int range: wide integer arithmetic (sums, products of stats) that must not wrap.
-int clampToInt(long long value);
+inline int clampToInt(long long value) {
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}

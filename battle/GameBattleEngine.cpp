@@ -234,6 +234,8 @@ std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, con
 
 void GameBattleEngine::typeNamesInto(int side, std::vector<std::string>& names) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    // One allocation for a fresh list (a new action's table starts with none).
+    if (team && team->getTypeCount() > 0) names.reserve(static_cast<size_t>(team->getTypeCount()));
     size_t count = 0;
     for (int i = 0; ZelkinType* type = team ? team->getTypeAt(i) : nullptr; ++i, ++count) {
         if (count < names.size())

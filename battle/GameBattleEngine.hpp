@@ -7,6 +7,7 @@
 
 #include "battle/TriggerHandler.hpp"
 #include "rules/BattleEventSet.hpp"
+#include "rules/TriggerHolders.hpp"
 
 class GameField;
 class WindowServices;
@@ -279,7 +280,15 @@ private:
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)
     // waits for, and the thread's count of holder changes it was gathered at (rules/TriggerHolders.hpp).
-    const BattleEventSet& eventsOfHolders();
+    // The check of the count is inline; gathering again is out of line, as it is rare.
+    const BattleEventSet& eventsOfHolders() {
+        const std::uint64_t& counter = triggerHoldersRevision();
+        if (&counter != heldEventsCounter || counter != heldEventsRevision) gatherHeldEvents(counter);
+        return heldEvents;
+    }
+    void gatherHeldEvents(const std::uint64_t& counter);
+    // fireTrigger past its cheap tests (nesting depth, an event nothing loaded waits for).
+    void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
     const std::uint64_t* heldEventsCounter = nullptr;
     std::uint64_t heldEventsRevision = 0;

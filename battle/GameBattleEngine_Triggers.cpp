@@ -72,6 +72,10 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
     resetTriggerSequence();
     if (!ZelkinBuffTrigger::anyWaitsFor(event)) return;
+    dispatchTrigger(event, sourceSide, targetSide);
+}
+
+void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide) {
     // The handlers of this dispatch go on the end of the shared buffer, above those of the dispatches it is
     // nested in, and come off when it is over: no allocation once the buffer has grown.
     std::vector<TriggerHandler>& handlers = dispatchBuffer;
@@ -155,9 +159,7 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
 }
 
-const BattleEventSet& GameBattleEngine::eventsOfHolders() {
-    const std::uint64_t& counter = triggerHoldersRevision();
-    if (&counter == heldEventsCounter && counter == heldEventsRevision) return heldEvents;
+void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the set may hold more than the
     // battle needs (dead buffs, switched-off holders), which only costs a walk that finds nothing.
     heldEvents = BattleEventSet();
@@ -179,7 +181,6 @@ const BattleEventSet& GameBattleEngine::eventsOfHolders() {
     }
     heldEventsCounter = &counter;
     heldEventsRevision = counter;
-    return heldEvents;
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }

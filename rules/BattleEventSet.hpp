@@ -9,16 +9,21 @@
 
 class BattleEventSet {
 public:
-    // Numbers outside 0 .. BATTLE_EVENT_MAX are never members.
+    // Numbers outside 0 .. BATTLE_EVENT_MAX are never members. (Unsigned, a negative number wraps past the
+    // top: one comparison, and shifts in place of signed division.)
     void add(int event) {
-        if (event >= 0 && event <= BATTLE_EVENT_MAX) words[event / 64] |= std::uint64_t{1} << (event % 64);
+        const unsigned number = static_cast<unsigned>(event);
+        if (number <= static_cast<unsigned>(BATTLE_EVENT_MAX))
+            words[number / 64] |= std::uint64_t{1} << (number % 64);
     }
     void addAll(const BattleEventSet& other) {
         for (size_t i = 0; i < sizeof words / sizeof words[0]; ++i)
             words[i] |= other.words[i];
     }
     bool contains(int event) const {
-        return event >= 0 && event <= BATTLE_EVENT_MAX && (words[event / 64] >> (event % 64) & 1u) != 0;
+        const unsigned number = static_cast<unsigned>(event);
+        return number <= static_cast<unsigned>(BATTLE_EVENT_MAX) &&
+               (words[number / 64] >> (number % 64) & 1u) != 0;
     }
 
 private:

@@ -139,7 +139,7 @@ void GameField::update() {
 
 void GameField::setMessage(const std::string& text) {
     if (messageTimer < 5) messageTimer = 60;
-    if (!text.empty() && composesText) message = wrapText(text, 12, 662);
+    if (!text.empty() && composesText) wrapTextInto(message, text, 12, 662);
 }
 
 std::string GameField::getVisibleMessage() { return messageTimer >= 10 ? message : std::string(); }

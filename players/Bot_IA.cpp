@@ -1,6 +1,8 @@
 // The decision maker's shared half: the worker thread, the hand-over flags, the pick and the snapshot.
 #include "players/Bot_IA.hpp"
 
+#include <charconv>
+#include <limits>
 #include <sstream>
 #include <system_error>
 
@@ -72,10 +74,11 @@ void Bot_IA::appendLogLine(const std::string& name, float score) {
 }
 
 void Bot_IA::appendLogLine(const std::string& name, int score) {
-    log += name;
-    log += " : ";
-    log += std::to_string(score);
-    log += '\n';
+    // The tail " : <score>\n" is composed on the stack and added in one go.
+    char tail[3 + std::numeric_limits<int>::digits10 + 3] = {' ', ':', ' '};
+    char* end = std::to_chars(tail + 3, tail + sizeof(tail) - 1, score).ptr;
+    *end++ = '\n';
+    log.append(name).append(tail, static_cast<size_t>(end - tail));
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

@@ -171,6 +171,15 @@ bool GameField::replaceInComment(const std::string& placeholder, const std::stri
     return replaceFirst(comment, placeholder, text);
 }
 
+void GameField::fillComment(std::initializer_list<CommentFill> fills) {
+    for (const CommentFill& fill : fills) {
+        if (comment.empty()) return;
+        if (fill.placeholder.empty()) continue;
+        std::string::size_type at = std::string_view(comment).find(fill.placeholder);
+        if (at != std::string::npos) comment.replace(at, fill.placeholder.size(), fill.text);
+    }
+}
+
 bool GameField::replaceFirst(std::string& target, const std::string& placeholder, const std::string& text) {
     // An empty placeholder would match everywhere and splice the text in front.
     if (placeholder.empty()) return false;

@@ -137,14 +137,15 @@ const std::string& Commentator::comment(int condition, int special, int val1, in
     const std::vector<Candidate>* group = groupOf(condition, special);
     if (group == nullptr) return noText();
     // From the most precise match to the loosest; the first pass with any candidate decides, and the draw
-    // picks among its candidates in file order.
+    // picks among its candidates in file order. One look over the group counts the candidates of all three.
+    int candidates[4] = {0, 0, 0, 0};
+    for (const Candidate& phrase : *group)
+        for (int pass = 1; pass <= 3; ++pass)
+            if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates[pass];
     for (int pass = 1; pass <= 3; ++pass) {
-        int candidates = 0;
-        for (const Candidate& phrase : *group)
-            if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates;
-        if (candidates == 0) continue;
+        if (candidates[pass] == 0) continue;
         PseudoRNG rng;
-        int pick = rng.random(candidates);
+        int pick = rng.random(candidates[pass]);
         for (const Candidate& phrase : *group) {
             if (!matchesAtPass(phrase, pass, val1, val2, hype)) continue;
             if (pick-- == 0) return *phrase.text;

@@ -1,79 +1,85 @@
 // Word wrapping of the battle message.
 #include "rules/TextWrap.hpp"
 
+#include <cstdint>
 #include <cstring>
-#include <functional>
 
 namespace {
 
-// Lays the text out into out, which already holds room for every byte of it and the closing line end.
-// Each separator keeps one place in the output, taken back when it turns out to give nothing; the word
-// after it is copied as it comes, and its place is settled once the word's width is known.
-size_t layOut(char* out, std::string_view text, long long charWidth, long long maxWidth) {
-    char* write = out;
-    // Where the separator in front of the current word goes; null for the first word.
-    char* slot = nullptr;
+bool isSeparator(char c) { return c == ' ' || c == '\n'; }
+
+// Where the next blank or newline at or after from stands in text[0, size), else size.
+size_t nextSeparator(const char* text, size_t from, size_t size) {
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // Eight bytes at a time: a byte below 0x21 sets its top bit in hits (bytes above it may too, so each
+    // hit is checked, lowest first); both separators are below 0x21, so none is missed.
+    constexpr std::uint64_t BELOW = 0x2121212121212121ULL;
+    constexpr std::uint64_t TOPS = 0x8080808080808080ULL;
+    for (; from + 8 <= size; from += 8) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, text + from, 8);
+        for (std::uint64_t hits = (bytes - BELOW) & ~bytes & TOPS; hits != 0; hits &= hits - 1) {
+            size_t at = from + static_cast<size_t>(__builtin_ctzll(hits) >> 3);
+            if (isSeparator(text[at])) return at;
+        }
+    }
+#endif
+    for (; from < size; ++from)
+        if (isSeparator(text[from])) return from;
+    return size;
+}
+
+// Lays out the text held in text[0, size) in place, the buffer having room for one byte more; gives the
+// length of the result. Each separator becomes a blank, a line end or nothing; the words stay where they
+// are unless a separator before them gave nothing.
+size_t layOut(char* text, size_t size, long long charWidth, long long maxWidth) {
+    size_t read = 0;
+    size_t write = 0;
     long long lineWidth = 0;
     char previousSeparator = 0;
-    // Settles the separator in front of the word that ends at write, and the width of the line.
-    auto settle = [&]() {
-        const char* wordStart = slot != nullptr ? slot + 1 : out;
-        long long width = charWidth * static_cast<long long>(write - wordStart);
-        if (slot == nullptr) {
+    for (bool first = true;; first = false) {
+        const size_t end = nextSeparator(text, read, size);
+        const size_t length = end - read;
+        const long long width = charWidth * static_cast<long long>(length);
+        if (first) {
             lineWidth = width;
-            return;
-        }
-        long long lead = lineWidth > 0 ? lineWidth + charWidth : lineWidth;
-        char separator = 0;
-        if (previousSeparator == '\n' || lead + width > maxWidth) {
-            // The wrapped line is counted one character short; the battle message has always been
-            // laid out that way, so a wrapped line holds one character more than the first.
-            if (width > 0) {
-                separator = '\n';
-                lineWidth = width - charWidth;
+        } else {
+            char separator = 0;
+            long long lead = lineWidth > 0 ? lineWidth + charWidth : lineWidth;
+            if (previousSeparator == '\n' || lead + width > maxWidth) {
+                // The wrapped line is counted one character short; the battle message has always been
+                // laid out that way, so a wrapped line holds one character more than the first.
+                if (width > 0) {
+                    separator = '\n';
+                    lineWidth = width - charWidth;
+                } else {
+                    lineWidth = 0;
+                }
             } else {
-                lineWidth = 0;
+                lineWidth = lead + width;
+                if (lineWidth > 0) separator = ' ';
             }
-        } else {
-            lineWidth = lead + width;
-            if (lineWidth > 0) separator = ' ';
+            // The separator was read already: its place is free to write.
+            if (separator != 0) text[write++] = separator;
+            if (write != read) std::memmove(text + write, text + read, length);
         }
-        if (separator != 0) {
-            *slot = separator;
-        } else {
-            // The separator gives nothing: the word moves back into its place.
-            std::memmove(slot, slot + 1, static_cast<size_t>(write - slot - 1));
-            --write;
-        }
-    };
-    for (const char c : text) {
-        if (c != ' ' && c != '\n') {
-            *write++ = c;
-            continue;
-        }
-        settle();
-        previousSeparator = c;
-        slot = write++;
+        write += length;
+        if (end == size) break;
+        previousSeparator = text[end];
+        read = end + 1;
     }
-    settle();
-    *write++ = '\n';
-    return static_cast<size_t>(write - out);
+    text[write++] = '\n';
+    return write;
 }
 
 } // namespace
 
 void wrapTextInto(std::string& out, std::string_view text, int charWidth, int maxWidth) {
-    const char* data = out.data();
-    std::less<const char*> before;
-    if (!text.empty() && !before(text.data(), data) && before(text.data(), data + out.capacity())) {
-        // The text lies in out itself: lay it out from a copy.
-        const std::string copy(text);
-        wrapTextInto(out, copy, charWidth, maxWidth);
-        return;
-    }
     // Each separator gives one character at most, and the closing line end one more.
-    out.resize(text.size() + 1);
-    out.resize(layOut(&out[0], text, charWidth, maxWidth));
+    const size_t size = text.size();
+    out.assign(text.data(), size);
+    out.push_back('\n');
+    out.resize(layOut(&out[0], size, charWidth, maxWidth));
 }
 
 std::string wrapText(const std::string& text, int charWidth, int maxWidth) {

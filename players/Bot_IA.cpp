@@ -2,6 +2,7 @@
 #include "players/Bot_IA.hpp"
 
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <sstream>
 #include <system_error>
@@ -74,11 +75,21 @@ void Bot_IA::appendLogLine(const std::string& name, float score) {
 }
 
 void Bot_IA::appendLogLine(const std::string& name, int score) {
-    // The tail " : <score>\n" is composed on the stack and added in one go.
-    char tail[3 + std::numeric_limits<int>::digits10 + 3] = {' ', ':', ' '};
-    char* end = std::to_chars(tail + 3, tail + sizeof(tail) - 1, score).ptr;
+    // "<name> : <score>\n" composed on the stack and added in one go (a long name goes on its own).
+    constexpr size_t NAME_ROOM = 48;
+    char line[NAME_ROOM + 3 + std::numeric_limits<int>::digits10 + 3];
+    char* tail = line + NAME_ROOM;
+    char* start = tail;
+    if (name.size() <= NAME_ROOM) {
+        start -= name.size();
+        std::memcpy(start, name.data(), name.size());
+    } else {
+        log += name;
+    }
+    std::memcpy(tail, " : ", 3);
+    char* end = std::to_chars(tail + 3, line + sizeof(line) - 1, score).ptr;
     *end++ = '\n';
-    log.append(name).append(tail, static_cast<size_t>(end - tail));
+    log.append(start, static_cast<size_t>(end - start));
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

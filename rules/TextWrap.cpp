@@ -61,7 +61,7 @@ size_t layOut(char* text, size_t size, long long charWidth, long long maxWidth) 
             }
             // The separator was read already: its place is free to write.
             if (separator != 0) text[write++] = separator;
-            if (write != read) std::memmove(text + write, text + read, length);
+            if (write != read && length != 0) std::memmove(text + write, text + read, length);
         }
         write += length;
         if (end == size) break;

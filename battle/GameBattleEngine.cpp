@@ -77,19 +77,18 @@ void GameBattleEngine::appendLog(const std::string& text) {
     if (!simulation) logText += text;
 }
 
-void GameBattleEngine::logLine(const std::string& line, const char* placeholder, const std::string& text,
-                               const char* placeholder2, const std::string& text2) {
+void GameBattleEngine::logLine(const std::string& line, std::string_view placeholder, std::string_view text,
+                               std::string_view placeholder2, std::string_view text2) {
     // The line end alone makes it something said.
     logged = true;
     if (simulation) return;
     // Composed in place at the end of the log: the placeholders are looked for in the new line only.
     const size_t start = logText.size();
     logText += line;
-    for (auto fill : {std::make_pair(placeholder, &text), std::make_pair(placeholder2, &text2)}) {
-        if (fill.first == nullptr || *fill.first == '\0') continue;
-        const size_t at = logText.find(fill.first, start);
-        if (at != std::string::npos)
-            logText.replace(at, std::char_traits<char>::length(fill.first), *fill.second);
+    for (auto fill : {std::make_pair(placeholder, text), std::make_pair(placeholder2, text2)}) {
+        if (fill.first.empty()) continue;
+        const size_t at = std::string_view(logText).find(fill.first, start);
+        if (at != std::string::npos) logText.replace(at, fill.first.size(), fill.second);
     }
     logText += '\n';
 }

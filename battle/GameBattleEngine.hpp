@@ -3,6 +3,7 @@
 
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "battle/TriggerHandler.hpp"
@@ -175,8 +176,8 @@ public:
     void appendLog(const std::string& text);
     // Appends a line of the string table with each placeholder replaced once (the first, then the second),
     // and a line end.
-    void logLine(const std::string& line, const char* placeholder = nullptr, const std::string& text = {},
-                 const char* placeholder2 = nullptr, const std::string& text2 = {});
+    void logLine(const std::string& line, std::string_view placeholder = {}, std::string_view text = {},
+                 std::string_view placeholder2 = {}, std::string_view text2 = {});
     void clearLog();
     // Runs a move's effect commands under a handler of origin 8 for the source side.
     void runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move);

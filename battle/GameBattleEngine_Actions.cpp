@@ -181,7 +181,7 @@ bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
         Zelkin* creature = sideCreature(order->getSource());
         if (!simulation) {
             field->makeComment(9, 0, 5, 0);
-            field->replaceInComment("[ZLKN]", creatureName(creature));
+            field->fillComment({{"[ZLKN]", creatureName(creature)}});
         }
         // A trigger that stopped the creature may have said why already.
         if (!hasLog()) logLine(DefaultStrings::INBATTLE_CANT_MOVE, "[SOURCE]", creatureName(creature));
@@ -230,8 +230,7 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
 
     if (!simulation) {
         field->makeComment(3, kind, moveClass, sequel);
-        field->replaceInComment("[ZLKN]", creatureName(creature));
-        field->replaceInComment("[MOVE]", move->getName());
+        field->fillComment({{"[ZLKN]", creatureName(creature)}, {"[MOVE]", move->getName()}});
         logLine(DefaultStrings::INBATTLE_USE_MOVE, "[SOURCE]", creatureName(creature), "[MOVE]",
                 move->getName());
         // The attacker is drawn in front of its target.

@@ -294,9 +294,16 @@ void GameBattleEngine::applyDamage() {
     ZelkinTeam* attackerTeam = field->getTeamChecked(attacker);
     Zelkin* user = activeOf(attackerTeam);
     const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
+    // The log so far on screen (a look-ahead shows it as it is, without copying it).
+    auto showLog = [&]() {
+        if (simulation)
+            field->setMessage(getLogText());
+        else
+            field->setMessage(formatMessage(getLogText(), attacker));
+    };
     if (hitNum < sideVariable(variables, SVAR_NUMBER_HITS) && standing) {
         // More hits follow: show this one briefly, the verdict comes with the last.
-        field->setMessage(simulation ? getLogText() : formatMessage(getLogText(), attacker));
+        showLog();
         field->setMessageTimer(31);
     } else {
         if (effectiveness < 1.0f)
@@ -308,10 +315,9 @@ void GameBattleEngine::applyDamage() {
         if (!simulation) {
             field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
                                        field->getHypeLevel());
-            field->replaceInComment("[ZLKN1]", creatureName(user));
-            field->replaceInComment("[ZLKN2]", target->getName());
+            field->fillComment({{"[ZLKN1]", creatureName(user)}, {"[ZLKN2]", target->getName()}});
         }
-        field->setMessage(simulation ? getLogText() : formatMessage(getLogText(), attacker));
+        showLog();
     }
 
     if (user) {

@@ -81,10 +81,10 @@ bool GameBattleEngine::actDeclaredEnd(ActionFrame& frame) {
                 "[MASTER]", teamName(team));
     }
     field->makeComment(19, kind, 0, 0);
-    field->replaceInComment("[ZLKN]", creatureName(sideCreature(acting)));
-    field->replaceInComment("[TRAINER]", teamName(field->getTeamChecked(acting)));
-    field->replaceInComment("[ZLKN2]", creatureName(sideCreature(other)));
-    field->replaceInComment("[TRAINER2]", teamName(field->getTeamChecked(other)));
+    field->fillComment({{"[ZLKN]", creatureName(sideCreature(acting))},
+                        {"[TRAINER]", teamName(field->getTeamChecked(acting))},
+                        {"[ZLKN2]", creatureName(sideCreature(other))},
+                        {"[TRAINER2]", teamName(field->getTeamChecked(other))}});
     field->decideResult();
     return true;
 }
@@ -148,9 +148,9 @@ bool GameBattleEngine::actResultRemark(ActionFrame&) {
     }
     field->makeComment(15, kind, streakClass, 0);
     if (won) {
-        field->replaceInComment("[X]", std::to_string(streak));
-        field->replaceInComment("[WINNER]", teamName(winnerTeam));
-        field->replaceInComment("[LOOSER]", teamName(loserTeam));
+        field->fillComment({{"[X]", std::to_string(streak)},
+                            {"[WINNER]", teamName(winnerTeam)},
+                            {"[LOOSER]", teamName(loserTeam)}});
     }
     field->setMessageTimer(75);
 
@@ -174,7 +174,7 @@ bool GameBattleEngine::actMvpPresentation(ActionFrame&) {
         return true;
     }
     field->makeComment(17, 0, 0, 0);
-    field->replaceInComment("[ZLKN]", best->getName());
+    field->fillComment({{"[ZLKN]", best->getName()}});
     if (!simulation) {
         int facing = field->getResult() == 2 ? 1 : 0;
         BattleFigure* figure = makeCreatureFigure(best, facing, PRESENTATION_X);
@@ -188,7 +188,7 @@ bool GameBattleEngine::actMvpRemark(ActionFrame&) {
     Zelkin* best = field->getBestCreature();
     if (best == nullptr) return true;
     field->makeComment(18, 0, best->getMvpCategory(), best->getMvpPoints() > OUTSTANDING_MVP_POINTS ? 1 : 0);
-    field->replaceInComment("[ZLKN]", best->getName());
+    field->fillComment({{"[ZLKN]", best->getName()}});
     field->setMessageTimer(250);
     return true;
 }

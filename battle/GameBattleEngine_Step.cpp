@@ -236,13 +236,13 @@ void GameBattleEngine::startNewTurn() {
         int other = 1 - leader;
         int leaderAlive = teams[leader]->countAlive();
         int otherAlive = teams[other]->countAlive();
-        field->replaceInComment("[X]", std::to_string(leaderAlive));
-        field->replaceInComment("[X2]", std::to_string(otherAlive));
-        field->replaceInComment("[X3]", std::to_string(leaderAlive - otherAlive));
-        field->replaceInComment("[TRAINER]", teamName(teams[leader]));
-        field->replaceInComment("[TRAINER2]", teamName(teams[other]));
-        field->replaceInComment("[ZLKN]", creatureName(actives[leader]));
-        field->replaceInComment("[ZLKN2]", creatureName(actives[other]));
+        field->fillComment({{"[X]", std::to_string(leaderAlive)},
+                            {"[X2]", std::to_string(otherAlive)},
+                            {"[X3]", std::to_string(leaderAlive - otherAlive)},
+                            {"[TRAINER]", teamName(teams[leader])},
+                            {"[TRAINER2]", teamName(teams[other])},
+                            {"[ZLKN]", creatureName(actives[leader])},
+                            {"[ZLKN2]", creatureName(actives[other])}});
         field->requestOrders();
     } else {
         // A knock-out: remark on it and ask the fallen sides for replacements.
@@ -256,9 +256,9 @@ void GameBattleEngine::startNewTurn() {
             starSide = 1;
         }
         field->makeCommentWithHype(8, kind, star, 0, hype);
-        field->replaceInComment("[ZLKN]", creatureName(actives[starSide]));
-        field->replaceInComment("[TRAINER]", teamName(teams[starSide]));
-        field->replaceInComment("[TRAINER2]", teamName(teams[1 - starSide]));
+        field->fillComment({{"[ZLKN]", creatureName(actives[starSide])},
+                            {"[TRAINER]", teamName(teams[starSide])},
+                            {"[TRAINER2]", teamName(teams[1 - starSide])}});
         for (int side = 0; side < 2; ++side) {
             if (sideHp(side) <= 0) {
                 field->setRequest(side, REQUEST_REPLACEMENT);

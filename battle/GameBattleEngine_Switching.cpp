@@ -67,11 +67,11 @@ bool GameBattleEngine::actKnockOut(ActionFrame& frame) {
         field->removeSupport(s, 20);
         if (BattleFigure* figure = field->getSideFigure(s)) figure->setShown(false);
         field->makeComment(5, kind, how, star);
-        field->replaceInComment("[ZLKN]", creatureName(fallen));
-        field->replaceInComment("[ZLKN2]", creatureName(rival));
-        field->replaceInComment("[TRAINER]", teamName(team));
-        field->replaceInComment("[TRAINER2]", teamName(otherTeam));
-        field->replaceInComment("[X]", std::to_string(kind == 8 ? rivalKnockOuts : turn));
+        field->fillComment({{"[ZLKN]", creatureName(fallen)},
+                            {"[ZLKN2]", creatureName(rival)},
+                            {"[TRAINER]", teamName(team)},
+                            {"[TRAINER2]", teamName(otherTeam)},
+                            {"[X]", std::to_string(kind == 8 ? rivalKnockOuts : turn)}});
     }
 
     team->setActionBlocked(1);
@@ -105,8 +105,7 @@ bool GameBattleEngine::actWithdraw(ActionFrame& frame) {
         field->setTimer(s + 2, 50);
         if (BattleFigure* figure = field->getSideFigure(s)) figure->setShown(false);
         field->makeComment(6, kind, low, star);
-        field->replaceInComment("[ZLKN]", creatureName(creature));
-        field->replaceInComment("[TRAINER]", teamName(team));
+        field->fillComment({{"[ZLKN]", creatureName(creature)}, {"[TRAINER]", teamName(team)}});
         logLine(DefaultStrings::INBATTLE_WITHDRAW_CREATURE, "[SOURCE]", creatureName(creature), "[MASTER]",
                 teamName(team));
     }
@@ -140,8 +139,7 @@ bool GameBattleEngine::actSendOut(ActionFrame& frame) {
             field->addSupport(s, 75);
         }
         field->makeComment(7, kind, entrance, star);
-        field->replaceInComment("[ZLKN]", creature->getName());
-        field->replaceInComment("[TRAINER]", teamName(team));
+        field->fillComment({{"[ZLKN]", creature->getName()}, {"[TRAINER]", teamName(team)}});
         creature->mark();
         logLine(DefaultStrings::INBATTLE_SEND_CREATURE, "[SOURCE]", creature->getName(), "[MASTER]",
                 teamName(team));

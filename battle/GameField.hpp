@@ -2,8 +2,10 @@
 // field-wide buffs. It holds no rules; the engine changes it only through these operations.
 #pragma once
 
+#include <initializer_list>
 #include <list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "battle/GameMove.hpp"
@@ -111,6 +113,14 @@ public:
                                                    int hype);
     // Replaces the first occurrence only; false when the placeholder is not there.
     virtual bool replaceInComment(const std::string& placeholder, const std::string& text);
+    // One placeholder of the pending comment and the text it stands for.
+    struct CommentFill {
+        std::string_view placeholder;
+        std::string_view text;
+    };
+    // Fills the pending comment one placeholder after the other, each as replaceInComment does, in the
+    // comment as the fills before it left it.
+    void fillComment(std::initializer_list<CommentFill> fills);
     virtual bool replaceFirst(std::string& target, const std::string& placeholder, const std::string& text);
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();

@@ -108,18 +108,16 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 }
 
 void GameField::buildBuffDescriptions() {
-    std::vector<ZelkinBuffBattleDesc> lines;
-    lines.emplace_back(DefaultStrings::NAME_TURN + " : " + std::to_string(turn), 2);
+    BattleDescWriter lines(buffDescriptions);
+    std::string& turnLine = lines.add(2);
+    turnLine.append(DefaultStrings::NAME_TURN).append(" : ");
+    appendDecimal(turnLine, turn);
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuffData* definition = buff->getDefinition();
         if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;
-        std::string text;
-        if (!definition->getSpot().empty()) text = definition->getSpot() + " : ";
-        text += definition->getName();
-        if (buff->getDuration() > 0) text += " (" + std::to_string(buff->getDuration()) + ")";
-        lines.emplace_back(text, colourOfNature(definition->getNature()));
+        lines.addBuff(*definition, buff->getDuration(), colourOfNature(definition->getNature()));
     }
-    buffDescriptions.swap(lines);
+    lines.finish();
 }
 
 const std::vector<ZelkinBuffBattleDesc>& GameField::getBuffDescriptions() { return buffDescriptions; }

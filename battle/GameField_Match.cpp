@@ -139,7 +139,7 @@ void GameField::update() {
 
 void GameField::setMessage(const std::string& text) {
     if (messageTimer < 5) messageTimer = 60;
-    if (!text.empty() && composesText) message = wrapText(text, 12, 662);
+    if (!text.empty() && composesText) wrapTextInto(message, text, 12, 662);
 }
 
 std::string GameField::getVisibleMessage() { return messageTimer >= 10 ? message : std::string(); }
@@ -169,6 +169,15 @@ std::string GameField::takeComment() {
 
 bool GameField::replaceInComment(const std::string& placeholder, const std::string& text) {
     return replaceFirst(comment, placeholder, text);
+}
+
+void GameField::fillComment(std::initializer_list<CommentFill> fills) {
+    for (const CommentFill& fill : fills) {
+        if (comment.empty()) return;
+        if (fill.placeholder.empty()) continue;
+        std::string::size_type at = std::string_view(comment).find(fill.placeholder);
+        if (at != std::string::npos) comment.replace(at, fill.placeholder.size(), fill.text);
+    }
 }
 
 bool GameField::replaceFirst(std::string& target, const std::string& placeholder, const std::string& text) {

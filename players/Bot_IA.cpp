@@ -1,6 +1,9 @@
 // The decision maker's shared half: the worker thread, the hand-over flags, the pick and the snapshot.
 #include "players/Bot_IA.hpp"
 
+#include <charconv>
+#include <cstring>
+#include <limits>
 #include <sstream>
 #include <system_error>
 
@@ -72,10 +75,21 @@ void Bot_IA::appendLogLine(const std::string& name, float score) {
 }
 
 void Bot_IA::appendLogLine(const std::string& name, int score) {
-    log += name;
-    log += " : ";
-    log += std::to_string(score);
-    log += '\n';
+    // "<name> : <score>\n" composed on the stack and added in one go (a long name goes on its own).
+    constexpr size_t NAME_ROOM = 48;
+    char line[NAME_ROOM + 3 + std::numeric_limits<int>::digits10 + 3];
+    char* tail = line + NAME_ROOM;
+    char* start = tail;
+    if (name.size() <= NAME_ROOM) {
+        start -= name.size();
+        std::memcpy(start, name.data(), name.size());
+    } else {
+        log += name;
+    }
+    std::memcpy(tail, " : ", 3);
+    char* end = std::to_chars(tail + 3, line + sizeof(line) - 1, score).ptr;
+    *end++ = '\n';
+    log.append(start, static_cast<size_t>(end - start));
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

@@ -53,10 +53,13 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
     } else {
         int best = -50;
         int choice = FALLBACK_MOVE_SLOT;
+        // The moves the side may choose (see isUsableMove), with the team and its active creature at hand.
+        Zelkin* active = team->getActive();
         for (int slot = 0; slot < 4; ++slot) {
-            if (!isUsableMove(engine, side, slot)) continue;
+            ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
+            if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            appendLogLine(team->getActive()->getMove(slot)->getName(), score);
+            appendLogLine(move->getName(), score);
             if (score > best) {
                 best = score;
                 choice = slot;

@@ -1,6 +1,7 @@
 // The commentator's phrase store, read from "data/commentator.xml", and the choice of a phrase.
 #include "rules/Commentator.hpp"
 
+#include <algorithm>
 #include <tinyxml2.h>
 
 #include "rules/CommentatorPhrase.hpp"
@@ -53,13 +54,6 @@ template <size_t N> constexpr int limitOf(const WordNumber (&table)[N]) {
 }
 constexpr int CONDITION_LIMIT = limitOf(conditionWords);
 constexpr int SPECIAL_LIMIT = limitOf(specialWords);
-
-// How closely a phrase must match: 1 all five values, 2 the numbers with hype 0, 3 every number 0.
-template <typename Phrase> bool matchesAtPass(const Phrase& phrase, int pass, int val1, int val2, int hype) {
-    if (pass == 1) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == hype;
-    if (pass == 2) return phrase.val1 == val1 && phrase.val2 == val2 && phrase.hype == 0;
-    return phrase.val1 == 0 && phrase.val2 == 0 && phrase.hype == 0;
-}
 
 const std::string& noText() {
     static const std::string empty;
@@ -121,12 +115,24 @@ void Commentator::indexPhrases() {
         int special = phrase->getSpecial();
         if (condition < 0 || condition >= CONDITION_LIMIT || special < 0 || special >= SPECIAL_LIMIT)
             continue;
-        groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)].push_back(
-            {phrase->getVal1(), phrase->getVal2(), phrase->getHype(), &phrase->getNameText()});
+        Group& group = groups[static_cast<size_t>(condition * SPECIAL_LIMIT + special)];
+        const int val1 = phrase->getVal1();
+        const int val2 = phrase->getVal2();
+        const int hype = phrase->getHype();
+        auto same = [&](const Candidates& c) { return c.val1 == val1 && c.val2 == val2 && c.hype == hype; };
+        auto at = std::find_if(group.begin(), group.end(), same);
+        if (at == group.end()) at = group.insert(at, {val1, val2, hype, {}});
+        at->texts.push_back(&phrase->getNameText());
     }
 }
 
-const std::vector<Commentator::Candidate>* Commentator::groupOf(int condition, int special) const {
+const Commentator::Candidates* Commentator::candidatesOf(const Group& group, int val1, int val2, int hype) {
+    for (const Candidates& candidates : group)
+        if (candidates.val1 == val1 && candidates.val2 == val2 && candidates.hype == hype) return &candidates;
+    return nullptr;
+}
+
+const Commentator::Group* Commentator::groupOf(int condition, int special) const {
     if (groups.empty() || condition < 0 || condition >= CONDITION_LIMIT || special < 0 ||
         special >= SPECIAL_LIMIT)
         return nullptr;
@@ -134,23 +140,16 @@ const std::vector<Commentator::Candidate>* Commentator::groupOf(int condition, i
 }
 
 const std::string& Commentator::comment(int condition, int special, int val1, int val2, int hype) {
-    const std::vector<Candidate>* group = groupOf(condition, special);
+    const Group* group = groupOf(condition, special);
     if (group == nullptr) return noText();
-    // From the most precise match to the loosest; the first pass with any candidate decides, and the draw
-    // picks among its candidates in file order.
-    for (int pass = 1; pass <= 3; ++pass) {
-        int candidates = 0;
-        for (const Candidate& phrase : *group)
-            if (matchesAtPass(phrase, pass, val1, val2, hype)) ++candidates;
-        if (candidates == 0) continue;
-        PseudoRNG rng;
-        int pick = rng.random(candidates);
-        for (const Candidate& phrase : *group) {
-            if (!matchesAtPass(phrase, pass, val1, val2, hype)) continue;
-            if (pick-- == 0) return *phrase.text;
-        }
-    }
-    return noText();
+    // From the most precise match to the loosest: all five values, then the numbers with hype 0, then every
+    // number 0. The first with any phrase decides, and the draw picks among its phrases in file order.
+    const Candidates* found = candidatesOf(*group, val1, val2, hype);
+    if (found == nullptr) found = candidatesOf(*group, val1, val2, 0);
+    if (found == nullptr) found = candidatesOf(*group, 0, 0, 0);
+    if (found == nullptr) return noText();
+    PseudoRNG rng;
+    return *found->texts[static_cast<size_t>(rng.random(static_cast<int>(found->texts.size())))];
 }
 
 const std::vector<CommentatorPhrase*>& Commentator::getPhrases() { return phrases; }

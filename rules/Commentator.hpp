@@ -51,23 +51,27 @@ public:
     virtual const std::vector<CommentatorPhrase*>& getPhrases();
 
 private:
-    // A phrase as the choice reads it: the three numbers it is matched on and its text (the phrase's own).
-    struct Candidate {
+    // The phrases of one group that share their three numbers, in file order (their texts are the phrases').
+    struct Candidates {
         int val1;
         int val2;
         int hype;
-        const std::string* text;
+        std::vector<const std::string*> texts;
     };
+    using Group = std::vector<Candidates>;
 
     void load(const std::string& path);
-    // Groups the phrases by condition and special, once, so that a comment looks at its own group only.
+    // Groups the phrases by condition and special, and within a group by their numbers, once, so that a
+    // comment finds its candidates without looking at any other phrase.
     void indexPhrases();
-    // The group of that condition and special (in file order); null when none could match.
-    const std::vector<Candidate>* groupOf(int condition, int special) const;
+    // The group of that condition and special; null when none could match.
+    const Group* groupOf(int condition, int special) const;
+    // The phrases of the group with exactly these numbers; null when there are none.
+    static const Candidates* candidatesOf(const Group& group, int val1, int val2, int hype);
     Commentator(const Commentator&) = delete;
     Commentator& operator=(const Commentator&) = delete;
 
     std::vector<CommentatorPhrase*> phrases;
     // Indexed by condition * SPECIAL_LIMIT + special.
-    std::vector<std::vector<Candidate>> groups;
+    std::vector<Group> groups;
 };

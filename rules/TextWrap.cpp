@@ -1,62 +1,89 @@
 // Word wrapping of the battle message.
 #include "rules/TextWrap.hpp"
 
-#include <string_view>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
-// The running state of one wrap: the width of the current line and what ended the previous word.
-struct Wrapper {
-    Wrapper(int charWidth, int maxWidth) : charWidth(charWidth), maxWidth(maxWidth) {}
+bool isSeparator(char c) { return c == ' ' || c == '\n'; }
 
-    long long charWidth;
-    long long maxWidth;
-    long long lineWidth = 0;
-    bool anySeparator = false;
-    char previousSeparator = 0;
-    std::string out;
-
-    void place(std::string_view word) {
-        long long width = charWidth * static_cast<long long>(word.size());
-        long long lead = lineWidth > 0 ? lineWidth + charWidth : lineWidth;
-        if (!anySeparator) {
-            out += word;
-            lineWidth = width;
-        } else if (previousSeparator == '\n' || lead + width > maxWidth) {
-            // The wrapped line is counted one character short; the battle message has always been
-            // laid out that way, so a wrapped line holds one character more than the first.
-            if (width > 0) {
-                out += '\n';
-                lineWidth = width - charWidth;
-            } else {
-                lineWidth = 0;
-            }
-            out += word;
-        } else {
-            lineWidth = lead + width;
-            if (lineWidth > 0) out += ' ';
-            out += word;
+// Where the next blank or newline at or after from stands in text[0, size), else size.
+size_t nextSeparator(const char* text, size_t from, size_t size) {
+#if defined(__GNUC__) && defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // Eight bytes at a time: a byte below 0x21 sets its top bit in hits (bytes above it may too, so each
+    // hit is checked, lowest first); both separators are below 0x21, so none is missed.
+    constexpr std::uint64_t BELOW = 0x2121212121212121ULL;
+    constexpr std::uint64_t TOPS = 0x8080808080808080ULL;
+    for (; from + 8 <= size; from += 8) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, text + from, 8);
+        for (std::uint64_t hits = (bytes - BELOW) & ~bytes & TOPS; hits != 0; hits &= hits - 1) {
+            size_t at = from + static_cast<size_t>(__builtin_ctzll(hits) >> 3);
+            if (isSeparator(text[at])) return at;
         }
     }
-};
+#endif
+    for (; from < size; ++from)
+        if (isSeparator(text[from])) return from;
+    return size;
+}
+
+// Lays out the text held in text[0, size) in place, the buffer having room for one byte more; gives the
+// length of the result. Each separator becomes a blank, a line end or nothing; the words stay where they
+// are unless a separator before them gave nothing.
+size_t layOut(char* text, size_t size, long long charWidth, long long maxWidth) {
+    size_t read = 0;
+    size_t write = 0;
+    long long lineWidth = 0;
+    char previousSeparator = 0;
+    for (bool first = true;; first = false) {
+        const size_t end = nextSeparator(text, read, size);
+        const size_t length = end - read;
+        const long long width = charWidth * static_cast<long long>(length);
+        if (first) {
+            lineWidth = width;
+        } else {
+            char separator = 0;
+            long long lead = lineWidth > 0 ? lineWidth + charWidth : lineWidth;
+            if (previousSeparator == '\n' || lead + width > maxWidth) {
+                // The wrapped line is counted one character short; the battle message has always been
+                // laid out that way, so a wrapped line holds one character more than the first.
+                if (width > 0) {
+                    separator = '\n';
+                    lineWidth = width - charWidth;
+                } else {
+                    lineWidth = 0;
+                }
+            } else {
+                lineWidth = lead + width;
+                if (lineWidth > 0) separator = ' ';
+            }
+            // The separator was read already: its place is free to write.
+            if (separator != 0) text[write++] = separator;
+            if (write != read && length != 0) std::memmove(text + write, text + read, length);
+        }
+        write += length;
+        if (end == size) break;
+        previousSeparator = text[end];
+        read = end + 1;
+    }
+    text[write++] = '\n';
+    return write;
+}
 
 } // namespace
 
-std::string wrapText(const std::string& text, int charWidth, int maxWidth) {
-    Wrapper wrapper(charWidth, maxWidth);
+void wrapTextInto(std::string& out, std::string_view text, int charWidth, int maxWidth) {
     // Each separator gives one character at most, and the closing line end one more.
-    wrapper.out.reserve(text.size() + 1);
-    const std::string_view all(text);
-    size_t start = 0;
-    for (size_t i = 0; i < all.size(); ++i) {
-        const char c = all[i];
-        if (c != ' ' && c != '\n') continue;
-        wrapper.place(all.substr(start, i - start));
-        start = i + 1;
-        wrapper.anySeparator = true;
-        wrapper.previousSeparator = c;
-    }
-    wrapper.place(all.substr(start));
-    wrapper.out += '\n';
-    return wrapper.out;
+    const size_t size = text.size();
+    out.assign(text.data(), size);
+    out.push_back('\n');
+    out.resize(layOut(&out[0], size, charWidth, maxWidth));
+}
+
+std::string wrapText(const std::string& text, int charWidth, int maxWidth) {
+    std::string out;
+    wrapTextInto(out, text, charWidth, maxWidth);
+    return out;
 }

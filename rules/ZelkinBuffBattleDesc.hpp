@@ -1,14 +1,20 @@
 // One line of a buff list on screen: a text and a colour code chosen by whoever builds the list.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
+#include <vector>
+
+class ZelkinBuffData;
 
 class ZelkinBuffBattleDesc {
 public:
     ZelkinBuffBattleDesc(std::string text, int color) : text(std::move(text)), color(color) {}
     ZelkinBuffBattleDesc(const ZelkinBuffBattleDesc&) = default;
+    ZelkinBuffBattleDesc(ZelkinBuffBattleDesc&&) = default;
     ZelkinBuffBattleDesc& operator=(const ZelkinBuffBattleDesc&) = default;
+    ZelkinBuffBattleDesc& operator=(ZelkinBuffBattleDesc&&) = default;
     virtual ~ZelkinBuffBattleDesc() = default;
 
     // A reference into this record: valid as long as the record, never into a temporary copy.
@@ -16,6 +22,32 @@ public:
     virtual int getColor() const { return color; }
 
 private:
+    friend class BattleDescWriter;
+
     std::string text;
     int color = 0;
 };
+
+// Writes a list of lines anew over the previous one: each line reuses the text storage of the line it
+// replaces, so a list rebuilt with lines no longer than before allocates nothing. finish drops the lines
+// left over from the previous list.
+class BattleDescWriter {
+public:
+    explicit BattleDescWriter(std::vector<ZelkinBuffBattleDesc>& lines) : lines(lines) {}
+    BattleDescWriter(const BattleDescWriter&) = delete;
+    BattleDescWriter& operator=(const BattleDescWriter&) = delete;
+
+    // The text of a new last line of that colour, empty, for the caller to write.
+    std::string& add(int color);
+    // A buff's line: "spot : name", without the spot part when it has none, then " (number)" when the
+    // number is above 0.
+    void addBuff(const ZelkinBuffData& definition, int number, int color);
+    void finish();
+
+private:
+    std::vector<ZelkinBuffBattleDesc>& lines;
+    size_t used = 0;
+};
+
+// Appends value in decimal, as std::to_string writes it.
+void appendDecimal(std::string& out, int value);

@@ -209,7 +209,7 @@ const std::vector<ZelkinBuffBattleDesc>& ZelkinTeam::getBattleDescription() cons
 // The creature's own buffs come first in the list, so each kind gets its own heading the first time one
 // of its buffs is listed; a single shared heading would leave the team buffs under "ALTS :".
 void ZelkinTeam::buildBattleDescription() {
-    std::vector<ZelkinBuffBattleDesc> lines;
+    BattleDescWriter lines(description);
     bool teamHeading = false;
     bool altsHeading = false;
     for (ZelkinBuff* buff : buffs) {
@@ -218,34 +218,33 @@ void ZelkinTeam::buildBattleDescription() {
         int nature = definition->getNature();
         if (nature == ZelkinBuffData::NATURE_NONE) continue;
         if (definition->isTeamBuff()) {
-            if (!teamHeading) lines.emplace_back("TEAM :", COLOUR_HEADING);
+            if (!teamHeading) lines.add(COLOUR_HEADING) = "TEAM :";
             teamHeading = true;
         } else {
-            if (!altsHeading) lines.emplace_back("ALTS :", COLOUR_HEADING);
+            if (!altsHeading) lines.add(COLOUR_HEADING) = "ALTS :";
             altsHeading = true;
         }
         int colour = COLOUR_HEADING;
         if (nature == ZelkinBuffData::NATURE_POSITIVE) colour = COLOUR_POSITIVE;
         if (nature == ZelkinBuffData::NATURE_NEGATIVE) colour = COLOUR_NEGATIVE;
         if (nature == ZelkinBuffData::NATURE_NEUTRAL) colour = COLOUR_NEUTRAL;
-        std::string text;
-        if (!definition->getSpot().empty()) text = definition->getSpot() + " : ";
-        text += definition->getName();
-        if (buff->getValue() > 0) text += " (" + std::to_string(buff->getValue()) + ")";
-        lines.emplace_back(text, colour);
+        lines.addBuff(*definition, buff->getValue(), colour);
     }
     bool anyStage = false;
     for (int k = 0; k < STAGE_COUNT; ++k) {
         if (stages[k] != 0) anyStage = true;
     }
-    if (anyStage) lines.emplace_back("STATS :", COLOUR_HEADING);
+    if (anyStage) lines.add(COLOUR_HEADING) = "STATS :";
     for (int k = 0; k < STAGE_COUNT; ++k) {
         int s = stages[k];
-        if (s > 0) lines.emplace_back("+" + std::to_string(s) + " " + statLabel(k), COLOUR_POSITIVE);
-        if (s < 0 && k != STAGE_CRITICAL)
-            lines.emplace_back(std::to_string(s) + " " + statLabel(k), COLOUR_NEGATIVE);
+        if (s == 0 || (s < 0 && k == STAGE_CRITICAL)) continue;
+        std::string& text = lines.add(s > 0 ? COLOUR_POSITIVE : COLOUR_NEGATIVE);
+        if (s > 0) text += '+';
+        appendDecimal(text, s);
+        text += ' ';
+        text += statLabel(k);
     }
-    description.swap(lines);
+    lines.finish();
 }
 
 void ZelkinTeam::setName(const std::string& newName) { name = newName; }

@@ -6,22 +6,15 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <memory>
-#include <mutex>
 #include <sys/random.h>
+#include <utility>
 
 namespace {
 
-// Guards the installed source. The flag tells the draws whether to look at all, so that the game, which
-// never installs one, draws without ever taking the lock.
-std::mutex sourceMutex;
-std::shared_ptr<RandomSource> installedSource;
-std::atomic<bool> sourceInstalled{false};
-
-std::shared_ptr<RandomSource> currentSource() {
-    std::lock_guard<std::mutex> lock(sourceMutex);
-    return installedSource;
-}
+// The installed source, or null. A draw reads it with one atomic load: no lock, no copy. Sources are put in
+// and taken out only while nothing draws on another thread (the tests install one before their battle and
+// remove it after the bots' threads are joined), so the one a draw reads stays alive while it is called.
+std::atomic<const RandomSource*> installedSource{nullptr};
 
 // Entropy is fetched a block at a time: one system call per block instead of one per draw. Every byte is
 // handed out once and never reused, so each draw still reads fresh bytes from the system.
@@ -89,18 +82,15 @@ PseudoRNG::~PseudoRNG() = default;
 
 int PseudoRNG::random(int n) {
     if (n <= 1) return 0;
-    if (sourceInstalled.load(std::memory_order_acquire)) {
-        if (std::shared_ptr<RandomSource> source = currentSource()) {
-            int value = (*source)(n);
-            if (value < 0) return 0;
-            return value >= n ? n - 1 : value;
-        }
+    if (const RandomSource* source = installedSource.load(std::memory_order_acquire)) {
+        int value = (*source)(n);
+        if (value < 0) return 0;
+        return value >= n ? n - 1 : value;
     }
     return uniformDraw(n);
 }
 
 void installRandomSource(RandomSource source) {
-    std::lock_guard<std::mutex> lock(sourceMutex);
-    installedSource = source ? std::make_shared<RandomSource>(std::move(source)) : nullptr;
-    sourceInstalled.store(installedSource != nullptr, std::memory_order_release);
+    const RandomSource* fresh = source ? new RandomSource(std::move(source)) : nullptr;
+    delete installedSource.exchange(fresh, std::memory_order_acq_rel);
 }

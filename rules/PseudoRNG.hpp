@@ -12,5 +12,6 @@ public:
 
 // Test seam: while a source is installed, every PseudoRNG draw for n >= 2 asks it instead of the device.
 // The source's answer is brought into 0 .. n-1. Install nothing (an empty function) to go back to the device.
+// Install or remove a source only while no draw is running on another thread.
 using RandomSource = std::function<int(int n)>;
 void installRandomSource(RandomSource source);

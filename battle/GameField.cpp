@@ -76,6 +76,7 @@ GameField* GameField::clone() {
     ZelkinTeam* copy0 = teams[0] != nullptr ? teams[0]->clone() : new ZelkinTeam("Red", nullptr);
     BattleInformations* informationsCopy = informations != nullptr ? informations->clone() : nullptr;
     GameField* copy = new GameField(parser, informationsCopy, copy0, copy1);
+    copy->globalBuffs.reserve(globalBuffs.size());
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuff* twin = new ZelkinBuff(buff->getDefinition(), buff->getValue());
         twin->setDuration(buff->getDuration());

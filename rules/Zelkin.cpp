@@ -84,7 +84,6 @@ Zelkin* Zelkin::cloneForSimulation() {
         copy->number = species->getNumber();
         copy->shape = species->getShape();
         copy->size = species->getSize();
-        copy->types.reserve(static_cast<size_t>(std::max(0, species->getTypeCount())));
         for (int i = 0;; ++i) {
             ZelkinType* type = species->getTypeAt(i);
             if (type == nullptr) break;

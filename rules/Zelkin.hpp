@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/SmallList.hpp"
 #include "rules/ZelkinBattleStat.hpp"
 
 class ZelkinZelkinary;
@@ -126,7 +127,7 @@ private:
     int stateCode = 0;
     int stateCode2 = 0;
     int hp = 1;
-    std::vector<ZelkinType*> types;
+    SmallList<ZelkinType*, 3> types;
     int maxHp = 1;
     int attack = 0;
     int defence = 0;

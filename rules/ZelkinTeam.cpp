@@ -130,6 +130,7 @@ ZelkinTeam* ZelkinTeam::clone() {
     // The ability the copy got on switching in has never run: it can go at once.
     delete copy->releaseAbilityBuff();
     copy->setAbilityBuff(abilityBuff != nullptr ? copyBuff(abilityBuff) : nullptr);
+    copy->buffs.reserve(buffs.size());
     for (ZelkinBuff* buff : buffs) {
         ZelkinBuff* buffCopy = copyBuff(buff);
         if (!copy->addBuff(buffCopy)) delete buffCopy;

@@ -89,7 +89,8 @@ std::vector<std::string> loadedFiles() {
 }
 
 // The work of one repetition of each benchmark, kept out of line so that a profiler can single it out
-// (valgrind --tool=callgrind --toggle-collect='*loadData*' quorvex_bench --benchmark_filter=Startup).
+// (valgrind --tool=callgrind --toggle-collect='*::loadData()' quorvex_bench --benchmark_filter=Startup;
+// a looser pattern such as '*loadData*' also matches loadDataDocument and stops collecting inside it).
 
 // The whole start-up load, as the loading screen runs it. The caller releases what it built.
 __attribute__((noinline)) TeamBuilder* loadData() {

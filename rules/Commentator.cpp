@@ -2,6 +2,7 @@
 #include "rules/Commentator.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <tinyxml2.h>
 
 #include "rules/CommentatorPhrase.hpp"
@@ -60,18 +61,50 @@ const std::string& noText() {
     return empty;
 }
 
-template <size_t N> int lookUp(const WordNumber (&table)[N], const std::string& word) {
+// An absent word (null) is no word of the table.
+template <size_t N> int lookUp(const WordNumber (&table)[N], const char* word) {
+    if (word == nullptr) return 0;
     for (const WordNumber& entry : table) {
-        if (word == entry.word) return entry.number;
+        if (std::strcmp(word, entry.word) == 0) return entry.number;
     }
     return 0;
 }
 
+// The attributes a phrase may carry, found in one walk over them; the reader refuses a repeated name.
+struct PhraseAttributes {
+    const char* condition = nullptr;
+    const char* special = nullptr;
+    const char* val1 = nullptr;
+    const char* val2 = nullptr;
+    const char* hype = nullptr;
+};
+
+PhraseAttributes attributesOf(const tinyxml2::XMLElement* element) {
+    PhraseAttributes found;
+    for (const tinyxml2::XMLAttribute* attribute = element->FirstAttribute(); attribute;
+         attribute = attribute->Next()) {
+        const char* name = attribute->Name();
+        const char** slot = nullptr;
+        if (std::strcmp(name, "condition") == 0)
+            slot = &found.condition;
+        else if (std::strcmp(name, "special") == 0)
+            slot = &found.special;
+        else if (std::strcmp(name, "val1") == 0)
+            slot = &found.val1;
+        else if (std::strcmp(name, "val2") == 0)
+            slot = &found.val2;
+        else if (std::strcmp(name, "hype") == 0)
+            slot = &found.hype;
+        if (slot) *slot = attribute->Value();
+    }
+    return found;
+}
+
 } // namespace
 
-int commentatorConditionFromWord(const std::string& word) { return lookUp(conditionWords, word); }
+int commentatorConditionFromWord(const std::string& word) { return lookUp(conditionWords, word.c_str()); }
 
-int commentatorSpecialFromWord(const std::string& word) { return lookUp(specialWords, word); }
+int commentatorSpecialFromWord(const std::string& word) { return lookUp(specialWords, word.c_str()); }
 
 Commentator::Commentator() { load("data/commentator.xml"); }
 
@@ -90,19 +123,21 @@ void Commentator::load(const std::string& path) {
     for (const tinyxml2::XMLElement* element = document.FirstChildElement("commentator"); element;
          element = element->NextSiblingElement("commentator")) {
         ++number;
-        int condition = commentatorConditionFromWord(xmlAttribute(element, "condition"));
+        const PhraseAttributes attributes = attributesOf(element);
+        int condition = lookUp(conditionWords, attributes.condition);
         if (condition < 1) continue;
         // An empty phrase would be drawn like any other and leave the commentator line blank.
-        if (xmlText(element).empty()) {
+        const char* text = element->GetText();
+        if (text == nullptr || *text == '\0') {
             logError("ERROR with File " + path + " : commentator element number " + std::to_string(number) +
                      " has no text");
             continue;
         }
-        int special = commentatorSpecialFromWord(xmlAttribute(element, "special"));
-        int val1 = clampedAtoi(xmlAttribute(element, "val1"));
-        int val2 = clampedAtoi(xmlAttribute(element, "val2"));
-        int hype = clampedAtoi(xmlAttribute(element, "hype"));
-        phrases.push_back(new CommentatorPhrase(xmlText(element), condition, special, val1, val2, hype));
+        int special = lookUp(specialWords, attributes.special);
+        int val1 = clampedAtoi(attributes.val1);
+        int val2 = clampedAtoi(attributes.val2);
+        int hype = clampedAtoi(attributes.hype);
+        phrases.push_back(new CommentatorPhrase(text, condition, special, val1, val2, hype));
     }
     indexPhrases();
 }

@@ -19,6 +19,8 @@ ScriptOperand::Scope scopeOfWord(std::string_view word) {
 } // namespace
 
 ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
+    // Most commands leave one operand out; an empty text reads as the default literal.
+    if (text.empty()) return;
     const std::string_view whole(this->text);
     const size_t colon = whole.find(':');
     const std::string_view head =
@@ -38,7 +40,6 @@ ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
         return;
     }
     literalNumber = parseNumber(text, literalNumberFailed);
-    if (text.empty()) return;
     size_t start = 0;
     while (true) {
         const size_t comma = whole.find(',', start);

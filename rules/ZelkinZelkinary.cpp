@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <string_view>
 
 #include "rules/Animation.hpp"
 #include "rules/PseudoRNG.hpp"
@@ -50,7 +51,7 @@ const WordCode sizeWords[] = {
 
 const WordCode rarityWords[] = {{"Legende", 1}, {"Mythique", 2}, {"Fabuleux", 3}};
 
-template <size_t N> const WordCode* findWord(const WordCode (&table)[N], const std::string& word) {
+template <size_t N> const WordCode* findWord(const WordCode (&table)[N], std::string_view word) {
     for (const WordCode& entry : table)
         if (word == entry.word) return &entry;
     return nullptr;

@@ -5,6 +5,37 @@
 #include "rules/PseudoRNG.hpp"
 
 namespace {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool POOLED = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+constexpr bool POOLED = false;
+#else
+constexpr bool POOLED = true;
+#endif
+#else
+constexpr bool POOLED = true;
+#endif
+
+// Freed actions of this thread, each block's first bytes pointing to the next; at most CAPACITY kept.
+struct FreeActions {
+    static constexpr int CAPACITY = 64;
+    void* head = nullptr;
+    int count = 0;
+    ~FreeActions() {
+        while (head != nullptr) {
+            void* next = *static_cast<void**>(head);
+            ::operator delete(head);
+            head = next;
+        }
+    }
+};
+
+FreeActions& freeActions() {
+    static thread_local FreeActions pool;
+    return pool;
+}
+
 int drawRoll() {
     PseudoRNG rng;
     return rng.random(100);
@@ -25,24 +56,35 @@ ActionSocket::ActionSocket(int type, int side, int argument, int priority)
 
 ActionSocket::~ActionSocket() { delete variables; }
 
-int ActionSocket::getType() { return type; }
+void* ActionSocket::operator new(std::size_t size) {
+    if (POOLED && size == sizeof(ActionSocket)) {
+        FreeActions& pool = freeActions();
+        if (pool.head != nullptr) {
+            void* block = pool.head;
+            pool.head = *static_cast<void**>(block);
+            --pool.count;
+            return block;
+        }
+    }
+    return ::operator new(size);
+}
 
-int ActionSocket::getSource() { return source; }
-
-int ActionSocket::getArgument() { return argument; }
-
-int ActionSocket::getPriority() { return priority; }
-
-int ActionSocket::getRoll() { return roll; }
-
-ZelkinMove* ActionSocket::getValue() { return value; }
+void ActionSocket::operator delete(void* block) noexcept {
+    if (block == nullptr) return;
+    if (POOLED) {
+        FreeActions& pool = freeActions();
+        if (pool.count < FreeActions::CAPACITY) {
+            *static_cast<void**>(block) = pool.head;
+            pool.head = block;
+            ++pool.count;
+            return;
+        }
+    }
+    ::operator delete(block);
+}
 
 VariableTable* ActionSocket::getVariables() {
     // Made when first asked for: the engine itself never reads it, and a battle queues hundreds of orders.
     if (variables == nullptr && type == MOVE_ORDER) variables = new VariableTable();
     return variables;
 }
-
-QXML_Command* ActionSocket::getCommands() { return commands; }
-
-void ActionSocket::setValue(ZelkinMove* move) { value = move; }

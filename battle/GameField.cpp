@@ -213,7 +213,7 @@ void GameField::nextTurn() {
 }
 
 void GameField::pushFrontAction(ActionSocket* action) {
-    if (action != nullptr) actionList.push_front(action);
+    if (action != nullptr) actionList.insert(actionList.begin(), action);
 }
 
 void GameField::pushBackAction(ActionSocket* action) {
@@ -253,7 +253,7 @@ ActionSocket* GameField::popAction() {
     currentAction = nullptr;
     if (!actionList.empty()) {
         currentAction = actionList.front();
-        actionList.pop_front();
+        actionList.erase(actionList.begin());
     }
     return currentAction;
 }
@@ -263,7 +263,7 @@ ActionSocket* GameField::popOrder() {
     currentOrder = nullptr;
     if (!orderQueue.empty()) {
         currentOrder = orderQueue.front();
-        orderQueue.pop_front();
+        orderQueue.erase(orderQueue.begin());
     }
     return currentOrder;
 }
@@ -278,9 +278,9 @@ ActionSocket* GameField::getCurrentAction() { return currentAction; }
 
 ActionSocket* GameField::getCurrentOrder() { return currentOrder; }
 
-std::list<ActionSocket*>& GameField::getActionList() { return actionList; }
+GameField::ActionQueue& GameField::getActionList() { return actionList; }
 
-std::list<ActionSocket*>& GameField::getOrderQueue() { return orderQueue; }
+GameField::ActionQueue& GameField::getOrderQueue() { return orderQueue; }
 
 void GameField::cancelMoveActions() {
     for (auto it = actionList.begin(); it != actionList.end();) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +25,8 @@ class ActionSocket;
 
 class GameField {
 public:
+    // The action list and the order queue: short, front first; a vector keeps its room between turns.
+    using ActionQueue = std::vector<ActionSocket*>;
     static constexpr int SIDE_COUNT = 2;
     static constexpr int TIMER_COUNT = 7;
     static constexpr int EVENT_FLAG_COUNT = 5;
@@ -125,8 +126,8 @@ public:
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();
     virtual GameMove* getPreviousMove();
-    virtual std::list<ActionSocket*>& getActionList();
-    virtual std::list<ActionSocket*>& getOrderQueue();
+    virtual ActionQueue& getActionList();
+    virtual ActionQueue& getOrderQueue();
     // Null in a look-ahead copy.
     virtual std::vector<BattleSupporter*>* getSupporters();
     // 0 when the first side acts first: priorities decide, then speeds, then a coin.
@@ -188,8 +189,8 @@ private:
     std::string message;
     std::string comment;
     std::vector<BattleSupporter*>* supporters = nullptr;
-    std::list<ActionSocket*> actionList;
-    std::list<ActionSocket*> orderQueue;
+    ActionQueue actionList;
+    ActionQueue orderQueue;
     std::vector<ZelkinBuff*> globalBuffs;
     ActionSocket* currentOrder = nullptr;
     ActionSocket* currentAction = nullptr;

@@ -1,41 +1,11 @@
 // One unit of work of the battle engine.
 #include "battle/ActionSocket.hpp"
 
+#include "battle/RecycledBlocks.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/PseudoRNG.hpp"
 
 namespace {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-constexpr bool POOLED = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
-constexpr bool POOLED = false;
-#else
-constexpr bool POOLED = true;
-#endif
-#else
-constexpr bool POOLED = true;
-#endif
-
-// Freed actions of this thread, each block's first bytes pointing to the next; at most CAPACITY kept.
-struct FreeActions {
-    static constexpr int CAPACITY = 64;
-    void* head = nullptr;
-    int count = 0;
-    ~FreeActions() {
-        while (head != nullptr) {
-            void* next = *static_cast<void**>(head);
-            ::operator delete(head);
-            head = next;
-        }
-    }
-};
-
-FreeActions& freeActions() {
-    static thread_local FreeActions pool;
-    return pool;
-}
-
 int drawRoll() {
     PseudoRNG rng;
     return rng.random(100);
@@ -57,30 +27,11 @@ ActionSocket::ActionSocket(int type, int side, int argument, int priority)
 ActionSocket::~ActionSocket() { delete variables; }
 
 void* ActionSocket::operator new(std::size_t size) {
-    if (POOLED && size == sizeof(ActionSocket)) {
-        FreeActions& pool = freeActions();
-        if (pool.head != nullptr) {
-            void* block = pool.head;
-            pool.head = *static_cast<void**>(block);
-            --pool.count;
-            return block;
-        }
-    }
-    return ::operator new(size);
+    return RecycledBlocks<sizeof(ActionSocket)>::take(size);
 }
 
 void ActionSocket::operator delete(void* block) noexcept {
-    if (block == nullptr) return;
-    if (POOLED) {
-        FreeActions& pool = freeActions();
-        if (pool.count < FreeActions::CAPACITY) {
-            *static_cast<void**>(block) = pool.head;
-            pool.head = block;
-            ++pool.count;
-            return;
-        }
-    }
-    ::operator delete(block);
+    RecycledBlocks<sizeof(ActionSocket)>::give(block);
 }
 
 VariableTable* ActionSocket::getVariables() {

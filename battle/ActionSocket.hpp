@@ -44,8 +44,7 @@ public:
     ActionSocket(const ActionSocket&) = delete;
     ActionSocket& operator=(const ActionSocket&) = delete;
 
-    // A battle makes and drops hundreds of actions: each thread keeps a few freed ones for the next (not in
-    // sanitizer builds, where every action is a block of its own).
+    // Freed actions are kept for the next ones (see RecycledBlocks).
     static void* operator new(std::size_t size);
     static void operator delete(void* block) noexcept;
 

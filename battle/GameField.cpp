@@ -84,8 +84,6 @@ GameField* GameField::clone() {
     return copy;
 }
 
-bool GameField::isValidSide(int side) { return side == 0 || side == 1; }
-
 void GameField::clearActionList() {
     for (ActionSocket* action : actionList)
         delete action;
@@ -95,10 +93,6 @@ void GameField::clearActionList() {
 GameParser* GameField::getGameParser() { return parser; }
 
 Zelkin* GameField::getBestCreature() { return bestCreature; }
-
-ZelkinTeam* GameField::getTeamChecked(int side) { return isValidSide(side) ? teams[side] : nullptr; }
-
-ZelkinTeam* GameField::getTeam(int side) { return isValidSide(side) ? teams[side] : nullptr; }
 
 void GameField::setOrder(int side, GameOrder* order) {
     if (!isValidSide(side)) {
@@ -323,16 +317,6 @@ void GameField::newMoveRecord() {
 void GameField::clearMoveRecords() {
     currentMove = nullptr;
     previousMove = nullptr;
-}
-
-int GameField::getState() {
-    if (closed) return STATE_CLOSED;
-    if (result > 0 && (currentAction == nullptr || currentAction->getType() == ActionSocket::RESULT_REMARK ||
-                       currentAction->getType() == ActionSocket::RESULT_TEAM_REMARK))
-        return STATE_DECIDED;
-    if (currentAction != nullptr) return STATE_RUNNING;
-    if (requests[0] != 0 || requests[1] != 0) return STATE_WAITING;
-    return STATE_RUNNING;
 }
 
 int GameField::compareInitiative(int speed0, int speed1, int priority0, int priority1) {

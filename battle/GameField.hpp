@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "battle/ActionSocket.hpp"
 #include "battle/GameMove.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
@@ -21,7 +22,6 @@ class BattleInformations;
 class BattleFigure;
 class BattleSupporter;
 class GameOrder;
-class ActionSocket;
 
 class GameField {
 public:
@@ -56,7 +56,7 @@ public:
     virtual GameParser* getGameParser();
     virtual Zelkin* getBestCreature();
     // Null for any side other than 0 and 1.
-    virtual ZelkinTeam* getTeamChecked(int side);
+    ZelkinTeam* getTeamChecked(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
     // Stores the order without deleting one already stored; the field then owns it.
     virtual void setOrder(int side, GameOrder* order);
     // Takes the figure over (null allowed) and deletes the side's previous one.
@@ -106,7 +106,16 @@ public:
     virtual void setRequest(int side, int value);
     virtual void setMessageTimer(int frames);
     // 3 closed, 2 decided, 1 running, 0 waiting for the sides' input.
-    virtual int getState();
+    int getState() const {
+        if (closed) return STATE_CLOSED;
+        if (result > 0 &&
+            (currentAction == nullptr || currentAction->getType() == ActionSocket::RESULT_REMARK ||
+             currentAction->getType() == ActionSocket::RESULT_TEAM_REMARK))
+            return STATE_DECIDED;
+        if (currentAction != nullptr) return STATE_RUNNING;
+        if (requests[0] != 0 || requests[1] != 0) return STATE_WAITING;
+        return STATE_RUNNING;
+    }
     virtual int getStarThreshold();
     // The comment now pending (the field keeps it).
     virtual const std::string& makeComment(int condition, int special, int value1, int value2);
@@ -152,7 +161,7 @@ public:
     virtual BattleInformations* getBattleInformations();
     virtual std::string emptyString();
     // Null for any side other than 0 and 1.
-    virtual ZelkinTeam* getTeam(int side);
+    ZelkinTeam* getTeam(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
     virtual void clearRequests();
 
     // Field-wide buffs, kept sorted by compareBuffs; two never share a definition name.
@@ -176,7 +185,7 @@ public:
 
 private:
     void initialise(GameParser* parser, BattleInformations* informations);
-    static bool isValidSide(int side);
+    static bool isValidSide(int side) { return side == 0 || side == 1; }
     void clearActionList();
 
     int moveCount = 0;

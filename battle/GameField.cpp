@@ -90,8 +90,6 @@ void GameField::clearActionList() {
     actionList.clear();
 }
 
-GameParser* GameField::getGameParser() { return parser; }
-
 Zelkin* GameField::getBestCreature() { return bestCreature; }
 
 void GameField::setOrder(int side, GameOrder* order) {
@@ -188,8 +186,6 @@ int GameField::tickMessageTimer() {
 int GameField::getStarThreshold() { return starThreshold; }
 
 Game_Options* GameField::getOptions() { return parser != nullptr ? parser->getOptions() : nullptr; }
-
-BattleInformations* GameField::getBattleInformations() { return informations; }
 
 std::vector<BattleSupporter*>* GameField::getSupporters() { return supporters; }
 

@@ -53,7 +53,7 @@ public:
     // timer and everything else behave as usual.
     void setComposesText(bool on) { composesText = on; }
     bool isComposingText() const { return composesText; }
-    virtual GameParser* getGameParser();
+    GameParser* getGameParser() const { return parser; }
     virtual Zelkin* getBestCreature();
     // Null for any side other than 0 and 1.
     ZelkinTeam* getTeamChecked(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
@@ -158,19 +158,21 @@ public:
     virtual ActionSocket* popAction();
     virtual ActionSocket* getCurrentAction();
     virtual ActionSocket* getCurrentOrder();
-    virtual BattleInformations* getBattleInformations();
+    BattleInformations* getBattleInformations() const { return informations; }
     virtual std::string emptyString();
     // Null for any side other than 0 and 1.
     ZelkinTeam* getTeam(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
     virtual void clearRequests();
 
     // Field-wide buffs, kept sorted by compareBuffs; two never share a definition name.
-    virtual int getGlobalBuffCount();
+    int getGlobalBuffCount() const { return static_cast<int>(globalBuffs.size()); }
     // Moves the first buff of that name to the discarded buffs.
     virtual bool removeGlobalBuff(const std::string& name);
     // Takes the buff over on success; on failure (name already present, null) the caller keeps it.
     virtual bool addGlobalBuff(ZelkinBuff* buff);
-    virtual ZelkinBuff* getGlobalBuff(int i);
+    ZelkinBuff* getGlobalBuff(int i) const {
+        return i >= 0 && i < getGlobalBuffCount() ? globalBuffs[static_cast<size_t>(i)] : nullptr;
+    }
     virtual ZelkinBuff* findGlobalBuff(const std::string& name);
     virtual bool removeGlobalBuffBySpot(const std::string& spot);
     virtual bool removeGlobalBuffsWithTag(const std::string& tag);

@@ -1,6 +1,7 @@
 // One unit of work of the battle engine.
 #include "battle/ActionSocket.hpp"
 
+#include "battle/RecycledBlocks.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/PseudoRNG.hpp"
 
@@ -25,24 +26,16 @@ ActionSocket::ActionSocket(int type, int side, int argument, int priority)
 
 ActionSocket::~ActionSocket() { delete variables; }
 
-int ActionSocket::getType() { return type; }
+void* ActionSocket::operator new(std::size_t size) {
+    return RecycledBlocks<sizeof(ActionSocket)>::take(size);
+}
 
-int ActionSocket::getSource() { return source; }
-
-int ActionSocket::getArgument() { return argument; }
-
-int ActionSocket::getPriority() { return priority; }
-
-int ActionSocket::getRoll() { return roll; }
-
-ZelkinMove* ActionSocket::getValue() { return value; }
+void ActionSocket::operator delete(void* block) noexcept {
+    RecycledBlocks<sizeof(ActionSocket)>::give(block);
+}
 
 VariableTable* ActionSocket::getVariables() {
     // Made when first asked for: the engine itself never reads it, and a battle queues hundreds of orders.
     if (variables == nullptr && type == MOVE_ORDER) variables = new VariableTable();
     return variables;
 }
-
-QXML_Command* ActionSocket::getCommands() { return commands; }
-
-void ActionSocket::setValue(ZelkinMove* move) { value = move; }

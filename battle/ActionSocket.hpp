@@ -1,11 +1,13 @@
 // One unit of work of the battle engine: a side's order turned into an action, or one step of a turn.
 #pragma once
 
+#include <cstddef>
+
 class ZelkinMove;
 class VariableTable;
 class QXML_Command;
 
-class ActionSocket {
+class ActionSocket final {
 public:
     // Action type codes; the action list is kept ordered by them.
     static constexpr int MOVE_ORDER = 0;
@@ -37,22 +39,26 @@ public:
     ActionSocket(int side, QXML_Command* carrier);
     ActionSocket(int type, int side, int argument, int priority);
     // Releases the action's own variable table; the move and the commands belong to the database.
-    virtual ~ActionSocket();
+    ~ActionSocket();
 
     ActionSocket(const ActionSocket&) = delete;
     ActionSocket& operator=(const ActionSocket&) = delete;
 
-    virtual int getType();
-    virtual int getSource();
-    virtual int getArgument();
-    virtual int getPriority();
+    // Freed actions are kept for the next ones (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block) noexcept;
+
+    int getType() const { return type; }
+    int getSource() const { return source; }
+    int getArgument() const { return argument; }
+    int getPriority() const { return priority; }
     // The d100 drawn at creation: the last tie-break of the sorted action list.
-    virtual int getRoll();
-    virtual ZelkinMove* getValue();
-    virtual VariableTable* getVariables();
-    virtual QXML_Command* getCommands();
+    int getRoll() const { return roll; }
+    ZelkinMove* getValue() const { return value; }
+    VariableTable* getVariables();
+    QXML_Command* getCommands() const { return commands; }
     // Only for a move order whose move was null: records the move that was actually used.
-    virtual void setValue(ZelkinMove* move);
+    void setValue(ZelkinMove* move) { value = move; }
 
 private:
     int type = 0;

@@ -36,8 +36,6 @@ const std::string& BattleInformations::getName() { return title; }
 
 const std::string& BattleInformations::getSecondText() { return subtitle; }
 
-Stadium* BattleInformations::getStadium() { return stadium; }
-
 int BattleInformations::getRound() { return round; }
 
 int BattleInformations::getMode() { return mode; }

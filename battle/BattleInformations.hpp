@@ -18,7 +18,7 @@ public:
     virtual BattleInformations* clone();
     virtual const std::string& getName();
     virtual const std::string& getSecondText();
-    virtual Stadium* getStadium();
+    Stadium* getStadium() const { return stadium; }
     virtual int getRound();
     virtual int getMode();
     virtual void setName(const std::string& text);

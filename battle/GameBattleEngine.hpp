@@ -120,6 +120,8 @@ public:
     virtual void writeLog(const std::string& message, int side);
     // 19. Replaces the placeholders "[SOURCE]", "[TARGET]", "[TRAINER]" ... for the side.
     virtual std::string formatMessage(const std::string& message, int side);
+    // formatMessage written straight onto the end of out.
+    void appendFormatted(std::string& out, const std::string& message, int side);
     // 20. Entry for the root of a command tree: sets the keep-executing flag and the script's handlers.
     virtual void runCommand(int sourceSide, int targetSide, QXML_Command* command);
     // 21. Interprets one command and, recursively, its sub-commands.

@@ -104,12 +104,17 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
 void GameBattleEngine::writeLog(const std::string& message, int side) {
     logged = true;
     if (simulation) return;
-    logText += formatMessage(message, side);
+    appendFormatted(logText, message, side);
     logText += '\n';
 }
 
 std::string GameBattleEngine::formatMessage(const std::string& message, int side) {
-    std::string text = message;
+    std::string text;
+    appendFormatted(text, message, side);
+    return text;
+}
+
+void GameBattleEngine::appendFormatted(std::string& out, const std::string& message, int side) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     ZelkinTeam* otherTeam = field ? field->getTeamChecked(opponentSide(side)) : nullptr;
     static const std::string none;
@@ -118,14 +123,15 @@ std::string GameBattleEngine::formatMessage(const std::string& message, int side
     };
     auto ownerName = [](ZelkinTeam* t) -> const std::string& { return t ? t->getOwnerName() : none; };
 
+    // Every bracketed word is replaced (an unknown one by nothing); the replacements are never read again.
+    const std::string_view text(message);
     size_t position = 0;
     while (position < text.size()) {
-        size_t open = text.find('[', position);
-        if (open == std::string::npos) break;
-        size_t close = text.find(']', open);
-        if (close == std::string::npos) break;
-        const size_t length = close - open + 1;
-        const std::string_view token(text.data() + open, length);
+        const size_t open = text.find('[', position);
+        if (open == std::string_view::npos) break;
+        const size_t close = text.find(']', open);
+        if (close == std::string_view::npos) break;
+        const std::string_view token = text.substr(open, close - open + 1);
         const std::string* replacement = &none;
         if (token == "[ZLKN]" || token == "[SOURCE]")
             replacement = &activeName(team);
@@ -135,10 +141,11 @@ std::string GameBattleEngine::formatMessage(const std::string& message, int side
             replacement = &ownerName(team);
         else if (token == "[TRAINER2]" || token == "[TTARGET]")
             replacement = &ownerName(otherTeam);
-        text.replace(open, length, *replacement);
-        position = open + replacement->size();
+        out.append(text.data() + position, open - position);
+        out += *replacement;
+        position = close + 1;
     }
-    return text;
+    if (position < text.size()) out.append(text.data() + position, text.size() - position);
 }
 
 bool GameBattleEngine::compareNumbers(const QX_Variable& a, const QX_Variable& b,

@@ -46,7 +46,7 @@ void GameBattleEngine::submitOrder(int side, GameOrder* order) {
             action = new ActionSocket(move, side, order->getMoveSlot());
         }
     }
-    if (action) field->getOrderQueue().push_front(action);
+    if (action) field->getOrderQueue().insert(field->getOrderQueue().begin(), action);
     if (field->getRequest(0) < 2 && field->getRequest(1) < 2) {
         field->getOrderQueue().push_back(new ActionSocket(ActionSocket::ORDERS_COMPLETE, 0, 0));
         field->setEventFlag(0, 0);

@@ -116,16 +116,17 @@ void GameBattleEngine::collectOrders() {
     int k0 = r0 > 0 ? orderKind(o0) : 0;
     int k1 = r1 > 0 ? orderKind(o1) : 0;
 
-    std::list<ActionSocket*>& queue = field->getOrderQueue();
+    GameField::ActionQueue& queue = field->getOrderQueue();
     auto queueMove = [&](int side, GameOrder* order) {
         if (order == nullptr) return;
         Zelkin* creature = sideCreature(side);
         ZelkinMove* move = creature ? creature->getMove(order->getMoveSlot()) : nullptr;
-        queue.push_front(new ActionSocket(move, side, order->getMoveSlot()));
+        queue.insert(queue.begin(), new ActionSocket(move, side, order->getMoveSlot()));
     };
     auto queueSwitch = [&](int side, GameOrder* order) {
         if (order == nullptr) return;
-        queue.push_front(new ActionSocket(ActionSocket::SWITCH_ORDER, side, order->getSwitchTarget()));
+        queue.insert(queue.begin(),
+                     new ActionSocket(ActionSocket::SWITCH_ORDER, side, order->getSwitchTarget()));
     };
 
     if (k0 == GameOrder::KIND_GIVE_UP && k1 == GameOrder::KIND_GIVE_UP) {

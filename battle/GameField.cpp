@@ -85,21 +85,13 @@ GameField* GameField::clone() {
     return copy;
 }
 
-bool GameField::isValidSide(int side) { return side == 0 || side == 1; }
-
 void GameField::clearActionList() {
     for (ActionSocket* action : actionList)
         delete action;
     actionList.clear();
 }
 
-GameParser* GameField::getGameParser() { return parser; }
-
 Zelkin* GameField::getBestCreature() { return bestCreature; }
-
-ZelkinTeam* GameField::getTeamChecked(int side) { return isValidSide(side) ? teams[side] : nullptr; }
-
-ZelkinTeam* GameField::getTeam(int side) { return isValidSide(side) ? teams[side] : nullptr; }
 
 void GameField::setOrder(int side, GameOrder* order) {
     if (!isValidSide(side)) {
@@ -196,8 +188,6 @@ int GameField::getStarThreshold() { return starThreshold; }
 
 Game_Options* GameField::getOptions() { return parser != nullptr ? parser->getOptions() : nullptr; }
 
-BattleInformations* GameField::getBattleInformations() { return informations; }
-
 std::vector<BattleSupporter*>* GameField::getSupporters() { return supporters; }
 
 int GameField::opponentSide(int side) { return side == 0 ? 1 : 0; }
@@ -214,7 +204,7 @@ void GameField::nextTurn() {
 }
 
 void GameField::pushFrontAction(ActionSocket* action) {
-    if (action != nullptr) actionList.push_front(action);
+    if (action != nullptr) actionList.insert(actionList.begin(), action);
 }
 
 void GameField::pushBackAction(ActionSocket* action) {
@@ -254,7 +244,7 @@ ActionSocket* GameField::popAction() {
     currentAction = nullptr;
     if (!actionList.empty()) {
         currentAction = actionList.front();
-        actionList.pop_front();
+        actionList.erase(actionList.begin());
     }
     return currentAction;
 }
@@ -264,7 +254,7 @@ ActionSocket* GameField::popOrder() {
     currentOrder = nullptr;
     if (!orderQueue.empty()) {
         currentOrder = orderQueue.front();
-        orderQueue.pop_front();
+        orderQueue.erase(orderQueue.begin());
     }
     return currentOrder;
 }
@@ -279,9 +269,9 @@ ActionSocket* GameField::getCurrentAction() { return currentAction; }
 
 ActionSocket* GameField::getCurrentOrder() { return currentOrder; }
 
-std::list<ActionSocket*>& GameField::getActionList() { return actionList; }
+GameField::ActionQueue& GameField::getActionList() { return actionList; }
 
-std::list<ActionSocket*>& GameField::getOrderQueue() { return orderQueue; }
+GameField::ActionQueue& GameField::getOrderQueue() { return orderQueue; }
 
 void GameField::cancelMoveActions() {
     for (auto it = actionList.begin(); it != actionList.end();) {
@@ -324,16 +314,6 @@ void GameField::newMoveRecord() {
 void GameField::clearMoveRecords() {
     currentMove = nullptr;
     previousMove = nullptr;
-}
-
-int GameField::getState() {
-    if (closed) return STATE_CLOSED;
-    if (result > 0 && (currentAction == nullptr || currentAction->getType() == ActionSocket::RESULT_REMARK ||
-                       currentAction->getType() == ActionSocket::RESULT_TEAM_REMARK))
-        return STATE_DECIDED;
-    if (currentAction != nullptr) return STATE_RUNNING;
-    if (requests[0] != 0 || requests[1] != 0) return STATE_WAITING;
-    return STATE_RUNNING;
 }
 
 int GameField::compareInitiative(int speed0, int speed1, int priority0, int priority1) {

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <initializer_list>
-#include <list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "battle/ActionSocket.hpp"
 #include "battle/GameMove.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
@@ -22,10 +22,11 @@ class BattleInformations;
 class BattleFigure;
 class BattleSupporter;
 class GameOrder;
-class ActionSocket;
 
 class GameField {
 public:
+    // The action list and the order queue: short, front first; a vector keeps its room between turns.
+    using ActionQueue = std::vector<ActionSocket*>;
     static constexpr int SIDE_COUNT = 2;
     static constexpr int TIMER_COUNT = 7;
     static constexpr int EVENT_FLAG_COUNT = 5;
@@ -52,10 +53,10 @@ public:
     // timer and everything else behave as usual.
     void setComposesText(bool on) { composesText = on; }
     bool isComposingText() const { return composesText; }
-    virtual GameParser* getGameParser();
+    GameParser* getGameParser() const { return parser; }
     virtual Zelkin* getBestCreature();
     // Null for any side other than 0 and 1.
-    virtual ZelkinTeam* getTeamChecked(int side);
+    ZelkinTeam* getTeamChecked(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
     // Stores the order without deleting one already stored; the field then owns it.
     virtual void setOrder(int side, GameOrder* order);
     // Takes the figure over (null allowed) and deletes the side's previous one.
@@ -105,7 +106,16 @@ public:
     virtual void setRequest(int side, int value);
     virtual void setMessageTimer(int frames);
     // 3 closed, 2 decided, 1 running, 0 waiting for the sides' input.
-    virtual int getState();
+    int getState() const {
+        if (closed) return STATE_CLOSED;
+        if (result > 0 &&
+            (currentAction == nullptr || currentAction->getType() == ActionSocket::RESULT_REMARK ||
+             currentAction->getType() == ActionSocket::RESULT_TEAM_REMARK))
+            return STATE_DECIDED;
+        if (currentAction != nullptr) return STATE_RUNNING;
+        if (requests[0] != 0 || requests[1] != 0) return STATE_WAITING;
+        return STATE_RUNNING;
+    }
     virtual int getStarThreshold();
     // The comment now pending (the field keeps it).
     virtual const std::string& makeComment(int condition, int special, int value1, int value2);
@@ -125,8 +135,8 @@ public:
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();
     virtual GameMove* getPreviousMove();
-    virtual std::list<ActionSocket*>& getActionList();
-    virtual std::list<ActionSocket*>& getOrderQueue();
+    virtual ActionQueue& getActionList();
+    virtual ActionQueue& getOrderQueue();
     // Null in a look-ahead copy.
     virtual std::vector<BattleSupporter*>* getSupporters();
     // 0 when the first side acts first: priorities decide, then speeds, then a coin.
@@ -148,19 +158,21 @@ public:
     virtual ActionSocket* popAction();
     virtual ActionSocket* getCurrentAction();
     virtual ActionSocket* getCurrentOrder();
-    virtual BattleInformations* getBattleInformations();
+    BattleInformations* getBattleInformations() const { return informations; }
     virtual std::string emptyString();
     // Null for any side other than 0 and 1.
-    virtual ZelkinTeam* getTeam(int side);
+    ZelkinTeam* getTeam(int side) const { return isValidSide(side) ? teams[side] : nullptr; }
     virtual void clearRequests();
 
     // Field-wide buffs, kept sorted by compareBuffs; two never share a definition name.
-    virtual int getGlobalBuffCount();
+    int getGlobalBuffCount() const { return static_cast<int>(globalBuffs.size()); }
     // Moves the first buff of that name to the discarded buffs.
     virtual bool removeGlobalBuff(const std::string& name);
     // Takes the buff over on success; on failure (name already present, null) the caller keeps it.
     virtual bool addGlobalBuff(ZelkinBuff* buff);
-    virtual ZelkinBuff* getGlobalBuff(int i);
+    ZelkinBuff* getGlobalBuff(int i) const {
+        return i >= 0 && i < getGlobalBuffCount() ? globalBuffs[static_cast<size_t>(i)] : nullptr;
+    }
     virtual ZelkinBuff* findGlobalBuff(const std::string& name);
     virtual bool removeGlobalBuffBySpot(const std::string& spot);
     virtual bool removeGlobalBuffsWithTag(const std::string& tag);
@@ -175,7 +187,7 @@ public:
 
 private:
     void initialise(GameParser* parser, BattleInformations* informations);
-    static bool isValidSide(int side);
+    static bool isValidSide(int side) { return side == 0 || side == 1; }
     void clearActionList();
 
     int moveCount = 0;
@@ -188,8 +200,8 @@ private:
     std::string message;
     std::string comment;
     std::vector<BattleSupporter*>* supporters = nullptr;
-    std::list<ActionSocket*> actionList;
-    std::list<ActionSocket*> orderQueue;
+    ActionQueue actionList;
+    ActionQueue orderQueue;
     std::vector<ZelkinBuff*> globalBuffs;
     ActionSocket* currentOrder = nullptr;
     ActionSocket* currentAction = nullptr;

@@ -38,12 +38,6 @@ int colourOfNature(int nature) {
 }
 } // namespace
 
-int GameField::getGlobalBuffCount() { return static_cast<int>(globalBuffs.size()); }
-
-ZelkinBuff* GameField::getGlobalBuff(int i) {
-    return i >= 0 && i < getGlobalBuffCount() ? globalBuffs[static_cast<size_t>(i)] : nullptr;
-}
-
 ZelkinBuff* GameField::findGlobalBuff(const std::string& name) {
     for (ZelkinBuff* buff : globalBuffs)
         if (nameOf(buff) == name) return buff;

@@ -1,6 +1,12 @@
 // A side's order for one turn.
 #include "battle/GameOrder.hpp"
 
+#include "battle/RecycledBlocks.hpp"
+
+void* GameOrder::operator new(std::size_t size) { return RecycledBlocks<sizeof(GameOrder)>::take(size); }
+
+void GameOrder::operator delete(void* block) noexcept { RecycledBlocks<sizeof(GameOrder)>::give(block); }
+
 void GameOrder::reset() {
     switchTarget = 0;
     moveSlot = 0;

@@ -1,6 +1,8 @@
 // What a side decides for a turn: use a move, switch to another member, or give up.
 #pragma once
 
+#include <cstddef>
+
 class GameOrder {
 public:
     static constexpr int KIND_SWITCH = 1;
@@ -10,6 +12,11 @@ public:
     // A new order gives up until it is told otherwise.
     GameOrder() = default;
     virtual ~GameOrder() = default;
+
+    // A bot hands the field a fresh order every turn: freed orders are kept for the next ones (see
+    // RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block) noexcept;
 
     // All values 0, kind "give up".
     virtual void reset();

@@ -1,6 +1,8 @@
 // The action's variables: names as scripts see them, their defaults, and what reading and writing does.
 #include "battle/VariableTable.hpp"
 
+#include "battle/RecycledBlocks.hpp"
+
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/ScriptVariables.hpp"
@@ -11,6 +13,14 @@ VariableTable::VariableTable()
       callingHandler(ORIGIN_NONE, 0, nullptr, nullptr, nullptr) {}
 
 VariableTable::~VariableTable() = default;
+
+void* VariableTable::operator new(std::size_t size) {
+    return RecycledBlocks<sizeof(VariableTable)>::take(size);
+}
+
+void VariableTable::operator delete(void* block) noexcept {
+    RecycledBlocks<sizeof(VariableTable)>::give(block);
+}
 
 int VariableTable::getDamage() const { return damage; }
 void VariableTable::setDamage(int value) { damage = value; }

@@ -1,6 +1,7 @@
 // The named variables of the action being resolved: damage figures, actors, the move, handlers and texts.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     virtual ~VariableTable();
     VariableTable(const VariableTable&) = default;
     VariableTable& operator=(const VariableTable&) = default;
+    // Every move resolved makes a table: freed ones are kept for the next (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block) noexcept;
 
     virtual int getDamage() const;
     virtual void setDamage(int value);

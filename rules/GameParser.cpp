@@ -162,8 +162,6 @@ Ruleset* GameParser::getRulesetAt(int position) {
     return rulesets[position];
 }
 
-Ruleset* GameParser::getCurrentRuleset() { return currentRuleset; }
-
 Stadium* GameParser::findStadium(const std::string& name) { return findNamed(stadiumsByName, name); }
 
 Stadium* GameParser::getStadiumAt(int position) { return atOrFirst(stadiums, position); }

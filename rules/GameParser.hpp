@@ -45,7 +45,7 @@ public:
     virtual ZelkinBuffData* findBuff(const std::string& name);
     virtual ZelkinBuffData* findExtraDefinition(const std::string& name);
     virtual Ruleset* getRulesetAt(int position);
-    virtual Ruleset* getCurrentRuleset();
+    Ruleset* getCurrentRuleset() const { return currentRuleset; }
     virtual Stadium* findStadium(const std::string& name);
     virtual Stadium* getStadiumAt(int position);
     virtual Stadium* randomStadium();

@@ -90,9 +90,6 @@ int Game_Options::getDynamicBars() { return dynamicBars; }
 int Game_Options::getShadows() { return shadows; }
 int Game_Options::getAutoInput() { return autoInput; }
 int Game_Options::getBloodyEffects() { return bloodyEffects; }
-int Game_Options::getAbilitiesEffects() { return abilitiesEffects; }
-int Game_Options::getStadiumsEffects() { return stadiumsEffects; }
-int Game_Options::getRulesetsEffects() { return rulesetsEffects; }
 
 bool Game_Options::isFirstStart() { return firstStart; }
 

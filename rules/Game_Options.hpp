@@ -28,9 +28,9 @@ public:
     virtual int getShadows();
     virtual int getAutoInput();
     virtual int getBloodyEffects();
-    virtual int getAbilitiesEffects();
-    virtual int getStadiumsEffects();
-    virtual int getRulesetsEffects();
+    int getAbilitiesEffects() const { return abilitiesEffects; }
+    int getStadiumsEffects() const { return stadiumsEffects; }
+    int getRulesetsEffects() const { return rulesetsEffects; }
 
     // True while no config.xml has been read and nothing has been saved: the welcome screen shows.
     virtual bool isFirstStart();

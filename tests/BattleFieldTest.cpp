@@ -12,7 +12,7 @@
 #include "rules/Game_Options.hpp"
 
 namespace {
-std::vector<int> typesOf(const std::list<ActionSocket*>& actions) {
+std::vector<int> typesOf(const GameField::ActionQueue& actions) {
     std::vector<int> types;
     for (ActionSocket* action : actions)
         types.push_back(action->getType());

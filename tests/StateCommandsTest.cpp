@@ -383,7 +383,7 @@ TEST(StateCommandsTest, ForceChangeSendsInAnotherStandingMember) {
         ScriptedRandom random({0, 1, 0});
         ASSERT_TRUE(run(h, cmd("ForceChange", "target=\"target\"")));
     }
-    std::list<ActionSocket*>& actions = h.field->getActionList();
+    GameField::ActionQueue& actions = h.field->getActionList();
     ASSERT_EQ(actions.size(), 2u);
     EXPECT_EQ(actions.front()->getType(), ActionSocket::SEND_OUT);
     EXPECT_EQ(actions.front()->getArgument(), 2);

@@ -10,6 +10,18 @@
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
 
+namespace {
+// Replaces the first occurrence only. An empty placeholder would match everywhere and splice the text in
+// front, so it replaces nothing.
+bool replaceFirstIn(std::string& target, std::string_view placeholder, std::string_view text) {
+    if (placeholder.empty()) return false;
+    std::string::size_type at = target.find(placeholder);
+    if (at == std::string::npos) return false;
+    target.replace(at, placeholder.size(), text);
+    return true;
+}
+} // namespace
+
 void GameField::startMatch() {
     for (int side = 0; side < SIDE_COUNT; ++side)
         if (teams[side] != nullptr) teams[side]->setActionBlocked(1);
@@ -174,17 +186,10 @@ bool GameField::replaceInComment(const std::string& placeholder, const std::stri
 void GameField::fillComment(std::initializer_list<CommentFill> fills) {
     for (const CommentFill& fill : fills) {
         if (comment.empty()) return;
-        if (fill.placeholder.empty()) continue;
-        std::string::size_type at = std::string_view(comment).find(fill.placeholder);
-        if (at != std::string::npos) comment.replace(at, fill.placeholder.size(), fill.text);
+        replaceFirstIn(comment, fill.placeholder, fill.text);
     }
 }
 
 bool GameField::replaceFirst(std::string& target, const std::string& placeholder, const std::string& text) {
-    // An empty placeholder would match everywhere and splice the text in front.
-    if (placeholder.empty()) return false;
-    std::string::size_type at = target.find(placeholder);
-    if (at == std::string::npos) return false;
-    target.replace(at, placeholder.size(), text);
-    return true;
+    return replaceFirstIn(target, placeholder, text);
 }

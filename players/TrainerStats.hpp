@@ -33,7 +33,7 @@ public:
     // The French summary shown on the screens; every line ends with a line break.
     virtual std::string getSummary() const;
     int getStreak() const override;
-    virtual int getSprite() const;
+    int getSprite() const override;
     virtual int getExperience() const;
     virtual int countWins() const;
     virtual int countLosses() const;

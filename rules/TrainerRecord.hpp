@@ -10,4 +10,6 @@ public:
     virtual const std::string& getName() const = 0;
     // Wins in a row when positive, losses in a row when negative, 0 after a draw.
     virtual int getStreak() const = 0;
+    // The row of the supporters picture that shows the trainer.
+    virtual int getSprite() const = 0;
 };

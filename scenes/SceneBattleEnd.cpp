@@ -37,7 +37,7 @@ const int STAT_STATUSES = 6;
 
 ParticleEngine* sharedParticles() { return gameBundle ? gameBundle->particleEngine : nullptr; }
 
-int trainerSpriteOf(TrainerStats* stats) { return stats ? stats->getSprite() : 0; }
+int trainerSpriteOf(const TrainerRecord* stats) { return stats ? stats->getSprite() : 0; }
 
 void fillBand(sf::RenderWindow* target, sf::ConvexShape& shape, const sf::Vector2f (&points)[4]) {
     for (int i = 0; i < 4; ++i)
@@ -132,7 +132,7 @@ void SceneBattleEnd::draw() {
     }
     if (winner == 1 || winner == 2) {
         ZelkinTeam* team = field->getTeamChecked(winner - 1);
-        int sprite = trainerSpriteOf(team ? dynamic_cast<TrainerStats*>(team->getOwner()) : nullptr);
+        int sprite = trainerSpriteOf(team ? team->getOwner() : nullptr);
         window->drawSpriteAt(window->setSupporterFrame(sprite, 0), winner == 1 ? 302 : 518, 218);
     }
     if (ParticleEngine* particles = sharedParticles()) particles->draw();

@@ -589,7 +589,7 @@ void Scene_Battle::drawFloor() {
     if (options->getDebug() <= 0) drawCrowd(false);
     for (int side = 0; side < 2; ++side) {
         ZelkinTeam* team = field->getTeamChecked(side);
-        TrainerStats* stats = team != nullptr ? dynamic_cast<TrainerStats*>(team->getOwner()) : nullptr;
+        TrainerRecord* stats = team != nullptr ? team->getOwner() : nullptr;
         if (stats == nullptr) continue;
         window->drawSpriteAt(window->setSupporterFrame(stats->getSprite(), side + 1), side == 0 ? 186 : 634,
                              218);

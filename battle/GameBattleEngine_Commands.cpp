@@ -66,8 +66,7 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
                   "one handler per opcode");
     if (!command) return;
 
-    int chance = 100;
-    if (!command->chance.empty()) chance = clampedAtoi(command->chance);
+    const int chance = command->chancePercent;
     if (!command->reason.empty()) variables->setReason(command->reason);
     if (chance < 100) {
         // A chance of N runs on rolls 0 to N: N + 1 chances in 100, so even 0 sometimes runs.
@@ -162,11 +161,17 @@ bool GameBattleEngine::compareNumbers(const QX_Variable& a, const QX_Variable& b
 
 namespace {
 // "up" rounds up, "down" down, "it" to the nearest with halves away from zero; any other word keeps v.
-float roundByWord(float value, const std::string& word) {
-    if (word == "up") return std::ceil(value);
-    if (word == "down") return std::floor(value);
-    if (word == "it") return std::round(value);
-    return value;
+float roundByWord(float value, QualifierWord word) {
+    switch (word) {
+    case QualifierWord::Up:
+        return std::ceil(value);
+    case QualifierWord::Down:
+        return std::floor(value);
+    case QualifierWord::It:
+        return std::round(value);
+    default:
+        return value;
+    }
 }
 } // namespace
 
@@ -211,7 +216,7 @@ CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int o
         v = x / y;
         break;
     }
-    a.assignNumber(roundByWord(v, command.qualifier));
+    a.assignNumber(roundByWord(v, command.qualifierWord));
     return CommandOutcome::Succeeded;
 }
 
@@ -252,7 +257,8 @@ CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context)
     a.evaluateList();
     b.evaluateList();
     if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    return a.compareList(b.getList(), command.qualifier) ? CommandOutcome::Succeeded : CommandOutcome::Failed;
+    return a.compareItems(b.getItems(), command.qualifierWord) ? CommandOutcome::Succeeded
+                                                               : CommandOutcome::Failed;
 }
 
 CommandOutcome GameBattleEngine::cmdEndEffect(const CommandContext&) {

@@ -241,7 +241,7 @@ CommandOutcome GameBattleEngine::cmdAddType(const CommandContext& context) {
     value.evaluateList();
     if (value.hasFailed()) return CommandOutcome::Failed;
     bool any = false;
-    for (const std::string& name : value.getList()) {
+    for (const std::string& name : value.getItems()) {
         ZelkinType* type = parser->findType(name);
         if (!type) continue;
         context.subjectTeam->addType(type);
@@ -257,7 +257,7 @@ CommandOutcome GameBattleEngine::cmdRemoveType(const CommandContext& context) {
     value.evaluateList();
     if (value.hasFailed()) return CommandOutcome::Failed;
     bool any = false;
-    for (const std::string& name : value.getList()) {
+    for (const std::string& name : value.getItems()) {
         if (context.subjectTeam->removeTypeByName(name)) any = true;
     }
     return any ? CommandOutcome::Succeeded : CommandOutcome::Failed;
@@ -280,10 +280,10 @@ CommandOutcome GameBattleEngine::cmdChangeAbility(const CommandContext& context)
         QX_Variable value = makeOperand(command.valueOperand, context.source);
         value.evaluateList();
         if (value.hasFailed()) return CommandOutcome::Failed;
-        std::vector<std::string> names = value.getList();
+        const TextItems names = value.getItems();
         GameParser* parser = field->getGameParser();
         ZelkinBuffData* definition =
-            (parser && !names.empty()) ? parser->findAbility(names.front()) : nullptr;
+            (parser && !names.empty()) ? parser->findAbility(*names.begin()) : nullptr;
         if (!definition) return CommandOutcome::Failed;
         replacement = new ZelkinBuff(definition, 0);
     }
@@ -532,9 +532,9 @@ CommandOutcome GameBattleEngine::cmdQuickMove(const CommandContext& context) {
     QX_Variable name = makeOperand(command.nameOperand, context.source);
     name.evaluateList();
     if (name.hasFailed()) return CommandOutcome::Failed;
-    const std::vector<std::string> names = name.getList();
+    const TextItems names = name.getItems();
     GameParser* parser = field->getGameParser();
-    ZelkinMove* move = (parser && !names.empty()) ? parser->findMove(names.front()) : nullptr;
+    ZelkinMove* move = (parser && !names.empty()) ? parser->findMove(*names.begin()) : nullptr;
     if (!move) return CommandOutcome::Failed;
 
     const int source = context.source;

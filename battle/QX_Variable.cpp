@@ -9,23 +9,18 @@
 
 QX_Variable::QX_Variable(const std::string& reference, GameBattleEngine* engine, VariableTable* variables,
                          int sourceSide)
-    : sourceSide(sourceSide), engine(engine), field(engine ? engine->getField() : nullptr),
-      variables(variables), owned(std::make_shared<const ScriptOperand>(reference)) {
+    : sourceSide(sourceSide), engine(engine), variables(variables),
+      owned(std::make_shared<const ScriptOperand>(reference)) {
     operand = owned.get();
 }
-
-QX_Variable::QX_Variable(const ScriptOperand& operand, GameBattleEngine* engine, VariableTable* variables,
-                         int sourceSide)
-    : sourceSide(sourceSide), engine(engine), field(engine ? engine->getField() : nullptr),
-      variables(variables), operand(&operand) {}
-
-QX_Variable::~QX_Variable() = default;
 
 VariableTable* QX_Variable::table() const {
     // A command may replace the engine's table while an operand is alive (a quick move started by a
     // trigger that the operand's own read fired); the engine's current table is then the only live one.
     return engine ? engine->getVariables() : variables;
 }
+
+GameField* QX_Variable::field() const { return engine ? engine->getField() : nullptr; }
 
 void QX_Variable::evaluateNumber() {
     if (operand->isEmpty()) return;
@@ -34,7 +29,7 @@ void QX_Variable::evaluateNumber() {
         if (!failed) {
             number = operand->getLiteralNumber();
         } else {
-            text = operand->getText();
+            literalText = true;
             kind = 1;
         }
         return;
@@ -72,7 +67,7 @@ void QX_Variable::readVariableNumber(bool everyScope) {
         if (everyScope) number = (table() && table()->getMove()) ? table()->getMove()->getNumber(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Field:
-        if (everyScope) number = field ? field->getVariable(name) : 0.0f;
+        if (everyScope) number = field() ? field()->getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::NewBuff:
         number = (table() && table()->getNewBuff()) ? table()->getNewBuff()->getVariable(name) : 0.0f;
@@ -87,14 +82,17 @@ void QX_Variable::evaluateList() {
     kind = 1;
     if (operand->isEmpty()) return;
     if (!operand->isVariable()) {
-        literalList = &operand->getLiteralList();
+        borrowing = true;
+        borrowed = TextItems(operand->getLiteralList());
         return;
     }
-    literalList = nullptr;
+    borrowing = false;
     const std::string& name = operand->getName();
     switch (operand->getScope()) {
     case ScriptOperand::Scope::Table:
-        list = table() ? table()->getTextVariable(name) : std::vector<std::string>();
+        // Read in place: the table's texts stay as they are until the command that reads them is done.
+        borrowing = true;
+        borrowed = table() ? table()->getTextSlot(operand->getTextSlot()) : TextItems();
         break;
     case ScriptOperand::Scope::Source:
         if (engine) list = engine->getCreatureTextVariable(sourceSide, name);
@@ -106,7 +104,7 @@ void QX_Variable::evaluateList() {
         if (table()) list = table()->getRunningHandler().getTextVariable(name);
         break;
     case ScriptOperand::Scope::Field:
-        if (field) list = field->getTextVariable(name);
+        if (field()) list = field()->getTextVariable(name);
         break;
     case ScriptOperand::Scope::Move:
         if (table() && table()->getMove()) list = table()->getMove()->getStrings(name);
@@ -139,7 +137,7 @@ void QX_Variable::assignNumber(float value) {
         if (table() && table()->getMove()) table()->getMove()->setVariable(name, value);
         break;
     case ScriptOperand::Scope::Field:
-        if (field) field->setVariable(name, value);
+        if (field()) field()->setVariable(name, value);
         break;
     case ScriptOperand::Scope::NewBuff:
         if (table() && table()->getNewBuff()) table()->getNewBuff()->setVariable(name, value);
@@ -150,12 +148,17 @@ void QX_Variable::assignNumber(float value) {
 }
 
 bool QX_Variable::compareList(const std::vector<std::string>& other, const std::string& comparator) const {
+    return compareItems(TextItems(other), QXML_Command::qualifierWordOf(comparator));
+}
+
+bool QX_Variable::compareItems(TextItems other, QualifierWord comparator) const {
+    const TextItems mine = getItems();
     bool anyFound = false;
     bool someMissing = false;
     for (const std::string& item : other) {
         bool found = false;
-        for (const std::string& mine : getList()) {
-            if (mine == item) {
+        for (const std::string& own : mine) {
+            if (own == item) {
                 found = true;
                 break;
             }
@@ -165,11 +168,19 @@ bool QX_Variable::compareList(const std::vector<std::string>& other, const std::
         else
             someMissing = true;
     }
-    if (comparator == "equal") return !someMissing;
-    if (comparator == "dif") return someMissing;
-    if (comparator == "has") return anyFound;
-    if (comparator == "hasnt" || comparator == "not") return !anyFound;
-    return false;
+    switch (comparator) {
+    case QualifierWord::Equal:
+        return !someMissing;
+    case QualifierWord::Dif:
+        return someMissing;
+    case QualifierWord::Has:
+        return anyFound;
+    case QualifierWord::Hasnt:
+    case QualifierWord::Not:
+        return !anyFound;
+    default:
+        return false;
+    }
 }
 
 float QX_Variable::parseNumber(const std::string& input) {
@@ -179,10 +190,7 @@ float QX_Variable::parseNumber(const std::string& input) {
     return value;
 }
 
-int QX_Variable::getKind() const { return kind; }
-bool QX_Variable::hasFailed() const { return failed != 0; }
-float QX_Variable::getNumber() const { return number; }
-std::string QX_Variable::getText() const { return text; }
-const std::vector<std::string>& QX_Variable::getList() const { return literalList ? *literalList : list; }
+std::string QX_Variable::getText() const { return literalText ? operand->getText() : std::string(); }
+std::vector<std::string> QX_Variable::getList() const { return getItems().toList(); }
 int QX_Variable::returnZero() const { return 0; }
 int QX_Variable::opponentSide(int side) const { return side == 0 ? 1 : 0; }

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "rules/QXML_Command.hpp"
 #include "rules/ScriptOperand.hpp"
+#include "rules/TextItems.hpp"
 
 class GameBattleEngine;
 class GameField;
@@ -13,13 +15,14 @@ class VariableTable;
 
 class QX_Variable {
 public:
-    // Evaluates nothing yet; the engine's field is taken now.
+    // Evaluates nothing yet.
     QX_Variable(const std::string& reference, GameBattleEngine* engine, VariableTable* variables,
                 int sourceSide);
     // The same on an operand split when its command was read; the operand must outlive this object.
     QX_Variable(const ScriptOperand& operand, GameBattleEngine* engine, VariableTable* variables,
-                int sourceSide);
-    virtual ~QX_Variable();
+                int sourceSide)
+        : sourceSide(sourceSide), engine(engine), variables(variables), operand(&operand) {}
+    virtual ~QX_Variable() = default;
     QX_Variable(const QX_Variable&) = default;
     QX_Variable& operator=(const QX_Variable&) = default;
 
@@ -27,30 +30,35 @@ public:
     virtual void evaluateList();
     // "equal", "dif", "has", "hasnt"/"not" of the given list against this operand's list.
     virtual bool compareList(const std::vector<std::string>& other, const std::string& comparator) const;
+    // The same on items read in place, with the comparator read when its command was.
+    bool compareItems(TextItems other, QualifierWord comparator) const;
     // A numeric read that skips the "field" and "move" scopes.
     virtual void evaluateNumberOf();
     virtual void assignNumber(float value);
-    virtual int getKind() const;
-    virtual bool hasFailed() const;
-    virtual float getNumber() const;
+    virtual int getKind() const { return kind; }
+    virtual bool hasFailed() const { return failed != 0; }
+    virtual float getNumber() const { return number; }
     // Digits with one decimal mark (any other character) and an optional leading "-"; sets the flag on error.
     virtual float parseNumber(const std::string& text);
     virtual std::string getText() const;
-    // The list of the last evaluateList.
-    virtual const std::vector<std::string>& getList() const;
+    // A copy of the list of the last evaluateList.
+    virtual std::vector<std::string> getList() const;
+    // The same list read in place: valid until this operand is evaluated again, or the variable it was read
+    // from changes.
+    TextItems getItems() const { return borrowing ? borrowed : TextItems(list); }
     virtual int returnZero() const;
     virtual int opponentSide(int side) const;
 
 private:
     // The variable table to use now.
     VariableTable* table() const;
+    GameField* field() const;
     // A variable reference read as a number; without everyScope the "move" and "field" scopes, and unknown
     // ones, leave the number as it is.
     void readVariableNumber(bool everyScope);
 
     int sourceSide = 0;
     GameBattleEngine* engine = nullptr;
-    GameField* field = nullptr;
     VariableTable* variables = nullptr;
     // The operand read: the command's own, or one split from the text given (kept alive by owned).
     const ScriptOperand* operand = nullptr;
@@ -58,8 +66,11 @@ private:
     int failed = 0;
     int kind = 0;
     float number = 0.0f;
-    std::string text;
+    // Set when a literal failed to read as a number: getText gives the operand's text.
+    bool literalText = false;
+    // The list built by the last evaluateList, unless it read its items in place (borrowing).
     std::vector<std::string> list;
-    // After evaluateList on a literal: the operand's own items, read in place of list.
-    const std::vector<std::string>* literalList = nullptr;
+    bool borrowing = false;
+    // The items read in place: a literal's own, or a text variable of the table.
+    TextItems borrowed;
 };

@@ -79,17 +79,24 @@ void VariableTable::setVariable(std::string_view name, float value) {
 }
 
 std::vector<std::string> VariableTable::getTextVariable(const std::string& name) const {
-    if (name == "type_move") {
-        if (moveType) return {moveType->getName()};
-        return {};
+    return getTextSlot(scriptTextVariableFromName(name)).toList();
+}
+
+TextItems VariableTable::getTextSlot(int slot) const {
+    switch (slot) {
+    case STXT_TYPE_MOVE:
+        return moveType ? TextItems(moveType->getName()) : TextItems();
+    case STXT_SUBTYPE_MOVE:
+        return moveSubtype ? TextItems(moveSubtype->getName()) : TextItems();
+    case STXT_TYPES_OFFENSIVE:
+        return TextItems(offensiveTypes);
+    case STXT_TYPES_DEFENSIVE:
+        return TextItems(defensiveTypes);
+    case STXT_REASON:
+        return TextItems(reason);
+    case STXT_STAT_AFF:
+        return TextItems(affectedStat);
+    default:
+        return TextItems();
     }
-    if (name == "subtype_move") {
-        if (moveSubtype) return {moveSubtype->getName()};
-        return {};
-    }
-    if (name == "types_offensive") return offensiveTypes;
-    if (name == "types_defensive") return defensiveTypes;
-    if (name == "reason") return {reason};
-    if (name == "stat_aff") return {affectedStat};
-    return {};
 }

@@ -9,6 +9,7 @@
 #include "battle/TriggerHandler.hpp"
 #include "rules/Platform.hpp"
 #include "rules/ScriptVariables.hpp"
+#include "rules/TextItems.hpp"
 
 class Zelkin;
 class ZelkinTeam;
@@ -42,6 +43,8 @@ public:
     inline float getSlot(int slot);
     inline void setSlot(int slot, float value);
     virtual std::vector<std::string> getTextVariable(const std::string& name) const;
+    // The same by text slot (ScriptTextVariable), read in place: valid until the table's texts change.
+    TextItems getTextSlot(int slot) const;
 
     // Direct access for the engine (not reachable from scripts by these names).
     float getRawPercent() const { return rawPercent; }

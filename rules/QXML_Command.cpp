@@ -2,6 +2,7 @@
 #include "rules/QXML_Command.hpp"
 
 #include "rules/CommandOpcodes.hpp"
+#include "rules/Platform.hpp"
 
 QXML_Command::~QXML_Command() {
     if (!subCommands) return;
@@ -29,4 +30,31 @@ QXML_Command* QXML_Command::getSubCommandAt(int position) const {
 void QXML_Command::readOperands() {
     nameOperand = ScriptOperand(nameText);
     valueOperand = ScriptOperand(valueText);
+    chancePercent = chance.empty() ? 100 : clampedAtoi(chance);
+    qualifierWord = qualifierWordOf(qualifier);
+}
+
+QualifierWord QXML_Command::qualifierWordOf(std::string_view text) {
+    static const struct {
+        std::string_view text;
+        QualifierWord word;
+    } WORDS[] = {
+        {"up", QualifierWord::Up},
+        {"down", QualifierWord::Down},
+        {"it", QualifierWord::It},
+        {"equal", QualifierWord::Equal},
+        {"eq", QualifierWord::Eq},
+        {"sup", QualifierWord::Sup},
+        {"supequal", QualifierWord::SupEqual},
+        {"inf", QualifierWord::Inf},
+        {"infequal", QualifierWord::InfEqual},
+        {"dif", QualifierWord::Dif},
+        {"has", QualifierWord::Has},
+        {"hasnt", QualifierWord::Hasnt},
+        {"not", QualifierWord::Not},
+    };
+    for (const auto& entry : WORDS) {
+        if (entry.text == text) return entry.word;
+    }
+    return QualifierWord::Other;
 }

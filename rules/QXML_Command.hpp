@@ -2,9 +2,28 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/ScriptOperand.hpp"
+
+// The words a qualifier compares or rounds by; Other for any other text (the empty one included).
+enum class QualifierWord {
+    Other,
+    Up,
+    Down,
+    It,
+    Equal,
+    Eq,
+    Sup,
+    SupEqual,
+    Inf,
+    InfEqual,
+    Dif,
+    Has,
+    Hasnt,
+    Not
+};
 
 class QXML_Command {
 public:
@@ -35,9 +54,11 @@ public:
     int countSubCommands() const { return subCommands ? static_cast<int>(subCommands->size()) : 0; }
     // The sub-command at a position, or null outside the list.
     QXML_Command* getSubCommandAt(int position) const;
-    // Splits nameText and valueText into nameOperand and valueOperand; the reader calls it once it has read
-    // the attributes.
+    // Splits nameText and valueText into nameOperand and valueOperand, and reads the chance and the
+    // qualifier word; the reader calls it once it has read the attributes.
     void readOperands();
+    // The word of a qualifier text (exact, case included).
+    static QualifierWord qualifierWordOf(std::string_view text);
 
     // Read directly by the engine.
     int opcode = 0;
@@ -49,7 +70,11 @@ public:
     int target = -1;
     // A percentage as written; empty means always.
     std::string chance;
+    // The chance as a number (100 when empty), read with the operands.
+    int chancePercent = 100;
     std::string qualifier;
+    // The qualifier as a word, read with the operands.
+    QualifierWord qualifierWord = QualifierWord::Other;
     std::string reason;
     std::string message;
     std::vector<QXML_Command*>* subCommands = nullptr;

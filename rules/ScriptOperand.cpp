@@ -32,6 +32,7 @@ ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
         if (second == std::string_view::npos) {
             name = std::string(rest);
             slot = scriptVariableFromName(rest);
+            textSlot = scriptTextVariableFromName(rest);
             return;
         }
         scope = scopeOfWord(rest.substr(0, second));

@@ -24,6 +24,8 @@ public:
     const std::string& getName() const { return name; }
     // For a table variable: its ScriptVariable slot, or NO_SCRIPT_VARIABLE.
     int getSlot() const { return slot; }
+    // For a table variable: its ScriptTextVariable slot, or NO_SCRIPT_VARIABLE.
+    int getTextSlot() const { return textSlot; }
     // For a literal: its number, and whether the text failed to read as one.
     float getLiteralNumber() const { return literalNumber; }
     bool isLiteralNumberFailed() const { return literalNumberFailed; }
@@ -40,6 +42,7 @@ private:
     Scope scope = Scope::Table;
     std::string name;
     int slot = -1;
+    int textSlot = -1;
     float literalNumber = 0.0f;
     bool literalNumberFailed = false;
     std::vector<std::string> literalList;

@@ -1,5 +1,5 @@
-// The number variables of an action that effect scripts name without a scope ("var:damage"): their slots
-// and the words data files use for them.
+// The variables of an action that effect scripts name without a scope ("var:damage"): their slots and the
+// words data files use for them.
 #pragma once
 
 #include <string_view>
@@ -93,3 +93,26 @@ static_assert(sizeof(SCRIPT_VARIABLE_NAMES) / sizeof(SCRIPT_VARIABLE_NAMES[0]) =
 
 // The slot of a name (exact, case included), or NO_SCRIPT_VARIABLE.
 int scriptVariableFromName(std::string_view name);
+
+// The text variables of an action ("var:type_move"), lists that scripts compare; resolved like the numbers.
+enum ScriptTextVariable : int {
+    STXT_TYPE_MOVE,
+    STXT_SUBTYPE_MOVE,
+    STXT_TYPES_OFFENSIVE,
+    STXT_TYPES_DEFENSIVE,
+    STXT_REASON,
+    STXT_STAT_AFF,
+};
+
+constexpr int SCRIPT_TEXT_VARIABLE_COUNT = 6;
+
+inline constexpr std::string_view SCRIPT_TEXT_VARIABLE_NAMES[] = {
+    "type_move", "subtype_move", "types_offensive", "types_defensive", "reason", "stat_aff",
+};
+
+static_assert(sizeof(SCRIPT_TEXT_VARIABLE_NAMES) / sizeof(SCRIPT_TEXT_VARIABLE_NAMES[0]) ==
+                  SCRIPT_TEXT_VARIABLE_COUNT,
+              "one name per text slot");
+
+// The text slot of a name (exact, case included), or NO_SCRIPT_VARIABLE.
+int scriptTextVariableFromName(std::string_view name);

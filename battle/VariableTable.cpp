@@ -27,46 +27,6 @@ void VariableTable::setDamage(int value) { damage = value; }
 float VariableTable::getEffectiveness() const { return effectiveness; }
 void VariableTable::setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
 
-// One entry per slot of ScriptVariables.hpp, in its order.
-const VariableTable::SlotField VariableTable::SLOT_FIELDS[SCRIPT_VARIABLE_COUNT] = {
-    {&VariableTable::damage, nullptr, true, 0},
-    {&VariableTable::totalDamage, nullptr, true, 0},
-    {&VariableTable::canMove, nullptr, true, 0},
-    {&VariableTable::moveSpot, nullptr, true, 0},
-    {&VariableTable::moveSuccess, nullptr, true, 0},
-    {&VariableTable::moveHit, nullptr, true, 0},
-    {&VariableTable::numberHits, nullptr, true, 0},
-    {&VariableTable::hitNum, nullptr, true, 0},
-    {&VariableTable::contactMade, nullptr, true, 0},
-    {&VariableTable::moveCategory, nullptr, false, 0},
-    {&VariableTable::campSource, nullptr, true, 0},
-    {&VariableTable::campTarget, nullptr, true, 0},
-    {&VariableTable::precision, nullptr, true, 0},
-    {&VariableTable::criticalHit, nullptr, true, 0},
-    {&VariableTable::statAtt, nullptr, true, 0},
-    {&VariableTable::statDef, nullptr, true, 0},
-    {&VariableTable::powerMove, nullptr, true, 0},
-    {nullptr, &VariableTable::percentDamage, true, 0},
-    {nullptr, &VariableTable::totalPercentDamage, true, 0},
-    {nullptr, &VariableTable::criticalRatio, true, 0},
-    {nullptr, &VariableTable::criticalBonus, true, 0},
-    {nullptr, &VariableTable::effectiveness, true, 0},
-    {nullptr, &VariableTable::immunity, true, 0},
-    {nullptr, &VariableTable::multDmg, true, 0},
-    {nullptr, &VariableTable::returnValue, true, 0},
-    {nullptr, &VariableTable::result, true, 0},
-    {nullptr, &VariableTable::val1, true, 0},
-    {nullptr, &VariableTable::val2, true, 0},
-    {nullptr, &VariableTable::val3, true, 0},
-    {nullptr, &VariableTable::val4, true, 0},
-    {nullptr, nullptr, false, 100},
-    {nullptr, nullptr, false, 20},
-    {nullptr, nullptr, false, 12},
-    {nullptr, nullptr, false, 8},
-    {nullptr, nullptr, false, 6},
-    {nullptr, nullptr, false, 2},
-};
-
 float VariableTable::rollDie(int faces) {
     PseudoRNG rng;
     return static_cast<float>(rng.random(faces) + 1);

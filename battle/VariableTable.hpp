@@ -147,6 +147,47 @@ private:
     std::vector<std::string> defensiveTypes;
 };
 
+// One entry per slot of ScriptVariables.hpp, in its order. A constant here, so that a slot the engine names
+// (SVAR_RESULT) reads and writes its field directly.
+inline constexpr VariableTable::SlotField VariableTable::SLOT_FIELDS[SCRIPT_VARIABLE_COUNT] = {
+    {&VariableTable::damage, nullptr, true, 0},
+    {&VariableTable::totalDamage, nullptr, true, 0},
+    {&VariableTable::canMove, nullptr, true, 0},
+    {&VariableTable::moveSpot, nullptr, true, 0},
+    {&VariableTable::moveSuccess, nullptr, true, 0},
+    {&VariableTable::moveHit, nullptr, true, 0},
+    {&VariableTable::numberHits, nullptr, true, 0},
+    {&VariableTable::hitNum, nullptr, true, 0},
+    {&VariableTable::contactMade, nullptr, true, 0},
+    {&VariableTable::moveCategory, nullptr, false, 0},
+    {&VariableTable::campSource, nullptr, true, 0},
+    {&VariableTable::campTarget, nullptr, true, 0},
+    {&VariableTable::precision, nullptr, true, 0},
+    {&VariableTable::criticalHit, nullptr, true, 0},
+    {&VariableTable::statAtt, nullptr, true, 0},
+    {&VariableTable::statDef, nullptr, true, 0},
+    {&VariableTable::powerMove, nullptr, true, 0},
+    {nullptr, &VariableTable::percentDamage, true, 0},
+    {nullptr, &VariableTable::totalPercentDamage, true, 0},
+    {nullptr, &VariableTable::criticalRatio, true, 0},
+    {nullptr, &VariableTable::criticalBonus, true, 0},
+    {nullptr, &VariableTable::effectiveness, true, 0},
+    {nullptr, &VariableTable::immunity, true, 0},
+    {nullptr, &VariableTable::multDmg, true, 0},
+    {nullptr, &VariableTable::returnValue, true, 0},
+    {nullptr, &VariableTable::result, true, 0},
+    {nullptr, &VariableTable::val1, true, 0},
+    {nullptr, &VariableTable::val2, true, 0},
+    {nullptr, &VariableTable::val3, true, 0},
+    {nullptr, &VariableTable::val4, true, 0},
+    {nullptr, nullptr, false, 100},
+    {nullptr, nullptr, false, 20},
+    {nullptr, nullptr, false, 12},
+    {nullptr, nullptr, false, 8},
+    {nullptr, nullptr, false, 6},
+    {nullptr, nullptr, false, 2},
+};
+
 inline float VariableTable::getSlot(int slot) {
     if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return 0.0f;
     const SlotField& entry = SLOT_FIELDS[slot];

@@ -182,52 +182,12 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
 }
 
 float GameBattleEngine::getCreatureVariable(int side, const std::string& key) {
-    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-    if (!team) return 0.0f;
-    // The team's own counters read even while no creature is in play.
-    if (key == "move_turn") return static_cast<float>(team->getTurnCounter());
-    if (key == "n_creature") return static_cast<float>(team->countAlive());
-    if (key == "last_move_spot") return static_cast<float>(team->getLockedMoveIndex());
-
-    Zelkin* creature = team->getActive();
-    if (!creature) return 0.0f;
-    if (key == "hp") return static_cast<float>(creature->getHp());
-    if (key == "max_hp") return static_cast<float>(creature->getMaxHp());
-    if (key == "percent_hp") return creature->getHpPercent();
-    if (key == "level") return static_cast<float>(creature->getLevel());
-
-    static const char* const STAT_KEYS[8] = {"att",   "def",  "spe_att", "spe_def",
-                                             "speed", "crit", "eva",     "pre"};
-    for (int i = 0; i < 8; ++i) {
-        if (key == STAT_KEYS[i]) return computeStat(side, i);
-    }
-    return 0.0f;
+    return getCreatureSlot(side, creatureVariableFromName(key));
 }
 
 std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, const std::string& key) {
     std::vector<std::string> list;
-    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-    if (!team) return list;
-    Zelkin* creature = team->getActive();
-
-    if (key == "type") {
-        typeNamesInto(side, list);
-    } else if (key == "tag") {
-        if (creature && creature->getSpecies()) list = creature->getSpecies()->getTags();
-    } else if (key == "name") {
-        if (creature) list.push_back(creature->getName());
-    } else if (key == "crea_truename") {
-        if (creature && creature->getSpecies()) list.push_back(creature->getSpecies()->getName());
-    } else if (key == "ability") {
-        ZelkinBuff* ability = team->getAbilityBuff();
-        if (ability && ability->getDefinition()) list.push_back(ability->getDefinition()->getName());
-    } else if (key == "buff_list" || key == "list_buffs") {
-        for (int i = 0; i < team->getBuffCount(); ++i) {
-            ZelkinBuff* buff = team->getBuffAt(i);
-            if (buff && buff->isAlive() && buff->getDefinition())
-                list.push_back(buff->getDefinition()->getName());
-        }
-    }
+    creatureTextInto(side, creatureVariableFromName(key), list);
     return list;
 }
 

@@ -33,7 +33,7 @@ class Zelkin;
 //                                         restoreScriptHandlers
 //   GameBattleEngine_Commands.cpp         runCommand, executeCommand, the opcode table, writeLog,
 //                                         formatMessage, compareNumbers, the script-value commands
-//   GameBattleEngine_Operands.cpp         makeOperand
+//   GameBattleEngine_Operands.cpp         makeOperand, creature variables by slot
 //   GameBattleEngine_StateCommands.cpp    the battle-state command handlers (cmdAddBuff ... cmdSelfAnim)
 //   GameBattleEngine_Damage.cpp           prepareMove, gatherDamageStats, computeDamage, applyDamage,
 //                                         resetInformations, tickCreatureBuffs, tickFieldBuffs
@@ -186,6 +186,10 @@ public:
     // After a nested trigger returns: the variable table's running and calling handlers become again
     // those of the trigger still running (the top of the handler stack and the one below it).
     void restoreScriptHandlers();
+    // getCreatureVariable and getCreatureTextVariable by CreatureVariable slot
+    // (GameBattleEngine_Operands.cpp); the list is replaced.
+    float getCreatureSlot(int side, int slot);
+    void creatureTextInto(int side, int slot, std::vector<std::string>& list);
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
     // The same on an operand split when its command was read (it must outlive the result).

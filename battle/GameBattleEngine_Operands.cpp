@@ -1,6 +1,13 @@
-// Script operands as the executor builds them: one fresh operand per command text.
+// Script operands as the executor builds them, and the creature variables they read by slot.
 #include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
 #include "battle/QX_Variable.hpp"
+#include "rules/ScriptVariables.hpp"
+#include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffData.hpp"
+#include "rules/ZelkinTeam.hpp"
+#include "rules/ZelkinZelkinary.hpp"
 
 QX_Variable GameBattleEngine::makeOperand(const std::string& reference, int sourceSide) {
     return QX_Variable(reference, this, variables, sourceSide);
@@ -8,4 +15,81 @@ QX_Variable GameBattleEngine::makeOperand(const std::string& reference, int sour
 
 QX_Variable GameBattleEngine::makeOperand(const ScriptOperand& operand, int sourceSide) {
     return QX_Variable(operand, this, variables, sourceSide);
+}
+
+float GameBattleEngine::getCreatureSlot(int side, int slot) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (!team) return 0.0f;
+    // The team's own counters read even while no creature is in play.
+    switch (slot) {
+    case CVAR_MOVE_TURN:
+        return static_cast<float>(team->getTurnCounter());
+    case CVAR_N_CREATURE:
+        return static_cast<float>(team->countAlive());
+    case CVAR_LAST_MOVE_SPOT:
+        return static_cast<float>(team->getLockedMoveIndex());
+    default:
+        break;
+    }
+
+    Zelkin* creature = team->getActive();
+    if (!creature) return 0.0f;
+    switch (slot) {
+    case CVAR_HP:
+        return static_cast<float>(creature->getHp());
+    case CVAR_MAX_HP:
+        return static_cast<float>(creature->getMaxHp());
+    case CVAR_PERCENT_HP:
+        return creature->getHpPercent();
+    case CVAR_LEVEL:
+        return static_cast<float>(creature->getLevel());
+    case CVAR_ATT:
+    case CVAR_DEF:
+    case CVAR_SPE_ATT:
+    case CVAR_SPE_DEF:
+    case CVAR_SPEED:
+    case CVAR_CRIT:
+    case CVAR_EVA:
+    case CVAR_PRE:
+        return computeStat(side, slot - CVAR_ATT);
+    default:
+        return 0.0f;
+    }
+}
+
+void GameBattleEngine::creatureTextInto(int side, int slot, std::vector<std::string>& list) {
+    list.clear();
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    if (!team) return;
+    Zelkin* creature = team->getActive();
+
+    switch (slot) {
+    case CVAR_TYPE:
+        typeNamesInto(side, list);
+        break;
+    case CVAR_TAG:
+        if (creature && creature->getSpecies()) list = creature->getSpecies()->getTags();
+        break;
+    case CVAR_NAME:
+        if (creature) list.push_back(creature->getName());
+        break;
+    case CVAR_CREA_TRUENAME:
+        if (creature && creature->getSpecies()) list.push_back(creature->getSpecies()->getName());
+        break;
+    case CVAR_ABILITY: {
+        ZelkinBuff* ability = team->getAbilityBuff();
+        if (ability && ability->getDefinition()) list.push_back(ability->getDefinition()->getName());
+        break;
+    }
+    case CVAR_BUFF_LIST:
+    case CVAR_LIST_BUFFS:
+        for (int i = 0; i < team->getBuffCount(); ++i) {
+            ZelkinBuff* buff = team->getBuffAt(i);
+            if (buff && buff->isAlive() && buff->getDefinition())
+                list.push_back(buff->getDefinition()->getName());
+        }
+        break;
+    default:
+        break;
+    }
 }

@@ -55,10 +55,11 @@ void QX_Variable::readVariableNumber(bool everyScope) {
         number = table() ? table()->getSlot(operand->getSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Source:
-        number = engine ? engine->getCreatureVariable(sourceSide, name) : 0.0f;
+        number = engine ? engine->getCreatureSlot(sourceSide, operand->getCreatureSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Opponent:
-        number = engine ? engine->getCreatureVariable(opponentSide(sourceSide), name) : 0.0f;
+        number =
+            engine ? engine->getCreatureSlot(opponentSide(sourceSide), operand->getCreatureSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Self:
         number = table() ? table()->getRunningHandler().getVariable(name) : 0.0f;
@@ -95,10 +96,10 @@ void QX_Variable::evaluateList() {
         borrowed = table() ? table()->getTextSlot(operand->getTextSlot()) : TextItems();
         break;
     case ScriptOperand::Scope::Source:
-        if (engine) list = engine->getCreatureTextVariable(sourceSide, name);
+        if (engine) engine->creatureTextInto(sourceSide, operand->getCreatureSlot(), list);
         break;
     case ScriptOperand::Scope::Opponent:
-        if (engine) list = engine->getCreatureTextVariable(opponentSide(sourceSide), name);
+        if (engine) engine->creatureTextInto(opponentSide(sourceSide), operand->getCreatureSlot(), list);
         break;
     case ScriptOperand::Scope::Self:
         if (table()) list = table()->getRunningHandler().getTextVariable(name);

@@ -38,6 +38,7 @@ ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
         scope = scopeOfWord(rest.substr(0, second));
         const std::string_view tail = rest.substr(second + 1);
         name = std::string(tail.substr(0, tail.find(':')));
+        if (scope == Scope::Source || scope == Scope::Opponent) creatureSlot = creatureVariableFromName(name);
         return;
     }
     literalNumber = parseNumber(text, literalNumberFailed);

@@ -26,6 +26,8 @@ public:
     int getSlot() const { return slot; }
     // For a table variable: its ScriptTextVariable slot, or NO_SCRIPT_VARIABLE.
     int getTextSlot() const { return textSlot; }
+    // For a variable of the source or opponent scope: its CreatureVariable slot, or NO_SCRIPT_VARIABLE.
+    int getCreatureSlot() const { return creatureSlot; }
     // For a literal: its number, and whether the text failed to read as one.
     float getLiteralNumber() const { return literalNumber; }
     bool isLiteralNumberFailed() const { return literalNumberFailed; }
@@ -43,6 +45,7 @@ private:
     std::string name;
     int slot = -1;
     int textSlot = -1;
+    int creatureSlot = -1;
     float literalNumber = 0.0f;
     bool literalNumberFailed = false;
     std::vector<std::string> literalList;

@@ -12,3 +12,9 @@ int scriptTextVariableFromName(std::string_view name) {
         if (SCRIPT_TEXT_VARIABLE_NAMES[slot] == name) return slot;
     return NO_SCRIPT_VARIABLE;
 }
+
+int creatureVariableFromName(std::string_view name) {
+    for (int slot = 0; slot < CREATURE_VARIABLE_COUNT; ++slot)
+        if (CREATURE_VARIABLE_NAMES[slot] == name) return slot;
+    return NO_SCRIPT_VARIABLE;
+}

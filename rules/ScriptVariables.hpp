@@ -116,3 +116,46 @@ static_assert(sizeof(SCRIPT_TEXT_VARIABLE_NAMES) / sizeof(SCRIPT_TEXT_VARIABLE_N
 
 // The text slot of a name (exact, case included), or NO_SCRIPT_VARIABLE.
 int scriptTextVariableFromName(std::string_view name);
+
+// What effect scripts read of a side's creature ("var:source:max_hp", "var:target:type"): the team's
+// counters, the active creature's figures and stats, then its lists of names.
+enum CreatureVariable : int {
+    CVAR_MOVE_TURN,
+    CVAR_N_CREATURE,
+    CVAR_LAST_MOVE_SPOT,
+    CVAR_HP,
+    CVAR_MAX_HP,
+    CVAR_PERCENT_HP,
+    CVAR_LEVEL,
+    // The effective stats, in the order of GameBattleEngine::computeStat.
+    CVAR_ATT,
+    CVAR_DEF,
+    CVAR_SPE_ATT,
+    CVAR_SPE_DEF,
+    CVAR_SPEED,
+    CVAR_CRIT,
+    CVAR_EVA,
+    CVAR_PRE,
+    // Lists of names.
+    CVAR_TYPE,
+    CVAR_TAG,
+    CVAR_NAME,
+    CVAR_CREA_TRUENAME,
+    CVAR_ABILITY,
+    CVAR_BUFF_LIST,
+    CVAR_LIST_BUFFS,
+};
+
+constexpr int CREATURE_VARIABLE_COUNT = 22;
+
+inline constexpr std::string_view CREATURE_VARIABLE_NAMES[] = {
+    "move_turn", "n_creature", "last_move_spot", "hp",      "max_hp",    "percent_hp", "level", "att",
+    "def",       "spe_att",    "spe_def",        "speed",   "crit",      "eva",        "pre",   "type",
+    "tag",       "name",       "crea_truename",  "ability", "buff_list", "list_buffs",
+};
+
+static_assert(sizeof(CREATURE_VARIABLE_NAMES) / sizeof(CREATURE_VARIABLE_NAMES[0]) == CREATURE_VARIABLE_COUNT,
+              "one name per creature slot");
+
+// The creature slot of a name (exact, case included), or NO_SCRIPT_VARIABLE.
+int creatureVariableFromName(std::string_view name);

@@ -51,11 +51,14 @@ void GameBattleEngine::replaceVariables(VariableTable* fresh) {
     if (fresh == variables) return;
     // An animation reads the table it was handed on its first step; while any animation has yet to step,
     // the old table is kept until updateAnimations has stepped them all.
-    if (animations.empty())
+    if (!fresh) fresh = new VariableTable();
+    if (animations.empty()) {
+        if (variables) fresh->takeListStorage(*variables);
         delete variables;
-    else
+    } else {
         retiredVariables.push_back(variables);
-    variables = fresh ? fresh : new VariableTable();
+    }
+    variables = fresh;
 }
 
 void GameBattleEngine::addAnimation(BattleAnimation* animation) {

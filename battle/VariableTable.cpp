@@ -38,6 +38,17 @@ void VariableTable::setVariable(std::string_view name, float value) {
     setSlot(scriptVariableFromName(name), value);
 }
 
+void VariableTable::takeListStorage(VariableTable& outgoing) {
+    if (offensiveTypes.capacity() == 0) {
+        offensiveTypes.swap(outgoing.offensiveTypes);
+        offensiveTypes.clear();
+    }
+    if (defensiveTypes.capacity() == 0) {
+        defensiveTypes.swap(outgoing.defensiveTypes);
+        defensiveTypes.clear();
+    }
+}
+
 std::vector<std::string> VariableTable::getTextVariable(const std::string& name) const {
     return getTextSlot(scriptTextVariableFromName(name)).toList();
 }

@@ -85,6 +85,9 @@ public:
     // The same lists written in place, keeping their storage from one check to the next.
     std::vector<std::string>& editOffensiveTypes() { return offensiveTypes; }
     std::vector<std::string>& editDefensiveTypes() { return defensiveTypes; }
+    // Takes the storage of an outgoing table's type lists for lists of its own that have none yet; the lists
+    // stay empty, so the next action fills them without allocating.
+    void takeListStorage(VariableTable& outgoing);
 
 private:
     // Where the variable of each slot lives: an int field (truncated on writing, saturating), a float field,

@@ -1,20 +1,17 @@
-// The variables of an action that effect scripts name without a scope.
+// The variables of an action that effect scripts name without a scope, and those of a side's creature.
 #include "rules/ScriptVariables.hpp"
 
-int scriptVariableFromName(std::string_view name) {
-    for (int slot = 0; slot < SCRIPT_VARIABLE_COUNT; ++slot)
-        if (SCRIPT_VARIABLE_NAMES[slot] == name) return slot;
+namespace {
+// The position of a name in a table of names, or NO_SCRIPT_VARIABLE.
+template <int COUNT> int slotOfName(const std::string_view (&names)[COUNT], std::string_view name) {
+    for (int slot = 0; slot < COUNT; ++slot)
+        if (names[slot] == name) return slot;
     return NO_SCRIPT_VARIABLE;
 }
+} // namespace
 
-int scriptTextVariableFromName(std::string_view name) {
-    for (int slot = 0; slot < SCRIPT_TEXT_VARIABLE_COUNT; ++slot)
-        if (SCRIPT_TEXT_VARIABLE_NAMES[slot] == name) return slot;
-    return NO_SCRIPT_VARIABLE;
-}
+int scriptVariableFromName(std::string_view name) { return slotOfName(SCRIPT_VARIABLE_NAMES, name); }
 
-int creatureVariableFromName(std::string_view name) {
-    for (int slot = 0; slot < CREATURE_VARIABLE_COUNT; ++slot)
-        if (CREATURE_VARIABLE_NAMES[slot] == name) return slot;
-    return NO_SCRIPT_VARIABLE;
-}
+int scriptTextVariableFromName(std::string_view name) { return slotOfName(SCRIPT_TEXT_VARIABLE_NAMES, name); }
+
+int creatureVariableFromName(std::string_view name) { return slotOfName(CREATURE_VARIABLE_NAMES, name); }

@@ -1,5 +1,5 @@
-// The variables of an action that effect scripts name without a scope ("var:damage"): their slots and the
-// words data files use for them.
+// The variables effect scripts name: the action's own ("var:damage", "var:type_move") and those of a side's
+// creature ("var:source:hp"): their slots and the words data files use for them.
 #pragma once
 
 #include <string_view>

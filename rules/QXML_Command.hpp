@@ -35,7 +35,10 @@ public:
 
     // Sets the opcode from an element name; a name that is no command leaves the opcode as it is.
     void setTypeFromName(const std::string& elementName);
-    void setRound(const std::string& text) { qualifier = text; }
+    void setRound(const std::string& text) {
+        qualifier = text;
+        qualifierWord = qualifierWordOf(text);
+    }
 
     int getOpcode() const { return opcode; }
     const std::string& getNameText() const { return nameText; }

@@ -46,17 +46,19 @@ public:
     // matching condition and special with every number 0; the empty text when none matches. The text stays
     // the commentator's.
     virtual const std::string& comment(int condition, int special, int val1, int val2, int hype);
+    // The phrase comment draws, null where it gives the empty text.
+    virtual CommentatorPhrase* choosePhrase(int condition, int special, int val1, int val2, int hype);
 
     // The phrases in file order, still owned by the commentator.
     virtual const std::vector<CommentatorPhrase*>& getPhrases();
 
 private:
-    // The phrases of one group that share their three numbers, in file order (their texts are the phrases').
+    // The phrases of one group that share their three numbers, in file order.
     struct Candidates {
         int val1;
         int val2;
         int hype;
-        std::vector<const std::string*> texts;
+        std::vector<CommentatorPhrase*> phrases;
     };
     using Group = std::vector<Candidates>;
 

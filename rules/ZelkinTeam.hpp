@@ -150,4 +150,10 @@ private:
     int timedTurns = 0;
     PowerSwitchesHandler powerSwitches;
     std::vector<ZelkinBuffBattleDesc> description;
+    // What the description was last built from (each listed buff's definition and value, and the stages):
+    // a side that has not changed since keeps its lines as they are.
+    std::vector<std::pair<const ZelkinBuffData*, int>> describedBuffs;
+    int describedStages[STAGE_COUNT] = {};
+    bool described = false;
+    bool isDescriptionCurrent();
 };

@@ -1,11 +1,10 @@
-// Where a phrase's bracketed placeholders ("[ZLKN]", "[MOVE]") stand, found once when the phrase is read.
+// Where a phrase's bracketed placeholders ("[ZLKN]", "[MOVE]") stand, found once for a phrase filled often.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // One placeholder of a text and the text it stands for; an empty placeholder stands for nothing.
 struct PlaceholderFill {
@@ -13,6 +12,7 @@ struct PlaceholderFill {
     std::string_view text;
 };
 
+// Small and allocation-free, so that a text filled once can also be read on the spot.
 class PhraseSlots {
 public:
     explicit PhraseSlots(std::string_view phrase);
@@ -26,11 +26,14 @@ public:
                       std::initializer_list<PlaceholderFill> fills) const;
 
 private:
+    static constexpr std::size_t MAX_SLOTS = 8;
     // A bracketed word of the phrase: '[', anything but a bracket, ']'.
     struct Slot {
         std::uint32_t at;
         std::uint32_t length;
     };
-    std::vector<Slot> slots;
-    bool nested = false;
+    Slot slots[MAX_SLOTS];
+    std::uint32_t count = 0;
+    // Nested brackets, more slots than kept or a phrase too long: filled the slow way.
+    bool irregular = false;
 };

@@ -87,8 +87,12 @@ void wrapTextInto(std::string& out, std::string_view text, int charWidth, int ma
     std::string_view line = text;
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
     if (isSingleFittingLine(line, charWidth, maxWidth)) {
-        out.assign(line.data(), line.size());
-        out.push_back('\n');
+        if (line.size() < text.size()) {
+            out.assign(text.data(), text.size());
+        } else {
+            out.assign(line.data(), line.size());
+            out.push_back('\n');
+        }
         return;
     }
     // Each separator gives one character at most, and the closing line end one more.

@@ -162,9 +162,17 @@ void Commentator::indexPhrases() {
 }
 
 const Commentator::Candidates* Commentator::candidatesOf(const Group& group, int val1, int val2, int hype) {
-    for (const Candidates& candidates : group)
-        if (candidates.val1 == val1 && candidates.val2 == val2 && candidates.hype == hype) return &candidates;
-    return nullptr;
+    // Each set of numbers has one entry at most, so the first exact one ends the walk.
+    const Candidates* hypeZero = nullptr;
+    const Candidates* allZero = nullptr;
+    for (const Candidates& candidates : group) {
+        if (candidates.val1 == val1 && candidates.val2 == val2) {
+            if (candidates.hype == hype) return &candidates;
+            if (candidates.hype == 0) hypeZero = &candidates;
+        }
+        if (candidates.val1 == 0 && candidates.val2 == 0 && candidates.hype == 0) allZero = &candidates;
+    }
+    return hypeZero != nullptr ? hypeZero : allZero;
 }
 
 const Commentator::Group* Commentator::groupOf(int condition, int special) const {
@@ -185,8 +193,6 @@ CommentatorPhrase* Commentator::choosePhrase(int condition, int special, int val
     // From the most precise match to the loosest: all five values, then the numbers with hype 0, then every
     // number 0. The first with any phrase decides, and the draw picks among its phrases in file order.
     const Candidates* found = candidatesOf(*group, val1, val2, hype);
-    if (found == nullptr) found = candidatesOf(*group, val1, val2, 0);
-    if (found == nullptr) found = candidatesOf(*group, 0, 0, 0);
     if (found == nullptr) return nullptr;
     PseudoRNG rng;
     return found->phrases[static_cast<size_t>(rng.random(static_cast<int>(found->phrases.size())))];

@@ -68,7 +68,8 @@ private:
     void indexPhrases();
     // The group of that condition and special; null when none could match.
     const Group* groupOf(int condition, int special) const;
-    // The phrases of the group with exactly these numbers; null when there are none.
+    // The phrases of the group with exactly these numbers, else with the numbers and hype 0, else with every
+    // number 0; null when there are none. One walk over the group.
     static const Candidates* candidatesOf(const Group& group, int val1, int val2, int hype);
     Commentator(const Commentator&) = delete;
     Commentator& operator=(const Commentator&) = delete;

@@ -128,6 +128,8 @@ private:
     // Takes the buff at position i off the list and hands it to this thread's discarded list.
     void discardBuffAt(int i);
     void sortBuffs();
+    // Whether the description shows the buffs and stages as they stand.
+    bool isDescriptionCurrent();
 
     std::string name;
     int turnCounter = 0;
@@ -155,5 +157,4 @@ private:
     std::vector<std::pair<const ZelkinBuffData*, int>> describedBuffs;
     int describedStages[STAGE_COUNT] = {};
     bool described = false;
-    bool isDescriptionCurrent();
 };

@@ -108,12 +108,20 @@ void GameBattleEngine::writeLog(const std::string& message, int side) {
 }
 
 std::string GameBattleEngine::formatMessage(const std::string& message, int side) {
+    // The buff countdowns ask for an empty message after every tick.
+    if (message.empty()) return std::string();
     std::string text;
     appendFormatted(text, message, side);
     return text;
 }
 
 void GameBattleEngine::appendFormatted(std::string& out, const std::string& message, int side) {
+    const std::string_view text(message);
+    size_t open = text.find('[');
+    if (open == std::string_view::npos) {
+        out += message;
+        return;
+    }
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     ZelkinTeam* otherTeam = field ? field->getTeamChecked(opponentSide(side)) : nullptr;
     static const std::string none;
@@ -123,11 +131,8 @@ void GameBattleEngine::appendFormatted(std::string& out, const std::string& mess
     auto ownerName = [](ZelkinTeam* t) -> const std::string& { return t ? t->getOwnerName() : none; };
 
     // Every bracketed word is replaced (an unknown one by nothing); the replacements are never read again.
-    const std::string_view text(message);
     size_t position = 0;
-    while (position < text.size()) {
-        const size_t open = text.find('[', position);
-        if (open == std::string_view::npos) break;
+    for (; open != std::string_view::npos; open = text.find('[', position)) {
         const size_t close = text.find(']', open);
         if (close == std::string_view::npos) break;
         const std::string_view token = text.substr(open, close - open + 1);

@@ -9,11 +9,13 @@
 
 #include "battle/ActionSocket.hpp"
 #include "battle/GameMove.hpp"
+#include "rules/PhraseSlots.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
 class GameParser;
 class Game_Options;
 class Commentator;
+class CommentatorPhrase;
 class WindowServices;
 class ZelkinTeam;
 class Zelkin;
@@ -117,17 +119,14 @@ public:
         return STATE_RUNNING;
     }
     virtual int getStarThreshold();
-    // The comment now pending (the field keeps it).
+    // The comment now pending (the field keeps it; the text given stands until the next comment or fill).
     virtual const std::string& makeComment(int condition, int special, int value1, int value2);
     virtual const std::string& makeCommentWithHype(int condition, int special, int value1, int value2,
                                                    int hype);
     // Replaces the first occurrence only; false when the placeholder is not there.
     virtual bool replaceInComment(const std::string& placeholder, const std::string& text);
     // One placeholder of the pending comment and the text it stands for.
-    struct CommentFill {
-        std::string_view placeholder;
-        std::string_view text;
-    };
+    using CommentFill = PlaceholderFill;
     // Fills the pending comment one placeholder after the other, each as replaceInComment does, in the
     // comment as the fills before it left it.
     void fillComment(std::initializer_list<CommentFill> fills);
@@ -189,6 +188,8 @@ private:
     void initialise(GameParser* parser, BattleInformations* informations);
     static bool isValidSide(int side) { return side == 0 || side == 1; }
     void clearActionList();
+    // The pending comment, copied in from the commentator's phrase if it was not yet.
+    std::string& pendingComment();
 
     int moveCount = 0;
     int turn = 0;
@@ -199,6 +200,9 @@ private:
     int waitingFrames = 0;
     std::string message;
     std::string comment;
+    // The phrase just drawn, when it is the pending comment and comment does not hold it yet: most comments
+    // are filled at once, and the fills then write the phrase into comment in one go.
+    CommentatorPhrase* drawnPhrase = nullptr;
     std::vector<BattleSupporter*>* supporters = nullptr;
     ActionQueue actionList;
     ActionQueue orderQueue;

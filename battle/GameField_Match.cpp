@@ -4,6 +4,7 @@
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameField.hpp"
 #include "rules/Commentator.hpp"
+#include "rules/CommentatorPhrase.hpp"
 #include "rules/Game_Options.hpp"
 #include "rules/Platform.hpp"
 #include "rules/TextWrap.hpp"
@@ -136,6 +137,7 @@ void GameField::update() {
         if (waitingFrames >= 300) {
             // A long wait for the players gets the commentator talking.
             waitingFrames = 0;
+            drawnPhrase = nullptr;
             if (commentator != nullptr)
                 comment = commentator->comment(2, 0, 0, 0, 0);
             else
@@ -162,10 +164,19 @@ const std::string& GameField::makeComment(int condition, int special, int value1
 
 const std::string& GameField::makeCommentWithHype(int condition, int special, int value1, int value2,
                                                   int hype) {
+    drawnPhrase = nullptr;
     if (commentator != nullptr && composesText)
-        comment = commentator->comment(condition, special, value1, value2, hype);
-    else
-        comment.clear();
+        drawnPhrase = commentator->choosePhrase(condition, special, value1, value2, hype);
+    if (drawnPhrase != nullptr) return drawnPhrase->getNameText();
+    comment.clear();
+    return comment;
+}
+
+std::string& GameField::pendingComment() {
+    if (drawnPhrase != nullptr) {
+        comment = drawnPhrase->getNameText();
+        drawnPhrase = nullptr;
+    }
     return comment;
 }
 
@@ -173,17 +184,25 @@ std::string GameField::takeComment() {
     Game_Options* options = getOptions();
     bool commentaryOn = options != nullptr && options->isCommentatorOn() == 1;
     bool quiet = informations != nullptr && informations->isQuiet();
-    if (comment.empty() || !commentaryOn || quiet) return std::string();
+    std::string& pending = pendingComment();
+    if (pending.empty() || !commentaryOn || quiet) return std::string();
     std::string taken;
-    taken.swap(comment);
+    taken.swap(pending);
     return taken;
 }
 
 bool GameField::replaceInComment(const std::string& placeholder, const std::string& text) {
-    return replaceFirst(comment, placeholder, text);
+    return replaceFirst(pendingComment(), placeholder, text);
 }
 
 void GameField::fillComment(std::initializer_list<CommentFill> fills) {
+    if (drawnPhrase != nullptr) {
+        CommentatorPhrase* drawn = drawnPhrase;
+        drawnPhrase = nullptr;
+        comment.clear();
+        if (drawn->getSlots().appendFilled(comment, drawn->getNameText(), fills)) return;
+        comment = drawn->getNameText();
+    }
     for (const CommentFill& fill : fills) {
         if (comment.empty()) return;
         replaceFirstIn(comment, fill.placeholder, fill.text);

@@ -157,14 +157,22 @@ void Commentator::indexPhrases() {
         auto same = [&](const Candidates& c) { return c.val1 == val1 && c.val2 == val2 && c.hype == hype; };
         auto at = std::find_if(group.begin(), group.end(), same);
         if (at == group.end()) at = group.insert(at, {val1, val2, hype, {}});
-        at->texts.push_back(&phrase->getNameText());
+        at->phrases.push_back(phrase);
     }
 }
 
 const Commentator::Candidates* Commentator::candidatesOf(const Group& group, int val1, int val2, int hype) {
-    for (const Candidates& candidates : group)
-        if (candidates.val1 == val1 && candidates.val2 == val2 && candidates.hype == hype) return &candidates;
-    return nullptr;
+    // Each set of numbers has one entry at most, so the first exact one ends the walk.
+    const Candidates* hypeZero = nullptr;
+    const Candidates* allZero = nullptr;
+    for (const Candidates& candidates : group) {
+        if (candidates.val1 == val1 && candidates.val2 == val2) {
+            if (candidates.hype == hype) return &candidates;
+            if (candidates.hype == 0) hypeZero = &candidates;
+        }
+        if (candidates.val1 == 0 && candidates.val2 == 0 && candidates.hype == 0) allZero = &candidates;
+    }
+    return hypeZero != nullptr ? hypeZero : allZero;
 }
 
 const Commentator::Group* Commentator::groupOf(int condition, int special) const {
@@ -175,16 +183,19 @@ const Commentator::Group* Commentator::groupOf(int condition, int special) const
 }
 
 const std::string& Commentator::comment(int condition, int special, int val1, int val2, int hype) {
+    CommentatorPhrase* phrase = choosePhrase(condition, special, val1, val2, hype);
+    return phrase != nullptr ? phrase->getNameText() : noText();
+}
+
+CommentatorPhrase* Commentator::choosePhrase(int condition, int special, int val1, int val2, int hype) {
     const Group* group = groupOf(condition, special);
-    if (group == nullptr) return noText();
+    if (group == nullptr) return nullptr;
     // From the most precise match to the loosest: all five values, then the numbers with hype 0, then every
     // number 0. The first with any phrase decides, and the draw picks among its phrases in file order.
     const Candidates* found = candidatesOf(*group, val1, val2, hype);
-    if (found == nullptr) found = candidatesOf(*group, val1, val2, 0);
-    if (found == nullptr) found = candidatesOf(*group, 0, 0, 0);
-    if (found == nullptr) return noText();
+    if (found == nullptr) return nullptr;
     PseudoRNG rng;
-    return *found->texts[static_cast<size_t>(rng.random(static_cast<int>(found->texts.size())))];
+    return found->phrases[static_cast<size_t>(rng.random(static_cast<int>(found->phrases.size())))];
 }
 
 const std::vector<CommentatorPhrase*>& Commentator::getPhrases() { return phrases; }

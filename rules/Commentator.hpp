@@ -46,17 +46,19 @@ public:
     // matching condition and special with every number 0; the empty text when none matches. The text stays
     // the commentator's.
     virtual const std::string& comment(int condition, int special, int val1, int val2, int hype);
+    // The phrase comment draws, null where it gives the empty text.
+    virtual CommentatorPhrase* choosePhrase(int condition, int special, int val1, int val2, int hype);
 
     // The phrases in file order, still owned by the commentator.
     virtual const std::vector<CommentatorPhrase*>& getPhrases();
 
 private:
-    // The phrases of one group that share their three numbers, in file order (their texts are the phrases').
+    // The phrases of one group that share their three numbers, in file order.
     struct Candidates {
         int val1;
         int val2;
         int hype;
-        std::vector<const std::string*> texts;
+        std::vector<CommentatorPhrase*> phrases;
     };
     using Group = std::vector<Candidates>;
 
@@ -66,7 +68,8 @@ private:
     void indexPhrases();
     // The group of that condition and special; null when none could match.
     const Group* groupOf(int condition, int special) const;
-    // The phrases of the group with exactly these numbers; null when there are none.
+    // The phrases of the group with exactly these numbers, else with the numbers and hype 0, else with every
+    // number 0; null when there are none. One walk over the group.
     static const Candidates* candidatesOf(const Group& group, int val1, int val2, int hype);
     Commentator(const Commentator&) = delete;
     Commentator& operator=(const Commentator&) = delete;

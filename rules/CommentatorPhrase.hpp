@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "rules/PhraseSlots.hpp"
+
 class CommentatorPhrase {
 public:
     // Takes the next serial id of the run (the first phrase is 1).
@@ -16,6 +18,8 @@ public:
     virtual int getVal1();
     virtual int getVal2();
     virtual int getHype();
+    // Where the placeholders of the text stand, for filling it.
+    const PhraseSlots& getSlots() const { return slots; }
 
 private:
     int id;
@@ -25,4 +29,5 @@ private:
     int val1;
     int val2;
     int hype;
+    PhraseSlots slots;
 };

@@ -72,9 +72,29 @@ size_t layOut(char* text, size_t size, long long charWidth, long long maxWidth) 
     return write;
 }
 
+// Whether the text is a single line that fits, starting with a word and ending with its line end or not:
+// laid out, such a line keeps every blank where it stands and only gets the closing line end. Most battle
+// messages are one.
+bool isSingleFittingLine(std::string_view line, int charWidth, int maxWidth) {
+    if (line.empty() || line.front() == ' ' || charWidth <= 0 || maxWidth < 0) return false;
+    if (line.size() > static_cast<size_t>(maxWidth / charWidth)) return false;
+    return std::memchr(line.data(), '\n', line.size()) == nullptr;
+}
+
 } // namespace
 
 void wrapTextInto(std::string& out, std::string_view text, int charWidth, int maxWidth) {
+    std::string_view line = text;
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    if (isSingleFittingLine(line, charWidth, maxWidth)) {
+        if (line.size() < text.size()) {
+            out.assign(text.data(), text.size());
+        } else {
+            out.assign(line.data(), line.size());
+            out.push_back('\n');
+        }
+        return;
+    }
     // Each separator gives one character at most, and the closing line end one more.
     const size_t size = text.size();
     out.assign(text.data(), size);

@@ -26,7 +26,7 @@ void BattleDescWriter::addBuff(const ZelkinBuffData& definition, int number, int
 }
 
 void BattleDescWriter::finish() {
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(used), lines.end());
+    if (used < lines.size()) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(used), lines.end());
 }
 
 void appendDecimal(std::string& out, int value) {

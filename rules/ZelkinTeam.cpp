@@ -207,9 +207,31 @@ int ZelkinTeam::modifyStage(int k, int delta) {
 
 const std::vector<ZelkinBuffBattleDesc>& ZelkinTeam::getBattleDescription() const { return description; }
 
+// The lines read nothing else than the listed buffs' definitions and values and the stages: definitions do
+// not change once loaded, nor do the stat labels once the game's texts are read.
+bool ZelkinTeam::isDescriptionCurrent() {
+    if (!described) return false;
+    for (int k = 0; k < STAGE_COUNT; ++k)
+        if (stages[k] != describedStages[k]) return false;
+    size_t listed = 0;
+    for (ZelkinBuff* buff : buffs) {
+        const ZelkinBuffData* definition = buff->getDefinition();
+        if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;
+        if (listed == describedBuffs.size() || describedBuffs[listed].first != definition ||
+            describedBuffs[listed].second != buff->getValue())
+            return false;
+        ++listed;
+    }
+    return listed == describedBuffs.size();
+}
+
 // The creature's own buffs come first in the list, so each kind gets its own heading the first time one
 // of its buffs is listed; a single shared heading would leave the team buffs under "ALTS :".
 void ZelkinTeam::buildBattleDescription() {
+    if (isDescriptionCurrent()) return;
+    described = true;
+    describedBuffs.clear();
+    std::copy(std::begin(stages), std::end(stages), describedStages);
     BattleDescWriter lines(description);
     bool teamHeading = false;
     bool altsHeading = false;
@@ -218,6 +240,7 @@ void ZelkinTeam::buildBattleDescription() {
         if (definition == nullptr) continue;
         int nature = definition->getNature();
         if (nature == ZelkinBuffData::NATURE_NONE) continue;
+        describedBuffs.emplace_back(definition, buff->getValue());
         if (definition->isTeamBuff()) {
             if (!teamHeading) lines.add(COLOUR_HEADING) = "TEAM :";
             teamHeading = true;

@@ -128,6 +128,8 @@ private:
     // Takes the buff at position i off the list and hands it to this thread's discarded list.
     void discardBuffAt(int i);
     void sortBuffs();
+    // Whether the description shows the buffs and stages as they stand.
+    bool isDescriptionCurrent();
 
     std::string name;
     int turnCounter = 0;
@@ -150,4 +152,9 @@ private:
     int timedTurns = 0;
     PowerSwitchesHandler powerSwitches;
     std::vector<ZelkinBuffBattleDesc> description;
+    // What the description was last built from (each listed buff's definition and value, and the stages):
+    // a side that has not changed since keeps its lines as they are.
+    std::vector<std::pair<const ZelkinBuffData*, int>> describedBuffs;
+    int describedStages[STAGE_COUNT] = {};
+    bool described = false;
 };

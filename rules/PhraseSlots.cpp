@@ -1,0 +1,156 @@
+// Where a phrase's bracketed placeholders stand, and filling them in one go.
+#include "rules/PhraseSlots.hpp"
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// The battle fills seven placeholders at most.
+constexpr std::size_t MAX_FILLS = 8;
+
+// Placeholders and names are a few bytes long: word-wide reads cost less than the library's calls here.
+template <typename Word> Word load(const char* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof(Word));
+    return word;
+}
+
+// Two texts of the same length, compared with two overlapping reads where they are short.
+bool sameBytes(const char* a, const char* b, std::size_t size) {
+    if (size >= 8 && size <= 16)
+        return load<std::uint64_t>(a) == load<std::uint64_t>(b) &&
+               load<std::uint64_t>(a + size - 8) == load<std::uint64_t>(b + size - 8);
+    if (size >= 4 && size < 8)
+        return load<std::uint32_t>(a) == load<std::uint32_t>(b) &&
+               load<std::uint32_t>(a + size - 4) == load<std::uint32_t>(b + size - 4);
+    if (size >= 2 && size < 4)
+        return load<std::uint16_t>(a) == load<std::uint16_t>(b) &&
+               load<std::uint16_t>(a + size - 2) == load<std::uint16_t>(b + size - 2);
+    return size == 0 || std::memcmp(a, b, size) == 0;
+}
+
+// Whether a byte of the eight in word is c: a zero byte once xored with c. The test may flag a byte
+// above a true zero, never one without a zero below it, so it is exact about "any".
+bool anyByteIs(std::uint64_t word, char c) {
+    constexpr std::uint64_t ONES = 0x0101010101010101ULL;
+    constexpr std::uint64_t TOPS = 0x8080808080808080ULL;
+    word ^= ONES * static_cast<unsigned char>(c);
+    return ((word - ONES) & ~word & TOPS) != 0;
+}
+
+bool holds(std::string_view text, char c) {
+    const char* bytes = text.data();
+    const std::size_t size = text.size();
+    if (size < 8) {
+        for (std::size_t i = 0; i < size; ++i)
+            if (bytes[i] == c) return true;
+        return false;
+    }
+    for (std::size_t at = 0; at + 8 < size; at += 8)
+        if (anyByteIs(load<std::uint64_t>(bytes + at), c)) return true;
+    return anyByteIs(load<std::uint64_t>(bytes + size - 8), c);
+}
+
+// Where the next '[' at or after from stands in text[0, size), else size.
+std::size_t nextOpening(const char* text, std::size_t from, std::size_t size) {
+    for (; from + 8 <= size; from += 8)
+        if (anyByteIs(load<std::uint64_t>(text + from), '[')) break;
+    for (; from < size; ++from)
+        if (text[from] == '[') return from;
+    return size;
+}
+
+// '[', anything but ']', ']'. A placeholder with a '[' inside counts too: in a phrase whose brackets do not
+// nest it matches nothing, whichever way it is looked for.
+bool isBracketed(std::string_view placeholder) {
+    const std::size_t size = placeholder.size();
+    if (size < 2 || placeholder[0] != '[' || placeholder[size - 1] != ']') return false;
+    return !holds(placeholder.substr(1, size - 2), ']');
+}
+
+void put(char*& write, const char* bytes, std::size_t size) {
+    if (size == 0) return;
+    std::memcpy(write, bytes, size);
+    write += size;
+}
+
+} // namespace
+
+PhraseSlots::PhraseSlots(std::string_view phrase) {
+    const char* const bytes = phrase.data();
+    const std::size_t size = phrase.size();
+    if (size > std::numeric_limits<std::uint32_t>::max()) {
+        irregular = true;
+        return;
+    }
+    for (std::size_t at = nextOpening(bytes, 0, size); at < size; at = nextOpening(bytes, at, size)) {
+        // The word ends at the first ']'; a '[' before it nests.
+        std::size_t end = at + 1;
+        while (end < size && bytes[end] != ']') {
+            if (bytes[end] == '[') {
+                irregular = true;
+                return;
+            }
+            ++end;
+        }
+        if (end == size) break;
+        if (count == MAX_SLOTS) {
+            irregular = true;
+            return;
+        }
+        slots[count++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end + 1 - at)};
+        at = end + 1;
+    }
+}
+
+bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
+                               std::initializer_list<PlaceholderFill> fills) const {
+    if (irregular || fills.size() > MAX_FILLS) return false;
+    // With no nesting, a placeholder is found in the phrase as a whole slot or not at all, as long as no fill
+    // before it put in a '['. Each fill takes the first slot it matches that no fill before it took.
+    struct Match {
+        std::uint32_t at;
+        std::uint32_t length;
+        const char* text;
+        std::size_t size;
+    };
+    Match matches[MAX_FILLS];
+    std::size_t matched = 0;
+    unsigned taken = 0;
+    bool openingPutIn = false;
+    std::size_t length = phrase.size();
+    for (const PlaceholderFill* fill = fills.begin(); fill != fills.end(); ++fill) {
+        const std::string_view placeholder = fill->placeholder;
+        if (placeholder.empty()) continue;
+        if (openingPutIn) return false;
+        std::uint32_t s = 0;
+        while (s < count && ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
+                             !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size())))
+            ++s;
+        if (s == count) {
+            if (!isBracketed(placeholder)) return false;
+            continue;
+        }
+        taken |= 1U << s;
+        // Kept in phrase order.
+        std::size_t k = matched++;
+        for (; k > 0 && matches[k - 1].at > slots[s].at; --k)
+            matches[k] = matches[k - 1];
+        matches[k] = {slots[s].at, slots[s].length, fill->text.data(), fill->text.size()};
+        length = length - slots[s].length + fill->text.size();
+        if (fill + 1 != fills.end() && holds(fill->text, '[')) openingPutIn = true;
+    }
+
+    const std::size_t base = out.size();
+    out.resize(base + length);
+    char* write = &out[base];
+    std::size_t read = 0;
+    for (std::size_t k = 0; k < matched; ++k) {
+        put(write, phrase.data() + read, matches[k].at - read);
+        put(write, matches[k].text, matches[k].size);
+        read = matches[k].at + matches[k].length;
+    }
+    put(write, phrase.data() + read, phrase.size() - read);
+    return true;
+}

@@ -63,7 +63,7 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
         const char* name = attribute->Name();
         for (int argument = 0; argument < ARGUMENT_COUNT; ++argument) {
             const char* wanted = argumentNames[argument];
-            if (!wanted || seen[argument] || std::strcmp(name, wanted) != 0) continue;
+            if (!wanted || seen[argument] || wanted[0] != name[0] || std::strcmp(name, wanted) != 0) continue;
             seen[argument] = true;
             const char* value = attribute->Value();
             if (argument == TARGET) {

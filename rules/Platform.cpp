@@ -57,6 +57,11 @@ std::string xmlText(const tinyxml2::XMLElement* element) {
     return text ? std::string(text) : std::string();
 }
 
+std::string_view xmlTextView(const tinyxml2::XMLElement* element) {
+    const char* text = element ? element->GetText() : nullptr;
+    return text ? std::string_view(text) : std::string_view();
+}
+
 std::string xmlChildText(const tinyxml2::XMLElement* parent, const char* name) {
     return parent ? xmlText(parent->FirstChildElement(name)) : std::string();
 }

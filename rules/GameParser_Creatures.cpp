@@ -126,6 +126,7 @@ void GameParser::loadCreatures(const std::string& path) {
         const std::string rarity = fields.text(F_RARITY);
         if (!rarity.empty()) record->parseRarity(rarity);
 
+        record->reserveMoves(fields.count(F_MOVE));
         fields.each(F_MOVE, [&](const tinyxml2::XMLElement* move) {
             const std::string_view word = xmlTextView(move);
             if (ZelkinMove* found = movesByName.find(word))

@@ -56,6 +56,8 @@ public:
     virtual void setBaseStats(int hp, int attack, int defence, int specialAttack, int specialDefence,
                               int speed);
     virtual void addMove(ZelkinMove* move);
+    // Room for count moves, so that the loader appends a species' moves without regrowing the list.
+    void reserveMoves(int count) { moves.reserve(static_cast<std::size_t>(count > 0 ? count : 0)); }
     virtual void addForm(ZelkinZelkinary* form);
     virtual void setLibraryId(int id);
     virtual void setForm(const std::string& formName, int spriteNumber);

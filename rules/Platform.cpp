@@ -101,8 +101,41 @@ int clampedAtoi(const char* text) {
 
 int clampedAtoi(const std::string& text) { return clampedAtoi(text.c_str()); }
 
+namespace {
+// A plain decimal as the data writes them ("0.5", "-2", "1.25"): optional sign, at most 15 digits with at
+// most one point among them, nothing else. The digits make an integer below 2^53 and the point a division by
+// an exact power of ten, so the one rounding gives exactly what strtod gives. False for anything else.
+bool readPlainDecimal(const char* text, double& value) {
+    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; *p != '\0'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + (*p - '0');
+            if (decimals >= 0) ++decimals;
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    const double magnitude = static_cast<double>(digits) / powersOfTen[decimals > 0 ? decimals : 0];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+} // namespace
+
 double clampedAtof(const char* text) {
     if (!text) return 0.0;
+    double plain = 0.0;
+    if (readPlainDecimal(text, plain)) return plain;
     double value = std::strtod(text, nullptr);
     return std::isfinite(value) ? value : 0.0;
 }

@@ -108,6 +108,7 @@ void GameParser::loadCreatures(const std::string& path) {
         }
         if (allStats) record->setBaseStats(stats[0], stats[1], stats[2], stats[3], stats[4], stats[5]);
 
+        record->reserveLists(fields.count(F_TYPE), fields.count(F_MOVE), fields.count(F_ABILITY));
         fields.each(F_TYPE, [&](const tinyxml2::XMLElement* type) {
             const std::string_view word = xmlTextView(type);
             if (ZelkinType* found = typesByName.find(word))
@@ -126,7 +127,6 @@ void GameParser::loadCreatures(const std::string& path) {
         const std::string rarity = fields.text(F_RARITY);
         if (!rarity.empty()) record->parseRarity(rarity);
 
-        record->reserveMoves(fields.count(F_MOVE));
         fields.each(F_MOVE, [&](const tinyxml2::XMLElement* move) {
             const std::string_view word = xmlTextView(move);
             if (ZelkinMove* found = movesByName.find(word))

@@ -91,9 +91,20 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
         receiver->message = first->Value();
         return command;
     }
+    // The list gets room for every child at once instead of growing as they come; it is made only once a
+    // child gives a command, as adding one would.
+    int remaining = 0;
+    for (const tinyxml2::XMLNode* node = first; node; node = node->NextSibling())
+        remaining += node->ToElement() ? 1 : 0;
     while (tinyxml2::XMLElement* child = element->FirstChildElement()) {
-        receiver->addSubCommand(parseEffect(child));
+        QXML_Command* sub = parseEffect(child);
+        if (sub && !receiver->subCommands) {
+            receiver->subCommands = new std::vector<QXML_Command*>();
+            receiver->subCommands->reserve(static_cast<std::size_t>(remaining));
+        }
+        receiver->addSubCommand(sub);
         element->DeleteChild(child);
+        --remaining;
     }
     return command;
 }

@@ -5,14 +5,13 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 // The loaders resolve a few thousand names against a few hundred records at start-up. Open addressing over a
 // power-of-two table kept at most half full, each slot with its name's hash: a look-up hashes the text once
-// and compares text only where the hashes agree. The index keeps its own copy of every name.
+// and compares text only where the hashes agree. The index keeps views of the names it is given: each name
+// must stay as it is, where it is, for as long as the index is used (a record's own name, a word table's).
 template <typename T> class NameIndex {
 public:
     // Adds name -> record unless the name is already there: the first record of a name stays.
@@ -23,7 +22,7 @@ public:
         Slot& slot = slots[probe(hash, name)];
         if (slot.record) return;
         slot.hash = hash;
-        slot.name.assign(name.data(), name.size());
+        slot.name = name;
         slot.record = record;
         ++count;
     }
@@ -37,7 +36,7 @@ public:
 private:
     struct Slot {
         std::uint64_t hash = 0;
-        std::string name;
+        std::string_view name;
         T* record = nullptr;
     };
 
@@ -64,7 +63,7 @@ private:
         std::vector<Slot> previous(std::max<std::size_t>(16, slots.size() * 2));
         previous.swap(slots);
         for (Slot& slot : previous)
-            if (slot.record) slots[probe(slot.hash, slot.name)] = std::move(slot);
+            if (slot.record) slots[probe(slot.hash, slot.name)] = slot;
     }
 
     std::vector<Slot> slots;

@@ -43,6 +43,9 @@ ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element
         definition->spot = fields.text(F_SPOT);
     }
 
+    // Room for what the lists are about to receive, so that they do not regrow.
+    definition->triggers.reserve(static_cast<std::size_t>(fields.count(F_TRIGGER)));
+    definition->tags.reserve(static_cast<std::size_t>(fields.count(F_TAG)));
     fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
         if (!xmlHasAttribute(trigger, "when")) {
             logError("WARNING with File " + path + " : " + kindWord + " " + definition->name +

@@ -111,9 +111,11 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
 
 Animation* GameParser::parseAnimation(tinyxml2::XMLElement* element) {
     if (!element) return nullptr;
-    int category = xmlHasAttribute(element, "category") ? clampedAtoi(xmlAttribute(element, "category")) : 0;
-    int mode = xmlHasAttribute(element, "mode") ? clampedAtoi(xmlAttribute(element, "mode")) : 0;
-    int force = xmlHasAttribute(element, "force") ? clampedAtoi(xmlAttribute(element, "force")) : 10;
+    // An absent attribute reads as 0, except the force, which defaults to 10.
+    int category = clampedAtoi(element->Attribute("category"));
+    int mode = clampedAtoi(element->Attribute("mode"));
+    const char* forceText = element->Attribute("force");
+    int force = forceText ? clampedAtoi(forceText) : 10;
     ParticleDesc* particles = lookupParticleDesc(xmlText(element));
     if (!particles) return nullptr;
     return new Animation(particles, category, mode, force);

@@ -97,16 +97,15 @@ void GameParser::loadMoves(const std::string& path) {
         if (fields.has(F_DAMAGE_KIND)) move->setDamageKindFromWord(fields.text(F_DAMAGE_KIND));
 
         fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
-            if (!xmlHasAttribute(trigger, "when")) {
+            const char* when = trigger->Attribute("when");
+            if (!when) {
                 logError("WARNING with File " + path + " : " + DefaultStrings::NAME_MOVE + " " + name +
                          " : Trigger found with no WHEN attribute");
                 return;
             }
-            const std::string when = xmlAttribute(trigger, "when");
-            const bool hasActor = xmlHasAttribute(trigger, "actor");
-            const std::string actor = xmlAttribute(trigger, "actor");
-            const int triggerPriority = saturatingInt(clampedAtof(xmlAttribute(trigger, "priority")));
-            move->addTrigger(when, hasActor ? actor.c_str() : nullptr, parseEffect(trigger), triggerPriority);
+            const char* actor = trigger->Attribute("actor");
+            const int triggerPriority = saturatingInt(clampedAtof(trigger->Attribute("priority")));
+            move->addTrigger(when, actor, parseEffect(trigger), triggerPriority);
         });
 
         fields.each(F_TAG, [&](const tinyxml2::XMLElement* tag) {

@@ -7,6 +7,7 @@
 
 #include "rules/CommentatorPhrase.hpp"
 #include "rules/ErrorLog.hpp"
+#include "rules/NameIndex.hpp"
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 
@@ -61,13 +62,29 @@ const std::string& noText() {
     return empty;
 }
 
-// An absent word (null) is no word of the table.
-template <size_t N> int lookUp(const WordNumber (&table)[N], const char* word) {
+// Each phrase names its condition and special by word; the words are hashed once per table.
+template <size_t N> NameIndex<const WordNumber> indexOf(const WordNumber (&table)[N]) {
+    NameIndex<const WordNumber> index;
+    for (const WordNumber& entry : table)
+        index.add(entry.word, &entry);
+    return index;
+}
+
+const NameIndex<const WordNumber>& conditionIndex() {
+    static const NameIndex<const WordNumber> index = indexOf(conditionWords);
+    return index;
+}
+
+const NameIndex<const WordNumber>& specialIndex() {
+    static const NameIndex<const WordNumber> index = indexOf(specialWords);
+    return index;
+}
+
+// An absent word (null) is no word of the table; a word written twice keeps its first number.
+int lookUp(const NameIndex<const WordNumber>& index, const char* word) {
     if (word == nullptr) return 0;
-    for (const WordNumber& entry : table) {
-        if (std::strcmp(word, entry.word) == 0) return entry.number;
-    }
-    return 0;
+    const WordNumber* found = index.find(word);
+    return found ? found->number : 0;
 }
 
 // The attributes a phrase may carry, found in one walk over them; the reader refuses a repeated name.
@@ -102,9 +119,9 @@ PhraseAttributes attributesOf(const tinyxml2::XMLElement* element) {
 
 } // namespace
 
-int commentatorConditionFromWord(const std::string& word) { return lookUp(conditionWords, word.c_str()); }
+int commentatorConditionFromWord(const std::string& word) { return lookUp(conditionIndex(), word.c_str()); }
 
-int commentatorSpecialFromWord(const std::string& word) { return lookUp(specialWords, word.c_str()); }
+int commentatorSpecialFromWord(const std::string& word) { return lookUp(specialIndex(), word.c_str()); }
 
 Commentator::Commentator() { load("data/commentator.xml"); }
 
@@ -124,7 +141,7 @@ void Commentator::load(const std::string& path) {
          element = element->NextSiblingElement("commentator")) {
         ++number;
         const PhraseAttributes attributes = attributesOf(element);
-        int condition = lookUp(conditionWords, attributes.condition);
+        int condition = lookUp(conditionIndex(), attributes.condition);
         if (condition < 1) continue;
         // An empty phrase would be drawn like any other and leave the commentator line blank.
         const char* text = element->GetText();
@@ -133,7 +150,7 @@ void Commentator::load(const std::string& path) {
                      " has no text");
             continue;
         }
-        int special = lookUp(specialWords, attributes.special);
+        int special = lookUp(specialIndex(), attributes.special);
         int val1 = clampedAtoi(attributes.val1);
         int val2 = clampedAtoi(attributes.val2);
         int hype = clampedAtoi(attributes.hype);

@@ -82,7 +82,7 @@ GameParser::~GameParser() {
     delete options;
 }
 
-ZelkinMove* GameParser::findMove(const std::string& name) { return findNamed(movesByName, name); }
+ZelkinMove* GameParser::findMove(const std::string& name) { return movesByName.find(name); }
 
 ZelkinZelkinary* GameParser::findSpeciesFormInLibrary(const std::string& code, int number,
                                                       const std::string& form) {
@@ -142,13 +142,13 @@ ZelkinType* GameParser::getTypeAt(int position) {
     return types[position];
 }
 
-ZelkinType* GameParser::findType(const std::string& name) { return findNamed(typesByName, name); }
+ZelkinType* GameParser::findType(const std::string& name) { return typesByName.find(name); }
 
-ZelkinType* GameParser::findSubtype(const std::string& name) { return findNamed(subtypesByName, name); }
+ZelkinType* GameParser::findSubtype(const std::string& name) { return subtypesByName.find(name); }
 
-ZelkinBuffData* GameParser::findAbility(const std::string& name) { return findNamed(abilitiesByName, name); }
+ZelkinBuffData* GameParser::findAbility(const std::string& name) { return abilitiesByName.find(name); }
 
-ZelkinBuffData* GameParser::findBuff(const std::string& name) { return findNamed(buffsByName, name); }
+ZelkinBuffData* GameParser::findBuff(const std::string& name) { return buffsByName.find(name); }
 
 ZelkinBuffData* GameParser::findExtraDefinition(const std::string& name) {
     // No loader fills this list, so it keeps no index.
@@ -162,7 +162,7 @@ Ruleset* GameParser::getRulesetAt(int position) {
     return rulesets[position];
 }
 
-Stadium* GameParser::findStadium(const std::string& name) { return findNamed(stadiumsByName, name); }
+Stadium* GameParser::findStadium(const std::string& name) { return stadiumsByName.find(name); }
 
 Stadium* GameParser::getStadiumAt(int position) { return atOrFirst(stadiums, position); }
 

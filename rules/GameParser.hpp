@@ -2,8 +2,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
+
+#include "rules/NameIndex.hpp"
 
 namespace tinyxml2 {
 class XMLElement;
@@ -112,14 +113,9 @@ private:
     // Name -> the first record of that name. Each index grows with its list as the loaders append, so
     // that records naming other records (a species its moves, a move its type) and the engine's lookups
     // find them without a scan; a later record of the same name does not replace the first.
-    template <typename T> using NameIndex = std::unordered_map<std::string, T*>;
     template <typename T> static void appendNamed(std::vector<T*>& list, NameIndex<T>& index, T* record) {
         list.push_back(record);
-        index.emplace(record->getName(), record);
-    }
-    template <typename T> static T* findNamed(const NameIndex<T>& index, const std::string& name) {
-        auto found = index.find(name);
-        return found == index.end() ? nullptr : found->second;
+        index.add(record->getName(), record);
     }
 
     std::vector<ZelkinZelkinaryList*> libraries;

@@ -43,15 +43,18 @@ ZelkinBuffData* readDefinition(GameParser& parser, tinyxml2::XMLElement* element
         definition->spot = fields.text(F_SPOT);
     }
 
+    // Room for what the lists are about to receive, so that they do not regrow.
+    definition->triggers.reserve(static_cast<std::size_t>(fields.count(F_TRIGGER)));
+    definition->tags.reserve(static_cast<std::size_t>(fields.count(F_TAG)));
     fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
-        if (!xmlHasAttribute(trigger, "when")) {
+        const char* when = trigger->Attribute("when");
+        if (!when) {
             logError("WARNING with File " + path + " : " + kindWord + " " + definition->name +
                      " : Trigger found with no WHEN attribute");
         } else {
-            std::string when = xmlAttribute(trigger, "when");
-            std::string actor = xmlAttribute(trigger, "actor");
-            int priority = saturatingInt(clampedAtof(xmlAttribute(trigger, "priority")));
-            definition->addTrigger(when, actor, parser.parseEffect(trigger), priority);
+            const char* actor = trigger->Attribute("actor");
+            int priority = saturatingInt(clampedAtof(trigger->Attribute("priority")));
+            definition->addTrigger(when, actor ? actor : "", parser.parseEffect(trigger), priority);
         }
         element->DeleteChild(trigger);
     });

@@ -108,12 +108,13 @@ void GameParser::loadCreatures(const std::string& path) {
         }
         if (allStats) record->setBaseStats(stats[0], stats[1], stats[2], stats[3], stats[4], stats[5]);
 
+        record->reserveLists(fields.count(F_TYPE), fields.count(F_MOVE), fields.count(F_ABILITY));
         fields.each(F_TYPE, [&](const tinyxml2::XMLElement* type) {
-            const std::string word = xmlText(type);
-            if (ZelkinType* found = findType(word))
+            const std::string_view word = xmlTextView(type);
+            if (ZelkinType* found = typesByName.find(word))
                 record->addType(found);
             else
-                logError(speciesWarning(path, name, DefaultStrings::NAME_TYPE, word));
+                logError(speciesWarning(path, name, DefaultStrings::NAME_TYPE, std::string(word)));
         });
 
         const tinyxml2::XMLElement* minisprite = fields.first(F_MINISPRITE);
@@ -127,11 +128,11 @@ void GameParser::loadCreatures(const std::string& path) {
         if (!rarity.empty()) record->parseRarity(rarity);
 
         fields.each(F_MOVE, [&](const tinyxml2::XMLElement* move) {
-            const std::string word = xmlText(move);
-            if (ZelkinMove* found = findMove(word))
+            const std::string_view word = xmlTextView(move);
+            if (ZelkinMove* found = movesByName.find(word))
                 record->addMove(found);
             else
-                logError(speciesWarning(path, name, DefaultStrings::NAME_MOVE, word));
+                logError(speciesWarning(path, name, DefaultStrings::NAME_MOVE, std::string(word)));
         });
         if (record->getMoveCount() == 0) {
             logError("ERROR with File " + path + " : " + DefaultStrings::NAME_CREATURE + " " + name +
@@ -141,11 +142,11 @@ void GameParser::loadCreatures(const std::string& path) {
         }
 
         fields.each(F_ABILITY, [&](const tinyxml2::XMLElement* ability) {
-            const std::string word = xmlText(ability);
-            if (ZelkinBuffData* found = findAbility(word))
+            const std::string_view word = xmlTextView(ability);
+            if (ZelkinBuffData* found = abilitiesByName.find(word))
                 record->addAbility(found);
             else
-                logError(speciesWarning(path, name, DefaultStrings::NAME_ABILITIES, word));
+                logError(speciesWarning(path, name, DefaultStrings::NAME_ABILITIES, std::string(word)));
         });
 
         fields.each(F_TAG, [&](const tinyxml2::XMLElement* tag) {

@@ -63,7 +63,7 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
         const char* name = attribute->Name();
         for (int argument = 0; argument < ARGUMENT_COUNT; ++argument) {
             const char* wanted = argumentNames[argument];
-            if (!wanted || seen[argument] || std::strcmp(name, wanted) != 0) continue;
+            if (!wanted || seen[argument] || wanted[0] != name[0] || std::strcmp(name, wanted) != 0) continue;
             seen[argument] = true;
             const char* value = attribute->Value();
             if (argument == TARGET) {
@@ -91,18 +91,31 @@ QXML_Command* GameParser::parseEffect(tinyxml2::XMLElement* element) {
         receiver->message = first->Value();
         return command;
     }
+    // The list gets room for every child at once instead of growing as they come; it is made only once a
+    // child gives a command, as adding one would.
+    int remaining = 0;
+    for (const tinyxml2::XMLNode* node = first; node; node = node->NextSibling())
+        remaining += node->ToElement() ? 1 : 0;
     while (tinyxml2::XMLElement* child = element->FirstChildElement()) {
-        receiver->addSubCommand(parseEffect(child));
+        QXML_Command* sub = parseEffect(child);
+        if (sub && !receiver->subCommands) {
+            receiver->subCommands = new std::vector<QXML_Command*>();
+            receiver->subCommands->reserve(static_cast<std::size_t>(remaining));
+        }
+        receiver->addSubCommand(sub);
         element->DeleteChild(child);
+        --remaining;
     }
     return command;
 }
 
 Animation* GameParser::parseAnimation(tinyxml2::XMLElement* element) {
     if (!element) return nullptr;
-    int category = xmlHasAttribute(element, "category") ? clampedAtoi(xmlAttribute(element, "category")) : 0;
-    int mode = xmlHasAttribute(element, "mode") ? clampedAtoi(xmlAttribute(element, "mode")) : 0;
-    int force = xmlHasAttribute(element, "force") ? clampedAtoi(xmlAttribute(element, "force")) : 10;
+    // An absent attribute reads as 0, except the force, which defaults to 10.
+    int category = clampedAtoi(element->Attribute("category"));
+    int mode = clampedAtoi(element->Attribute("mode"));
+    const char* forceText = element->Attribute("force");
+    int force = forceText ? clampedAtoi(forceText) : 10;
     ParticleDesc* particles = lookupParticleDesc(xmlText(element));
     if (!particles) return nullptr;
     return new Animation(particles, category, mode, force);

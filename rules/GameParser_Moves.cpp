@@ -56,15 +56,15 @@ void GameParser::loadMoves(const std::string& path) {
 
         const std::string name = fields.text(F_NAME);
         const bool hasType = fields.has(F_TYPE);
-        const std::string typeName = fields.text(F_TYPE);
-        ZelkinType* type = hasType ? findType(typeName) : nullptr;
+        const std::string_view typeName = xmlTextView(fields.first(F_TYPE));
+        ZelkinType* type = hasType ? typesByName.find(typeName) : nullptr;
 
         QXML_Command* effect = parseEffect(fields.first(F_EFFECT));
         ZelkinMove* move =
             new ZelkinMove(name, type, fields.text(F_CATEGORY), clampedAtoi(fields.rawText(F_PP)), effect);
         if (hasType && !type)
             logError("WARNING with Move " + name + " : cannot get " + DefaultStrings::NAME_TYPE + " " +
-                     typeName);
+                     std::string(typeName));
 
         if (fields.has(F_POWER)) move->setPower(clampedAtoi(fields.rawText(F_POWER)));
         if (fields.has(F_PRECISION)) move->setPrecision(clampedAtoi(fields.rawText(F_PRECISION)));
@@ -86,27 +86,26 @@ void GameParser::loadMoves(const std::string& path) {
             move->setPriority(clampedAtoi(xmlAttribute(priority, "value")));
 
         if (fields.has(F_SUBTYPE)) {
-            const std::string subtypeName = fields.text(F_SUBTYPE);
-            if (ZelkinType* subtype = findSubtype(subtypeName))
+            const std::string_view subtypeName = xmlTextView(fields.first(F_SUBTYPE));
+            if (ZelkinType* subtype = subtypesByName.find(subtypeName))
                 move->setSubtype(subtype);
             else
                 logError("WARNING with Move " + name + " : cannot get " + DefaultStrings::NAME_SUBTYPE + " " +
-                         subtypeName);
+                         std::string(subtypeName));
         }
         if (fields.has(F_DIRECTION)) move->setTargetKindFromWord(fields.text(F_DIRECTION));
         if (fields.has(F_DAMAGE_KIND)) move->setDamageKindFromWord(fields.text(F_DAMAGE_KIND));
 
         fields.each(F_TRIGGER, [&](tinyxml2::XMLElement* trigger) {
-            if (!xmlHasAttribute(trigger, "when")) {
+            const char* when = trigger->Attribute("when");
+            if (!when) {
                 logError("WARNING with File " + path + " : " + DefaultStrings::NAME_MOVE + " " + name +
                          " : Trigger found with no WHEN attribute");
                 return;
             }
-            const std::string when = xmlAttribute(trigger, "when");
-            const bool hasActor = xmlHasAttribute(trigger, "actor");
-            const std::string actor = xmlAttribute(trigger, "actor");
-            const int triggerPriority = saturatingInt(clampedAtof(xmlAttribute(trigger, "priority")));
-            move->addTrigger(when, hasActor ? actor.c_str() : nullptr, parseEffect(trigger), triggerPriority);
+            const char* actor = trigger->Attribute("actor");
+            const int triggerPriority = saturatingInt(clampedAtof(trigger->Attribute("priority")));
+            move->addTrigger(when, actor, parseEffect(trigger), triggerPriority);
         });
 
         fields.each(F_TAG, [&](const tinyxml2::XMLElement* tag) {

@@ -13,7 +13,7 @@
 namespace {
 // A ratio written beyond the range of a float cannot be converted; it stands at the largest multiplier
 // of its sign instead.
-float ratioFromText(const std::string& text) {
+float ratioFromText(const char* text) {
     const double value = clampedAtof(text);
     const double largest = std::numeric_limits<float>::max();
     if (value > largest) return std::numeric_limits<float>::max();
@@ -45,8 +45,8 @@ void loadTypeFile(GameParser& parser, const std::string& path, const char* eleme
         }
         ZelkinType* type = new ZelkinType(fields.text(F_NAME));
         fields.each(F_EFFECTIVENESS, [&](tinyxml2::XMLElement* entry) {
-            if (xmlHasAttribute(entry, "ratio"))
-                type->addEffectiveness(xmlText(entry), ratioFromText(xmlAttribute(entry, "ratio")));
+            if (const char* ratio = entry->Attribute("ratio"))
+                type->addEffectiveness(xmlText(entry), ratioFromText(ratio));
             element->DeleteChild(entry);
         });
         fields.each(F_ANIMATION, [&](tinyxml2::XMLElement* animation) {

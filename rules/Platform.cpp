@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <thread>
 #include <tinyxml2.h>
 
@@ -18,20 +19,22 @@ void sleepMilliseconds(int ms) {
 }
 
 std::vector<std::string> listXmlFiles(const std::string& folder) {
-    namespace fs = boost::filesystem;
     std::vector<std::string> names;
-    boost::system::error_code ec;
     // Opening the listing fails alike for a missing folder and for a file, which gives the empty list
     // without asking the system for the folder's status first.
-    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        const fs::path& p = it->path();
-        if (p.extension().string() == ".xml") names.push_back(p.filename().string());
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) return names;
+    while (const dirent* entry = readdir(listing)) {
+        // The extension is what follows the last dot of the name; a name ending in ".xml" has that one.
+        const std::string_view name(entry->d_name);
+        if (name.size() >= 4 && name.substr(name.size() - 4) == ".xml") names.emplace_back(name);
     }
+    closedir(listing);
     std::sort(names.begin(), names.end());
     std::string prefix = folder;
     if (!prefix.empty() && prefix.back() != '/') prefix += '/';
     for (std::string& name : names)
-        name = prefix + name;
+        name.insert(0, prefix);
     return names;
 }
 
@@ -55,6 +58,11 @@ std::string xmlText(const tinyxml2::XMLElement* element) {
     if (!element) return std::string();
     const char* text = element->GetText();
     return text ? std::string(text) : std::string();
+}
+
+std::string_view xmlTextView(const tinyxml2::XMLElement* element) {
+    const char* text = element ? element->GetText() : nullptr;
+    return text ? std::string_view(text) : std::string_view();
 }
 
 std::string xmlChildText(const tinyxml2::XMLElement* parent, const char* name) {
@@ -93,8 +101,41 @@ int clampedAtoi(const char* text) {
 
 int clampedAtoi(const std::string& text) { return clampedAtoi(text.c_str()); }
 
+namespace {
+// A plain decimal as the data writes them ("0.5", "-2", "1.25"): optional sign, at most 15 digits with at
+// most one point among them, nothing else. The digits make an integer below 2^53 and the point a division by
+// an exact power of ten, so the one rounding gives exactly what strtod gives. False for anything else.
+bool readPlainDecimal(const char* text, double& value) {
+    static const double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    long long digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (; *p != '\0'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++count > 15) return false;
+            digits = digits * 10 + (*p - '0');
+            if (decimals >= 0) ++decimals;
+        } else if (*p == '.' && decimals < 0) {
+            decimals = 0;
+        } else {
+            return false;
+        }
+    }
+    if (count == 0) return false;
+    const double magnitude = static_cast<double>(digits) / powersOfTen[decimals > 0 ? decimals : 0];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+} // namespace
+
 double clampedAtof(const char* text) {
     if (!text) return 0.0;
+    double plain = 0.0;
+    if (readPlainDecimal(text, plain)) return plain;
     double value = std::strtod(text, nullptr);
     return std::isfinite(value) ? value : 0.0;
 }

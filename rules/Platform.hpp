@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tinyxml2 {
@@ -24,6 +25,8 @@ bool readRegularFile(const std::string& path, std::string& out);
 
 // The element's text, or the empty text for a null element or an element without text.
 std::string xmlText(const tinyxml2::XMLElement* element);
+// The same text without a copy, for names that are only looked up; valid while the document holds element.
+std::string_view xmlTextView(const tinyxml2::XMLElement* element);
 // The text of parent's first child element called name, or the empty text.
 std::string xmlChildText(const tinyxml2::XMLElement* parent, const char* name);
 // True when parent has a child element called name (flags are set by presence).

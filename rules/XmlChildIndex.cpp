@@ -35,8 +35,10 @@ void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
     matches.clear();
     if (!parent) return;
     const std::size_t longest = firstOfLength.size() - 2;
-    for (tinyxml2::XMLElement* child = parent->FirstChildElement(); child;
-         child = child->NextSiblingElement()) {
+    // Stepping over the sibling links directly is cheaper than asking for the next element each time.
+    for (tinyxml2::XMLNode* node = parent->FirstChild(); node; node = node->NextSibling()) {
+        tinyxml2::XMLElement* child = node->ToElement();
+        if (!child) continue;
         const char* name = child->Name();
         if (!name) continue;
         const std::size_t length = std::strlen(name);
@@ -55,4 +57,11 @@ std::string XmlChildIndex::text(int field) const { return xmlText(firsts[field])
 
 const char* XmlChildIndex::rawText(int field) const {
     return firsts[field] ? firsts[field]->GetText() : nullptr;
+}
+
+int XmlChildIndex::count(int field) const {
+    int found = 0;
+    for (const Match& match : matches)
+        found += match.field == field ? 1 : 0;
+    return found;
 }

@@ -31,6 +31,8 @@ public:
     // The same text without a copy, for fields read as numbers; null when there is no such child or text.
     const char* rawText(int field) const;
 
+    // How many children are called names[field].
+    int count(int field) const;
     // Calls visit(child) for every child called names[field], in document order.
     template <typename Visit> void each(int field, Visit visit) const {
         for (const Match& match : matches)

@@ -56,6 +56,12 @@ public:
     virtual void setBaseStats(int hp, int attack, int defence, int specialAttack, int specialDefence,
                               int speed);
     virtual void addMove(ZelkinMove* move);
+    // Room for the types, moves and abilities the loader is about to add, so that the lists do not regrow.
+    void reserveLists(int typeCount, int moveCount, int abilityCount) {
+        types.reserve(static_cast<std::size_t>(typeCount > 0 ? typeCount : 0));
+        moves.reserve(static_cast<std::size_t>(moveCount > 0 ? moveCount : 0));
+        abilities.reserve(static_cast<std::size_t>(abilityCount > 0 ? abilityCount : 0));
+    }
     virtual void addForm(ZelkinZelkinary* form);
     virtual void setLibraryId(int id);
     virtual void setForm(const std::string& formName, int spriteNumber);

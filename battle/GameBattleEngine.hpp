@@ -290,7 +290,11 @@ private:
         return heldEvents;
     }
     void gatherHeldEvents(const std::uint64_t& counter);
-    // fireTrigger past its cheap tests (nesting depth, an event nothing loaded waits for).
+    // fireTrigger and fireTriggerFor: the nesting limit, then a dispatch when some source may hold a
+    // trigger for the event (mayHaveTriggersFor false means the dispatch would gather nothing).
+    void fireIfHeld(int event, int sourceSide, int targetSide);
+    bool mayHaveTriggersFor(int event);
+    // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
     const std::uint64_t* heldEventsCounter = nullptr;

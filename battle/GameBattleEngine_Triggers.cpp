@@ -68,11 +68,33 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
 }
 } // namespace
 
+bool GameBattleEngine::mayHaveTriggersFor(int event) {
+    // The membership tests of the gathering below, without its walks: most events of a battle find no
+    // trigger in any source, and are done with after a few loads.
+    ZelkinMove* move = variables->getMove();
+    if (move && move->hasTriggersFor(event)) return true;
+    if (!field) return false;
+    if (options && options->getRulesetsEffects() != 0) {
+        GameParser* parser = field->getGameParser();
+        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
+        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
+    }
+    if (options && options->getStadiumsEffects() != 0) {
+        BattleInformations* informations = field->getBattleInformations();
+        Stadium* stadium = informations ? informations->getStadium() : nullptr;
+        if (stadium && stadium->triggerEvents.contains(event)) return true;
+    }
+    return eventsOfHolders().contains(event);
+}
+
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
+    fireIfHeld(event, sourceSide, targetSide);
+}
+
+void GameBattleEngine::fireIfHeld(int event, int sourceSide, int targetSide) {
     if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
     resetTriggerSequence();
-    if (!ZelkinBuffTrigger::anyWaitsFor(event)) return;
-    dispatchTrigger(event, sourceSide, targetSide);
+    if (mayHaveTriggersFor(event)) dispatchTrigger(event, sourceSide, targetSide);
 }
 
 void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide) {
@@ -156,7 +178,7 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
         popHandler();
         restoreScriptHandlers();
     }
-    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+    handlers.resize(first);
 }
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
@@ -183,7 +205,7 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     heldEventsRevision = counter;
 }
 
-void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
+void GameBattleEngine::fireTriggerFor(int event, int side) { fireIfHeld(event, side, opponentSide(side)); }
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     variables->setSlot(SVAR_RESULT, 1.0f);
@@ -204,7 +226,7 @@ void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
         popHandler();
         restoreScriptHandlers();
     }
-    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+    handlers.resize(first);
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {

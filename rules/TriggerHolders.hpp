@@ -5,7 +5,13 @@
 
 #include <cstdint>
 
+namespace triggerHolders {
+// A battle and its look-ahead copies each change only on the thread that runs them. Inline, as the
+// engine reads it at nearly every event.
+inline thread_local std::uint64_t revision = 0;
+} // namespace triggerHolders
+
 // Every change of the kind above calls this, on the thread that makes it.
-void noteTriggerHoldersChanged();
+inline void noteTriggerHoldersChanged() { ++triggerHolders::revision; }
 // The calling thread's count; its address tells one thread's count from another's.
-const std::uint64_t& triggerHoldersRevision();
+inline const std::uint64_t& triggerHoldersRevision() { return triggerHolders::revision; }

@@ -16,8 +16,6 @@ public:
 
     // Sets the event number from the when text (unknown words wait for the end of the turn).
     virtual void parseEvent();
-    // False when no trigger built so far in this run waits for the event: firing it then finds nothing.
-    static bool anyWaitsFor(int event);
     virtual int getEvent();
     virtual void setPriority(int value);
     virtual int getPriority();

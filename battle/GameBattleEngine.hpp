@@ -290,10 +290,12 @@ private:
         return heldEvents;
     }
     void gatherHeldEvents(const std::uint64_t& counter);
-    // fireTrigger and fireTriggerFor: the nesting limit, then a dispatch when some source may hold a
-    // trigger for the event (mayHaveTriggersFor false means the dispatch would gather nothing).
-    void fireIfHeld(int event, int sourceSide, int targetSide);
+    // The tests of fireTrigger and fireTriggerFor before a dispatch: the nesting limit, then whether some
+    // source may hold a trigger for the event (when none does, the dispatch would gather nothing).
+    bool readyToDispatch(int event);
     bool mayHaveTriggersFor(int event);
+    // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
+    bool fieldSourceWaitsFor(int event);
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;

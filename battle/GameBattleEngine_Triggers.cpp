@@ -69,11 +69,16 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
 } // namespace
 
 bool GameBattleEngine::mayHaveTriggersFor(int event) {
-    // The membership tests of the gathering below, without its walks: most events of a battle find no
-    // trigger in any source, and are done with after a few loads.
+    // Most events of a battle find no trigger in any source. Two quick tests tell so for nearly all of
+    // them: the events of every ruleset and arena of the run, and those of the battle's holders.
     ZelkinMove* move = variables->getMove();
     if (move && move->hasTriggersFor(event)) return true;
     if (!field) return false;
+    if (eventsOfHolders().contains(event)) return true;
+    return someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event);
+}
+
+bool GameBattleEngine::fieldSourceWaitsFor(int event) {
     if (options && options->getRulesetsEffects() != 0) {
         GameParser* parser = field->getGameParser();
         Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
@@ -84,17 +89,17 @@ bool GameBattleEngine::mayHaveTriggersFor(int event) {
         Stadium* stadium = informations ? informations->getStadium() : nullptr;
         if (stadium && stadium->triggerEvents.contains(event)) return true;
     }
-    return eventsOfHolders().contains(event);
+    return false;
+}
+
+bool GameBattleEngine::readyToDispatch(int event) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
+    resetTriggerSequence();
+    return mayHaveTriggersFor(event);
 }
 
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
-    fireIfHeld(event, sourceSide, targetSide);
-}
-
-void GameBattleEngine::fireIfHeld(int event, int sourceSide, int targetSide) {
-    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
-    resetTriggerSequence();
-    if (mayHaveTriggersFor(event)) dispatchTrigger(event, sourceSide, targetSide);
+    if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
 }
 
 void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide) {
@@ -205,7 +210,9 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     heldEventsRevision = counter;
 }
 
-void GameBattleEngine::fireTriggerFor(int event, int side) { fireIfHeld(event, side, opponentSide(side)); }
+void GameBattleEngine::fireTriggerFor(int event, int side) {
+    if (readyToDispatch(event)) dispatchTrigger(event, side, opponentSide(side));
+}
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     variables->setSlot(SVAR_RESULT, 1.0f);

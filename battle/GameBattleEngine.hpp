@@ -73,7 +73,7 @@ struct ActionFrame {
     int causeOpponent = 2;
 };
 
-class GameBattleEngine {
+class GameBattleEngine final {
 public:
     // Takes ownership of the field; the window and the options are borrowed.
     GameBattleEngine(GameField* field, WindowServices* window, Game_Options* options);

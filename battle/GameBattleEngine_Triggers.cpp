@@ -66,6 +66,7 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
             handlers.emplace_back(origin, side, buff, nullptr, trigger);
     }
 }
+
 } // namespace
 
 bool GameBattleEngine::mayHaveTriggersFor(int event) {
@@ -110,12 +111,14 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
 
     if (field) {
         GameParser* parser = field->getGameParser();
-        if (options && options->getRulesetsEffects() != 0 && parser) {
+        // The ruleset and the arena are read only for events that some ruleset or arena of the run waits for.
+        const bool fieldWide = someFieldSourceWaitsFor(event);
+        if (fieldWide && options && options->getRulesetsEffects() != 0 && parser) {
             Ruleset* ruleset = parser->getCurrentRuleset();
             if (ruleset && ruleset->triggerEvents.contains(event))
                 collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
         }
-        if (options && options->getStadiumsEffects() != 0) {
+        if (fieldWide && options && options->getStadiumsEffects() != 0) {
             BattleInformations* informations = field->getBattleInformations();
             Stadium* stadium = informations ? informations->getStadium() : nullptr;
             if (stadium && stadium->triggerEvents.contains(event))

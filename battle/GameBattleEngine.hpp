@@ -18,6 +18,7 @@ class QX_Variable;
 class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
+class ZelkinBuffData;
 class ZelkinMove;
 class ZelkinTeam;
 class GameOrder;
@@ -299,6 +300,16 @@ private:
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
+    // The buffs the dispatch walks, gathered with heldEvents in the order it collects them: field-wide
+    // buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1 (the statuses of the
+    // active creatures are read at each dispatch).
+    struct HeldBuff {
+        ZelkinBuff* buff;
+        const ZelkinBuffData* definition;
+        int origin;
+        int side;
+    };
+    std::vector<HeldBuff> heldBuffs;
     const std::uint64_t* heldEventsCounter = nullptr;
     std::uint64_t heldEventsRevision = 0;
     bool keepExecuting = false;

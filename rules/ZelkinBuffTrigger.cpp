@@ -29,16 +29,6 @@ ZelkinBuffTrigger::~ZelkinBuffTrigger() { delete commands; }
 
 void ZelkinBuffTrigger::parseEvent() { event = battleEventFromWord(when); }
 
-int ZelkinBuffTrigger::getEvent() { return event; }
-
-void ZelkinBuffTrigger::setPriority(int value) { priority = value; }
-
-int ZelkinBuffTrigger::getPriority() { return priority; }
-
-bool ZelkinBuffTrigger::matchesActor(int side) { return side < 0 || (side <= 1 && side == actorSide); }
-
 std::string ZelkinBuffTrigger::getWhen() { return when; }
 
 std::string ZelkinBuffTrigger::getActor() { return actor; }
-
-QXML_Command* ZelkinBuffTrigger::getCommands() { return commands; }

@@ -130,8 +130,6 @@ void GameField::setTimer(int i, int value) {
     if (i == 6) buildBuffDescriptions();
 }
 
-int GameField::getRequest(int side) { return isValidSide(side) ? requests[side] : 0; }
-
 void GameField::setRequest(int side, int value) {
     if (!isValidSide(side)) return;
     requests[side] = value;
@@ -140,8 +138,6 @@ void GameField::setRequest(int side, int value) {
         orders[side] = nullptr;
     }
 }
-
-GameOrder* GameField::getOrder(int side) { return isValidSide(side) ? orders[side] : nullptr; }
 
 int GameField::getOpenRequest(int side) {
     if (!isValidSide(side)) return 0;
@@ -166,8 +162,6 @@ void GameField::dropRequestedOrders() {
 
 int GameField::alwaysTrue(int) { return 1; }
 
-int GameField::getResult() { return result; }
-
 void GameField::setResult(int value) { result = value; }
 
 int GameField::getEventFlag(int i) { return static_cast<unsigned>(i) < EVENT_FLAG_COUNT ? eventFlags[i] : 0; }
@@ -177,12 +171,6 @@ void GameField::setEventFlag(int i, int value) {
 }
 
 void GameField::setMessageTimer(int frames) { messageTimer = frames; }
-
-int GameField::tickMessageTimer() {
-    --messageTimer;
-    if (messageTimer < 0) messageTimer = 0;
-    return messageTimer;
-}
 
 int GameField::getStarThreshold() { return starThreshold; }
 
@@ -264,14 +252,6 @@ void GameField::finishAction() {
     delete currentAction;
     currentAction = nullptr;
 }
-
-ActionSocket* GameField::getCurrentAction() { return currentAction; }
-
-ActionSocket* GameField::getCurrentOrder() { return currentOrder; }
-
-GameField::ActionQueue& GameField::getActionList() { return actionList; }
-
-GameField::ActionQueue& GameField::getOrderQueue() { return orderQueue; }
 
 void GameField::cancelMoveActions() {
     for (auto it = actionList.begin(); it != actionList.end();) {

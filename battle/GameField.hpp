@@ -64,12 +64,12 @@ public:
     virtual BattleFigure* getSideFigure(int side);
     // 0 for any index outside 0 .. 6.
     virtual int getTimer(int i);
-    virtual int getRequest(int side);
-    virtual GameOrder* getOrder(int side);
+    int getRequest(int side) const { return isValidSide(side) ? requests[side] : 0; }
+    GameOrder* getOrder(int side) const { return isValidSide(side) ? orders[side] : nullptr; }
     // The side's request while the field waits for its order, else 0.
     virtual int getOpenRequest(int side);
     virtual int alwaysTrue(int ignored);
-    virtual int getResult();
+    int getResult() const { return result; }
     virtual void setResult(int result);
     // Side 1's support for any side above 0, else side 0's.
     virtual int getSupport(int side);
@@ -135,8 +135,8 @@ public:
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();
     virtual GameMove* getPreviousMove();
-    virtual ActionQueue& getActionList();
-    virtual ActionQueue& getOrderQueue();
+    ActionQueue& getActionList() { return actionList; }
+    ActionQueue& getOrderQueue() { return orderQueue; }
     // Null in a look-ahead copy.
     virtual std::vector<BattleSupporter*>* getSupporters();
     // 0 when the first side acts first: priorities decide, then speeds, then a coin.
@@ -149,15 +149,20 @@ public:
     virtual int getHypeLevel();
     virtual int getTurn();
     virtual int getMoveCount();
-    virtual int tickMessageTimer();
+    // One frame off the message timer, never below 0; the frames left.
+    int tickMessageTimer() {
+        --messageTimer;
+        if (messageTimer < 0) messageTimer = 0;
+        return messageTimer;
+    }
     virtual void finishAction();
     virtual void setEventFlag(int i, int value);
     virtual void newMoveRecord();
     // Make the front of the queue / list current (deleting the previous current one). Null when empty.
     virtual ActionSocket* popOrder();
     virtual ActionSocket* popAction();
-    virtual ActionSocket* getCurrentAction();
-    virtual ActionSocket* getCurrentOrder();
+    ActionSocket* getCurrentAction() const { return currentAction; }
+    ActionSocket* getCurrentOrder() const { return currentOrder; }
     BattleInformations* getBattleInformations() const { return informations; }
     virtual std::string emptyString();
     // Null for any side other than 0 and 1.

@@ -139,12 +139,6 @@ void GameField::setRequest(int side, int value) {
     }
 }
 
-int GameField::getOpenRequest(int side) {
-    if (!isValidSide(side)) return 0;
-    if (result <= 0 && orders[side] == nullptr && getState() <= 0) return requests[side];
-    return 0;
-}
-
 void GameField::clearRequests() {
     requests[0] = 0;
     requests[1] = 0;

@@ -67,7 +67,11 @@ public:
     int getRequest(int side) const { return isValidSide(side) ? requests[side] : 0; }
     GameOrder* getOrder(int side) const { return isValidSide(side) ? orders[side] : nullptr; }
     // The side's request while the field waits for its order, else 0.
-    virtual int getOpenRequest(int side);
+    int getOpenRequest(int side) const {
+        if (!isValidSide(side)) return 0;
+        if (result <= 0 && orders[side] == nullptr && getState() <= 0) return requests[side];
+        return 0;
+    }
     virtual int alwaysTrue(int ignored);
     int getResult() const { return result; }
     virtual void setResult(int result);

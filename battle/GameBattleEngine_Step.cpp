@@ -281,6 +281,8 @@ void GameBattleEngine::startNewTurn() {
 }
 
 void GameBattleEngine::updateAnimations() {
+    // Most frames have no animation running and no replaced table to free.
+    if (animations.empty() && retiredVariables.empty()) return;
     for (auto it = animations.begin(); it != animations.end();) {
         BattleAnimation* animation = *it;
         animation->step();

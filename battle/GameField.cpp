@@ -185,14 +185,6 @@ void GameField::nextTurn() {
     moveCount = 0;
 }
 
-void GameField::pushFrontAction(ActionSocket* action) {
-    if (action != nullptr) actionList.insert(actionList.begin(), action);
-}
-
-void GameField::pushBackAction(ActionSocket* action) {
-    if (action != nullptr) actionList.push_back(action);
-}
-
 void GameField::insertAction(ActionSocket* action) {
     if (action == nullptr) return;
     int type = action->getType();
@@ -219,26 +211,6 @@ void GameField::insertAction(ActionSocket* action) {
         }
     }
     actionList.push_back(action);
-}
-
-ActionSocket* GameField::popAction() {
-    delete currentAction;
-    currentAction = nullptr;
-    if (!actionList.empty()) {
-        currentAction = actionList.front();
-        actionList.erase(actionList.begin());
-    }
-    return currentAction;
-}
-
-ActionSocket* GameField::popOrder() {
-    delete currentOrder;
-    currentOrder = nullptr;
-    if (!orderQueue.empty()) {
-        currentOrder = orderQueue.front();
-        orderQueue.erase(orderQueue.begin());
-    }
-    return currentOrder;
 }
 
 void GameField::finishAction() {

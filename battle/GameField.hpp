@@ -80,8 +80,12 @@ public:
     // Takes every step of a move (types 21 to 24 and 26) off the action list.
     virtual void cancelMoveActions();
     // The list operations take the action over.
-    virtual void pushFrontAction(ActionSocket* action);
-    virtual void pushBackAction(ActionSocket* action);
+    void pushFrontAction(ActionSocket* action) {
+        if (action != nullptr) actionList.insert(actionList.begin(), action);
+    }
+    void pushBackAction(ActionSocket* action) {
+        if (action != nullptr) actionList.push_back(action);
+    }
     // Sorted by type, then priority (higher first), then roll (higher first); a second knock-out of the same
     // side ahead of the insertion point is deleted instead.
     virtual void insertAction(ActionSocket* action);
@@ -163,8 +167,8 @@ public:
     virtual void setEventFlag(int i, int value);
     virtual void newMoveRecord();
     // Make the front of the queue / list current (deleting the previous current one). Null when empty.
-    virtual ActionSocket* popOrder();
-    virtual ActionSocket* popAction();
+    ActionSocket* popOrder() { return popFront(orderQueue, currentOrder); }
+    ActionSocket* popAction() { return popFront(actionList, currentAction); }
     ActionSocket* getCurrentAction() const { return currentAction; }
     ActionSocket* getCurrentOrder() const { return currentOrder; }
     BattleInformations* getBattleInformations() const { return informations; }
@@ -197,6 +201,16 @@ public:
 private:
     void initialise(GameParser* parser, BattleInformations* informations);
     static bool isValidSide(int side) { return side == 0 || side == 1; }
+    // Deletes current, then makes the front of the queue current (null when empty).
+    static ActionSocket* popFront(ActionQueue& queue, ActionSocket*& current) {
+        delete current;
+        current = nullptr;
+        if (!queue.empty()) {
+            current = queue.front();
+            queue.erase(queue.begin());
+        }
+        return current;
+    }
     void clearActionList();
 
     int moveCount = 0;

@@ -36,7 +36,8 @@ int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 
 void GameBattleEngine::step() {
     if (field == nullptr) return;
-    if (!simulation) collectOrders();
+    // Orders are only collected while the field waits for them (collectOrders checks it too).
+    if (!simulation && field->getState() <= GameField::STATE_WAITING) collectOrders();
 
     if (field->getState() == GameField::STATE_RUNNING && field->getActionList().empty() &&
         field->getCurrentAction() == nullptr && !field->getOrderQueue().empty()) {

@@ -18,6 +18,7 @@ class QX_Variable;
 class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
+class ZelkinBuffData;
 class ZelkinMove;
 class ZelkinTeam;
 class GameOrder;
@@ -73,7 +74,7 @@ struct ActionFrame {
     int causeOpponent = 2;
 };
 
-class GameBattleEngine {
+class GameBattleEngine final {
 public:
     // Takes ownership of the field; the window and the options are borrowed.
     GameBattleEngine(GameField* field, WindowServices* window, Game_Options* options);
@@ -294,9 +295,25 @@ private:
         return heldEvents;
     }
     void gatherHeldEvents(const std::uint64_t& counter);
-    // fireTrigger past its cheap tests (nesting depth, an event nothing loaded waits for).
+    // The tests of fireTrigger and fireTriggerFor before a dispatch: the nesting limit, then whether some
+    // source may hold a trigger for the event (when none does, the dispatch would gather nothing).
+    bool readyToDispatch(int event);
+    bool mayHaveTriggersFor(int event);
+    // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
+    bool fieldSourceWaitsFor(int event);
+    // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
+    // The buffs the dispatch walks, gathered with heldEvents in the order it collects them: field-wide
+    // buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1 (the statuses of the
+    // active creatures are read at each dispatch).
+    struct HeldBuff {
+        ZelkinBuff* buff;
+        const ZelkinBuffData* definition;
+        int origin;
+        int side;
+    };
+    std::vector<HeldBuff> heldBuffs;
     const std::uint64_t* heldEventsCounter = nullptr;
     std::uint64_t heldEventsRevision = 0;
     bool keepExecuting = false;

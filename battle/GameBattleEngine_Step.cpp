@@ -36,7 +36,8 @@ int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 
 void GameBattleEngine::step() {
     if (field == nullptr) return;
-    if (!simulation) collectOrders();
+    // Orders are only collected while the field waits for them (collectOrders checks it too).
+    if (!simulation && field->getState() <= GameField::STATE_WAITING) collectOrders();
 
     if (field->getState() == GameField::STATE_RUNNING && field->getActionList().empty() &&
         field->getCurrentAction() == nullptr && !field->getOrderQueue().empty()) {
@@ -281,6 +282,8 @@ void GameBattleEngine::startNewTurn() {
 }
 
 void GameBattleEngine::updateAnimations() {
+    // Most frames have no animation running and no replaced table to free.
+    if (animations.empty() && retiredVariables.empty()) return;
     for (auto it = animations.begin(); it != animations.end();) {
         BattleAnimation* animation = *it;
         animation->step();

@@ -50,17 +50,8 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
     }
 }
 
-// Whether the buff's definition has a trigger for the event (actor and life aside).
-bool waitsFor(ZelkinBuff* buff, int event) {
-    const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
-    return definition && definition->hasTriggersFor(event);
-}
-
-void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int actor,
-                     std::vector<TriggerHandler>& handlers) {
-    if (!buff) return;
-    const ZelkinBuffData* definition = buff->getDefinition();
-    if (!definition || !definition->hasTriggersFor(event)) return;
+void collectFromBuff(ZelkinBuff* buff, const ZelkinBuffData* definition, int event, int origin, int side,
+                     int actor, std::vector<TriggerHandler>& handlers) {
     for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
         if (trigger && trigger->getEvent() == event && trigger->matchesActor(actor))
             handlers.emplace_back(origin, side, buff, nullptr, trigger);
@@ -68,11 +59,38 @@ void collectFromBuff(ZelkinBuff* buff, int event, int origin, int side, int acto
 }
 } // namespace
 
-void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
-    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return;
+bool GameBattleEngine::mayHaveTriggersFor(int event) {
+    // Most events of a battle find no trigger in any source. Two quick tests tell so for nearly all of
+    // them: the events of every ruleset and arena of the run, and those of the battle's holders.
+    ZelkinMove* move = variables->getMove();
+    if (move && move->hasTriggersFor(event)) return true;
+    if (!field) return false;
+    if (eventsOfHolders().contains(event)) return true;
+    return someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event);
+}
+
+bool GameBattleEngine::fieldSourceWaitsFor(int event) {
+    if (options && options->getRulesetsEffects() != 0) {
+        GameParser* parser = field->getGameParser();
+        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
+        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
+    }
+    if (options && options->getStadiumsEffects() != 0) {
+        BattleInformations* informations = field->getBattleInformations();
+        Stadium* stadium = informations ? informations->getStadium() : nullptr;
+        if (stadium && stadium->triggerEvents.contains(event)) return true;
+    }
+    return false;
+}
+
+bool GameBattleEngine::readyToDispatch(int event) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
     resetTriggerSequence();
-    if (!ZelkinBuffTrigger::anyWaitsFor(event)) return;
-    dispatchTrigger(event, sourceSide, targetSide);
+    return mayHaveTriggersFor(event);
+}
+
+void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
+    if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
 }
 
 void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide) {
@@ -83,12 +101,14 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
 
     if (field) {
         GameParser* parser = field->getGameParser();
-        if (options && options->getRulesetsEffects() != 0 && parser) {
+        // The ruleset and the arena are read only for events that some ruleset or arena of the run waits for.
+        const bool fieldWide = someFieldSourceWaitsFor(event);
+        if (fieldWide && options && options->getRulesetsEffects() != 0 && parser) {
             Ruleset* ruleset = parser->getCurrentRuleset();
             if (ruleset && ruleset->triggerEvents.contains(event))
                 collectFromList(ruleset->triggers, event, ORIGIN_RULESET, handlers);
         }
-        if (options && options->getStadiumsEffects() != 0) {
+        if (fieldWide && options && options->getStadiumsEffects() != 0) {
             BattleInformations* informations = field->getBattleInformations();
             Stadium* stadium = informations ? informations->getStadium() : nullptr;
             if (stadium && stadium->triggerEvents.contains(event))
@@ -96,44 +116,43 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
         }
         // Buffs are walked only when one of them waits for the event: most events find none.
         if (eventsOfHolders().contains(event)) {
-            // Counts are read again at every step: nothing here changes the lists, but they are not copied.
-            for (int i = 0; i < field->getGlobalBuffCount(); ++i) {
-                ZelkinBuff* buff = field->getGlobalBuff(i);
-                if (buff && buff->isAlive())
-                    collectFromBuff(buff, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
-            }
-            // Each source is first asked whether it waits for the event at all, the cheapest test, so that
+            // Each holder is first asked whether it waits for the event at all, the cheapest test, so that
             // the power switches are read only for the few that do.
             ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
             int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
             const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
-            for (int side = 0; side < 2 && abilitiesOn; ++side) {
-                ZelkinTeam* team = teams[side];
-                if (!team || actors[side] < 0) continue;
-                ZelkinBuff* ability = team->getAbilityBuff();
-                if (waitsFor(ability, event) && team->readPowerSwitches().isOn(SWITCH_ABILITY))
-                    collectFromBuff(ability, event, ORIGIN_ABILITY, side, actors[side], handlers);
-            }
-            for (int side = 0; side < 2; ++side) {
+            for (const HeldBuff& held : heldBuffs) {
+                if (!held.definition->hasTriggersFor(event)) continue;
+                ZelkinBuff* buff = held.buff;
+                if (held.origin == ORIGIN_GLOBAL_BUFF) {
+                    if (buff->isAlive())
+                        collectFromBuff(buff, held.definition, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
+                    continue;
+                }
+                const int side = held.side;
                 ZelkinTeam* team = teams[side];
                 if (!team || actors[side] < 0) continue;
                 const PowerSwitchesHandler& switches = team->readPowerSwitches();
-                for (int i = 0; i < team->getBuffCount(); ++i) {
-                    ZelkinBuff* buff = team->getBuffAt(i);
-                    if (!waitsFor(buff, event) || !buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS))
-                        continue;
-                    bool teamWide = buff->getDefinition()->isTeamBuff();
-                    if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
-                        collectFromBuff(buff, event, ORIGIN_BUFF, side, actors[side], handlers);
+                if (held.origin == ORIGIN_ABILITY) {
+                    if (abilitiesOn && switches.isOn(SWITCH_ABILITY))
+                        collectFromBuff(buff, held.definition, event, ORIGIN_ABILITY, side, actors[side],
+                                        handlers);
+                    continue;
                 }
+                if (!buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS)) continue;
+                bool teamWide = held.definition->isTeamBuff();
+                if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
+                    collectFromBuff(buff, held.definition, event, ORIGIN_BUFF, side, actors[side], handlers);
             }
             for (int side = 0; side < 2; ++side) {
                 ZelkinTeam* team = teams[side];
                 if (!team || actors[side] < 0) continue;
                 Zelkin* creature = team->getActive();
                 ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
-                if (waitsFor(status, event) && team->readPowerSwitches().isOn(SWITCH_STATUS))
-                    collectFromBuff(status, event, ORIGIN_STATUS, side, actors[side], handlers);
+                const ZelkinBuffData* definition = status ? status->getDefinition() : nullptr;
+                if (definition && definition->hasTriggersFor(event) &&
+                    team->readPowerSwitches().isOn(SWITCH_STATUS))
+                    collectFromBuff(status, definition, event, ORIGIN_STATUS, side, actors[side], handlers);
             }
         }
     }
@@ -156,34 +175,43 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
         popHandler();
         restoreScriptHandlers();
     }
-    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+    handlers.resize(first);
 }
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the set may hold more than the
     // battle needs (dead buffs, switched-off holders), which only costs a walk that finds nothing.
     heldEvents = BattleEventSet();
-    auto add = [this](ZelkinBuff* buff) {
+    heldBuffs.clear();
+    auto add = [this](ZelkinBuff* buff, int origin, int side) {
         const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
-        if (definition) heldEvents.addAll(definition->triggerEvents);
+        if (!definition) return;
+        heldEvents.addAll(definition->triggerEvents);
+        if (origin != ORIGIN_STATUS) heldBuffs.push_back({buff, definition, origin, side});
     };
     if (field) {
+        ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
         for (int i = 0; i < field->getGlobalBuffCount(); ++i)
-            add(field->getGlobalBuff(i));
+            add(field->getGlobalBuff(i), ORIGIN_GLOBAL_BUFF, -1);
         for (int side = 0; side < 2; ++side) {
-            ZelkinTeam* team = field->getTeamChecked(side);
-            if (!team) continue;
-            add(team->getAbilityBuff());
-            for (int i = 0; i < team->getBuffCount(); ++i)
-                add(team->getBuffAt(i));
-            if (Zelkin* creature = team->getActive()) add(creature->getStatus());
+            if (teams[side]) add(teams[side]->getAbilityBuff(), ORIGIN_ABILITY, side);
+        }
+        for (int side = 0; side < 2; ++side) {
+            for (int i = 0; teams[side] && i < teams[side]->getBuffCount(); ++i)
+                add(teams[side]->getBuffAt(i), ORIGIN_BUFF, side);
+        }
+        for (int side = 0; side < 2; ++side) {
+            Zelkin* creature = teams[side] ? teams[side]->getActive() : nullptr;
+            if (creature) add(creature->getStatus(), ORIGIN_STATUS, side);
         }
     }
     heldEventsCounter = &counter;
     heldEventsRevision = counter;
 }
 
-void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
+void GameBattleEngine::fireTriggerFor(int event, int side) {
+    if (readyToDispatch(event)) dispatchTrigger(event, side, opponentSide(side));
+}
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     variables->setSlot(SVAR_RESULT, 1.0f);
@@ -204,7 +232,7 @@ void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
         popHandler();
         restoreScriptHandlers();
     }
-    handlers.erase(handlers.begin() + static_cast<std::ptrdiff_t>(first), handlers.end());
+    handlers.resize(first);
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {

@@ -130,8 +130,6 @@ void GameField::setTimer(int i, int value) {
     if (i == 6) buildBuffDescriptions();
 }
 
-int GameField::getRequest(int side) { return isValidSide(side) ? requests[side] : 0; }
-
 void GameField::setRequest(int side, int value) {
     if (!isValidSide(side)) return;
     requests[side] = value;
@@ -139,14 +137,6 @@ void GameField::setRequest(int side, int value) {
         delete orders[side];
         orders[side] = nullptr;
     }
-}
-
-GameOrder* GameField::getOrder(int side) { return isValidSide(side) ? orders[side] : nullptr; }
-
-int GameField::getOpenRequest(int side) {
-    if (!isValidSide(side)) return 0;
-    if (result <= 0 && orders[side] == nullptr && getState() <= 0) return requests[side];
-    return 0;
 }
 
 void GameField::clearRequests() {
@@ -166,8 +156,6 @@ void GameField::dropRequestedOrders() {
 
 int GameField::alwaysTrue(int) { return 1; }
 
-int GameField::getResult() { return result; }
-
 void GameField::setResult(int value) { result = value; }
 
 int GameField::getEventFlag(int i) { return static_cast<unsigned>(i) < EVENT_FLAG_COUNT ? eventFlags[i] : 0; }
@@ -177,12 +165,6 @@ void GameField::setEventFlag(int i, int value) {
 }
 
 void GameField::setMessageTimer(int frames) { messageTimer = frames; }
-
-int GameField::tickMessageTimer() {
-    --messageTimer;
-    if (messageTimer < 0) messageTimer = 0;
-    return messageTimer;
-}
 
 int GameField::getStarThreshold() { return starThreshold; }
 
@@ -201,14 +183,6 @@ int GameField::getMoveCount() { return moveCount; }
 void GameField::nextTurn() {
     ++turn;
     moveCount = 0;
-}
-
-void GameField::pushFrontAction(ActionSocket* action) {
-    if (action != nullptr) actionList.insert(actionList.begin(), action);
-}
-
-void GameField::pushBackAction(ActionSocket* action) {
-    if (action != nullptr) actionList.push_back(action);
 }
 
 void GameField::insertAction(ActionSocket* action) {
@@ -239,39 +213,11 @@ void GameField::insertAction(ActionSocket* action) {
     actionList.push_back(action);
 }
 
-ActionSocket* GameField::popAction() {
-    delete currentAction;
-    currentAction = nullptr;
-    if (!actionList.empty()) {
-        currentAction = actionList.front();
-        actionList.erase(actionList.begin());
-    }
-    return currentAction;
-}
-
-ActionSocket* GameField::popOrder() {
-    delete currentOrder;
-    currentOrder = nullptr;
-    if (!orderQueue.empty()) {
-        currentOrder = orderQueue.front();
-        orderQueue.erase(orderQueue.begin());
-    }
-    return currentOrder;
-}
-
 void GameField::finishAction() {
     message.clear();
     delete currentAction;
     currentAction = nullptr;
 }
-
-ActionSocket* GameField::getCurrentAction() { return currentAction; }
-
-ActionSocket* GameField::getCurrentOrder() { return currentOrder; }
-
-GameField::ActionQueue& GameField::getActionList() { return actionList; }
-
-GameField::ActionQueue& GameField::getOrderQueue() { return orderQueue; }
 
 void GameField::cancelMoveActions() {
     for (auto it = actionList.begin(); it != actionList.end();) {

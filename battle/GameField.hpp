@@ -66,20 +66,28 @@ public:
     virtual BattleFigure* getSideFigure(int side);
     // 0 for any index outside 0 .. 6.
     virtual int getTimer(int i);
-    virtual int getRequest(int side);
-    virtual GameOrder* getOrder(int side);
+    int getRequest(int side) const { return isValidSide(side) ? requests[side] : 0; }
+    GameOrder* getOrder(int side) const { return isValidSide(side) ? orders[side] : nullptr; }
     // The side's request while the field waits for its order, else 0.
-    virtual int getOpenRequest(int side);
+    int getOpenRequest(int side) const {
+        if (!isValidSide(side)) return 0;
+        if (result <= 0 && orders[side] == nullptr && getState() <= 0) return requests[side];
+        return 0;
+    }
     virtual int alwaysTrue(int ignored);
-    virtual int getResult();
+    int getResult() const { return result; }
     virtual void setResult(int result);
     // Side 1's support for any side above 0, else side 0's.
     virtual int getSupport(int side);
     // Takes every step of a move (types 21 to 24 and 26) off the action list.
     virtual void cancelMoveActions();
     // The list operations take the action over.
-    virtual void pushFrontAction(ActionSocket* action);
-    virtual void pushBackAction(ActionSocket* action);
+    void pushFrontAction(ActionSocket* action) {
+        if (action != nullptr) actionList.insert(actionList.begin(), action);
+    }
+    void pushBackAction(ActionSocket* action) {
+        if (action != nullptr) actionList.push_back(action);
+    }
     // Sorted by type, then priority (higher first), then roll (higher first); a second knock-out of the same
     // side ahead of the insertion point is deleted instead.
     virtual void insertAction(ActionSocket* action);
@@ -134,8 +142,8 @@ public:
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();
     virtual GameMove* getPreviousMove();
-    virtual ActionQueue& getActionList();
-    virtual ActionQueue& getOrderQueue();
+    ActionQueue& getActionList() { return actionList; }
+    ActionQueue& getOrderQueue() { return orderQueue; }
     // Null in a look-ahead copy.
     virtual std::vector<BattleSupporter*>* getSupporters();
     // 0 when the first side acts first: priorities decide, then speeds, then a coin.
@@ -148,15 +156,20 @@ public:
     virtual int getHypeLevel();
     virtual int getTurn();
     virtual int getMoveCount();
-    virtual int tickMessageTimer();
+    // One frame off the message timer, never below 0; the frames left.
+    int tickMessageTimer() {
+        --messageTimer;
+        if (messageTimer < 0) messageTimer = 0;
+        return messageTimer;
+    }
     virtual void finishAction();
     virtual void setEventFlag(int i, int value);
     virtual void newMoveRecord();
     // Make the front of the queue / list current (deleting the previous current one). Null when empty.
-    virtual ActionSocket* popOrder();
-    virtual ActionSocket* popAction();
-    virtual ActionSocket* getCurrentAction();
-    virtual ActionSocket* getCurrentOrder();
+    ActionSocket* popOrder() { return popFront(orderQueue, currentOrder); }
+    ActionSocket* popAction() { return popFront(actionList, currentAction); }
+    ActionSocket* getCurrentAction() const { return currentAction; }
+    ActionSocket* getCurrentOrder() const { return currentOrder; }
     BattleInformations* getBattleInformations() const { return informations; }
     virtual std::string emptyString();
     // Null for any side other than 0 and 1.
@@ -187,6 +200,16 @@ public:
 private:
     void initialise(GameParser* parser, BattleInformations* informations);
     static bool isValidSide(int side) { return side == 0 || side == 1; }
+    // Deletes current, then makes the front of the queue current (null when empty).
+    static ActionSocket* popFront(ActionQueue& queue, ActionSocket*& current) {
+        delete current;
+        current = nullptr;
+        if (!queue.empty()) {
+            current = queue.front();
+            queue.erase(queue.begin());
+        }
+        return current;
+    }
     void clearActionList();
     // The pending comment, copied in from the commentator's phrase if it was not yet.
     std::string& pendingComment();

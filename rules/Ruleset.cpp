@@ -1,6 +1,7 @@
 // A named set of battle rules.
 #include "rules/Ruleset.hpp"
 
+#include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuffTrigger.hpp"
 
 const char* const Ruleset::ANYTHING_GOES_NAME = "Anything Goes";
@@ -20,6 +21,7 @@ void Ruleset::addTrigger(std::string when, std::string actor, QXML_Command* comm
     trigger->setPriority(priority);
     triggers.push_back(trigger);
     triggerEvents.add(trigger->getEvent());
+    noteFieldTriggerEvent(trigger->getEvent());
 }
 
 Ruleset* Ruleset::createAnythingGoes() { return new Ruleset(ANYTHING_GOES_NAME); }

@@ -3,6 +3,7 @@
 
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuffTrigger.hpp"
 
 namespace {
@@ -91,6 +92,7 @@ void Stadium::addTrigger(std::string when, std::string actor, QXML_Command* comm
     trigger->setPriority(priority);
     triggers.push_back(trigger);
     triggerEvents.add(trigger->getEvent());
+    noteFieldTriggerEvent(trigger->getEvent());
 }
 
 int Stadium::getIdAt(int i) const {

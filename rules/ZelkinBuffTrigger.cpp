@@ -1,23 +1,12 @@
 // One trigger: a battle event, a priority, an optional side and the command tree run when it fires.
 #include "rules/ZelkinBuffTrigger.hpp"
 
-#include <atomic>
-#include <cstdint>
 #include <utility>
 
 #include "rules/BattleEvents.hpp"
 #include "rules/QXML_Command.hpp"
 
 namespace {
-// Every event some trigger of the run waits for. It only grows: definitions are built while loading and
-// live for the whole run, and a bot's thread may read it while a loader adds to it.
-std::atomic<std::uint64_t> waitedEvents[BATTLE_EVENT_MAX / 64 + 1];
-
-void noteWaitedEvent(int event) {
-    if (event < 0 || event > BATTLE_EVENT_MAX) return;
-    waitedEvents[event / 64].fetch_or(std::uint64_t{1} << (event % 64), std::memory_order_relaxed);
-}
-
 int actorSideOf(const std::string& actor) {
     if (actor == "SOURCE" || actor == "source") return 0;
     if (actor == "TARGET" || actor == "target") return 1;
@@ -38,26 +27,8 @@ ZelkinBuffTrigger::ZelkinBuffTrigger(std::string when, std::string actor, QXML_C
 
 ZelkinBuffTrigger::~ZelkinBuffTrigger() { delete commands; }
 
-void ZelkinBuffTrigger::parseEvent() {
-    event = battleEventFromWord(when);
-    noteWaitedEvent(event);
-}
-
-bool ZelkinBuffTrigger::anyWaitsFor(int event) {
-    if (event < 0 || event > BATTLE_EVENT_MAX) return false;
-    return (waitedEvents[event / 64].load(std::memory_order_relaxed) >> (event % 64) & 1u) != 0;
-}
-
-int ZelkinBuffTrigger::getEvent() { return event; }
-
-void ZelkinBuffTrigger::setPriority(int value) { priority = value; }
-
-int ZelkinBuffTrigger::getPriority() { return priority; }
-
-bool ZelkinBuffTrigger::matchesActor(int side) { return side < 0 || (side <= 1 && side == actorSide); }
+void ZelkinBuffTrigger::parseEvent() { event = battleEventFromWord(when); }
 
 std::string ZelkinBuffTrigger::getWhen() { return when; }
 
 std::string ZelkinBuffTrigger::getActor() { return actor; }
-
-QXML_Command* ZelkinBuffTrigger::getCommands() { return commands; }

@@ -16,16 +16,15 @@ public:
 
     // Sets the event number from the when text (unknown words wait for the end of the turn).
     virtual void parseEvent();
-    // False when no trigger built so far in this run waits for the event: firing it then finds nothing.
-    static bool anyWaitsFor(int event);
-    virtual int getEvent();
-    virtual void setPriority(int value);
-    virtual int getPriority();
+    // Read at every dispatch, so inline.
+    int getEvent() const { return event; }
+    void setPriority(int value) { priority = value; }
+    int getPriority() const { return priority; }
     // A negative side matches every trigger; 0 matches actor "SOURCE"/"source", 1 "TARGET"/"target".
-    virtual bool matchesActor(int side);
+    bool matchesActor(int side) const { return side < 0 || (side <= 1 && side == actorSide); }
     virtual std::string getWhen();
     virtual std::string getActor();
-    virtual QXML_Command* getCommands();
+    QXML_Command* getCommands() const { return commands; }
 
 private:
     int event = 0;

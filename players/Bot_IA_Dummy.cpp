@@ -18,7 +18,7 @@ Bot_IA_Dummy::Bot_IA_Dummy(int side) : Bot_IA(side) {}
 // The worker calls this object's think: it must be over before this part of the object goes.
 Bot_IA_Dummy::~Bot_IA_Dummy() { waitForDecision(); }
 
-int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
+int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine, LogLines& lines) {
     PseudoRNG rng;
     ZelkinTeam* team = engine->getField()->getTeamChecked(side);
     int best = -50;
@@ -26,7 +26,7 @@ int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
     for (int slot = 0; slot < ZelkinTeam::MAX_MEMBERS; ++slot) {
         if (!canComeIn(engine, side, slot)) continue;
         int score = rng.random(100);
-        appendLogLine(team->getMemberAt(slot)->getName(), score);
+        lines.add(team->getMemberAt(slot)->getName(), score);
         if (score > best) {
             best = score;
             choice = slot;
@@ -47,7 +47,9 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
     PseudoRNG rng;
     int roll = rng.random(8);
     bool switchNow = (roll == 0 && team->getMemberMark(SWITCH_MARK) > 0) || field->getOpenRequest(side) == 2;
-    int target = switchNow ? chooseRandomSwitch(engine) : -1;
+    // The draws' lines, added to the log in one go before the decision is marked ready.
+    LogLines lines(log);
+    int target = switchNow ? chooseRandomSwitch(engine, lines) : -1;
     if (target >= 0) {
         order.setSwitch(target);
     } else {
@@ -59,7 +61,7 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
             ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
             if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            appendLogLine(move->getName(), score);
+            lines.add(move->getName(), score);
             if (score > best) {
                 best = score;
                 choice = slot;
@@ -67,5 +69,6 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
         }
         order.setMove(choice);
     }
+    lines.flush();
     ready.store(true, std::memory_order_release);
 }

@@ -6,16 +6,6 @@
 
 ZelkinBuff::ZelkinBuff(ZelkinBuffData* definition, int value) : definition(definition), value(value) {}
 
-bool ZelkinBuff::isAlive() { return alive; }
-
-int ZelkinBuff::getDuration() { return duration; }
-
-int ZelkinBuff::getValue() { return value; }
-
-void ZelkinBuff::setDuration(int turns) { duration = turns; }
-
-void ZelkinBuff::setValue(int amount) { value = amount; }
-
 void ZelkinBuff::kill() { alive = false; }
 
 void ZelkinBuff::revive() { alive = true; }
@@ -26,14 +16,6 @@ int ZelkinBuff::tickDuration() {
     if (duration == 0) kill();
     return duration;
 }
-
-int ZelkinBuff::getExtraA() { return extraA; }
-
-int ZelkinBuff::getExtraB() { return extraB; }
-
-int ZelkinBuff::getExtraC() { return extraC; }
-
-ZelkinBuffData* ZelkinBuff::getDefinition() { return definition; }
 
 void ZelkinBuff::setExtraInts(int first, int second) {
     extraA = first;

@@ -2,6 +2,7 @@
 #include "rules/ZelkinType.hpp"
 
 #include <atomic>
+#include <functional>
 
 #include "rules/Animation.hpp"
 
@@ -10,7 +11,8 @@ namespace {
 std::atomic<int> nextTypeId{0};
 } // namespace
 
-ZelkinType::ZelkinType(const std::string& name) : id(nextTypeId++), name(name) {}
+ZelkinType::ZelkinType(const std::string& name)
+    : id(nextTypeId++), name(name), nameHash(std::hash<std::string>()(name)) {}
 
 ZelkinType::ZelkinType(const char* name) : ZelkinType(std::string(name ? name : "")) {}
 
@@ -29,8 +31,16 @@ float ZelkinType::getMultiplierAgainst(const std::string& defendingType) {
     return 1.0f;
 }
 
+float ZelkinType::getMultiplierAgainst(const ZelkinType& defending) const {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entryHashes[i] == defending.nameHash && entries[i].getTypeName() == defending.name)
+            return entries[i].getMultiplier();
+    return 1.0f;
+}
+
 void ZelkinType::addEffectiveness(const std::string& defendingType, float multiplier) {
     entries.emplace_back(multiplier, defendingType);
+    entryHashes.push_back(std::hash<std::string>()(defendingType));
 }
 
 void ZelkinType::setAuxB(int value) { auxB = value; }

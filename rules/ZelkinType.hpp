@@ -1,6 +1,7 @@
 // A type or a subtype: a name, its multipliers against other types by name, and its animations.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
     virtual const std::string& getName();
     // This type attacking the named type: the first entry of that exact name, else 1.0.
     virtual float getMultiplierAgainst(const std::string& defendingType);
+    // The same against a type: the names' hashes, kept beside them, rule out the other entries at once.
+    float getMultiplierAgainst(const ZelkinType& defending) const;
     virtual void addEffectiveness(const std::string& defendingType, float multiplier);
     virtual void setAuxB(int value);
     virtual void setAuxA(int value);
@@ -41,8 +44,11 @@ private:
     int id = 0;
     int auxC = -1;
     std::string name;
+    std::size_t nameHash = 0;
     int auxA = 0;
     int auxB = 0;
     std::vector<ZelkinTypeEffectiveness> entries;
+    // The hash of each entry's type name, by entry.
+    std::vector<std::size_t> entryHashes;
     std::vector<Animation*> animations;
 };

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "rules/Platform.hpp"
+#include "rules/RecycledBlocks.hpp"
 #include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -58,6 +59,12 @@ void Zelkin::initFromSpecies(bool pickAbility) {
 Zelkin::~Zelkin() {
     delete ability;
     delete status;
+}
+
+void* Zelkin::operator new(std::size_t size) { return RecycledBlocks<sizeof(Zelkin)>::take(size); }
+
+void Zelkin::operator delete(void* block, std::size_t size) noexcept {
+    RecycledBlocks<sizeof(Zelkin)>::give(block, size);
 }
 
 Zelkin* Zelkin::clone() {

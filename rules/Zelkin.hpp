@@ -1,6 +1,7 @@
 // A creature in battle form: a species at a level with its stats, HP, moves, ability, status and counters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,6 +27,10 @@ public:
     // the creature one of the species' abilities at random (none when the species has none).
     Zelkin(ZelkinZelkinary* species, int level);
     virtual ~Zelkin();
+    // A bot's look-ahead copies every creature of both sides: freed ones are kept for the next copies
+    // (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
 
     // A fresh copy for a new battle: full HP and PP, same name, ability re-chosen by name, shared record.
     virtual Zelkin* clone();

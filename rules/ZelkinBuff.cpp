@@ -2,9 +2,16 @@
 #include "rules/ZelkinBuff.hpp"
 
 #include "rules/Platform.hpp"
+#include "rules/RecycledBlocks.hpp"
 #include "rules/ZelkinBuffData.hpp"
 
 ZelkinBuff::ZelkinBuff(ZelkinBuffData* definition, int value) : definition(definition), value(value) {}
+
+void* ZelkinBuff::operator new(std::size_t size) { return RecycledBlocks<sizeof(ZelkinBuff)>::take(size); }
+
+void ZelkinBuff::operator delete(void* block, std::size_t size) noexcept {
+    RecycledBlocks<sizeof(ZelkinBuff)>::give(block, size);
+}
 
 void ZelkinBuff::kill() { alive = false; }
 

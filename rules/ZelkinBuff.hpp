@@ -1,6 +1,7 @@
 // A live buff: one applied buff, status or ability with its changing value, duration and life.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,10 @@ public:
     ZelkinBuff(ZelkinBuffData* definition, int value);
     // The definition is shared and never freed here.
     virtual ~ZelkinBuff() = default;
+    // Buffs come and go every turn and a look-ahead copies each creature's: freed ones are kept for the next
+    // (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
     ZelkinBuff(const ZelkinBuff&) = default;
     ZelkinBuff& operator=(const ZelkinBuff&) = default;
 

@@ -101,9 +101,11 @@ public:
 
     virtual void addMove(ZelkinMove* move, int pp);
     virtual void addMoveWithDefaultPp(ZelkinMove* move);
-    int getPp(int slot) { return slot < 0 || slot >= moveCount ? 0 : pp[slot]; }
+    int getPp(int slot) { return slot >= 0 && slot < moveCount && slot < MAX_MOVES ? pp[slot] : 0; }
     virtual void spendPp(int slot, int amount);
-    ZelkinMove* getMove(int slot) { return slot < 0 || slot >= moveCount ? nullptr : moves[slot]; }
+    ZelkinMove* getMove(int slot) {
+        return slot >= 0 && slot < moveCount && slot < MAX_MOVES ? moves[slot] : nullptr;
+    }
     bool hasMoves() { return moveCount > 0; }
     int getMoveCount() { return moveCount; }
 

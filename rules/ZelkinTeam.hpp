@@ -40,7 +40,9 @@ public:
     virtual int countAlive() const;
     TrainerRecord* getOwner() const { return owner; }
     Zelkin* getActive() const { return active; }
-    Zelkin* getMemberAt(int i) const { return i < 0 || i >= memberCount ? nullptr : members[i]; }
+    Zelkin* getMemberAt(int i) const {
+        return i >= 0 && i < memberCount && i < MAX_MEMBERS ? members[i] : nullptr;
+    }
     virtual int getActiveIndex() const;
     // Returns how far the stage actually moved.
     virtual int modifyStage(int k, int delta);

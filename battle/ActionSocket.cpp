@@ -1,9 +1,9 @@
 // One unit of work of the battle engine.
 #include "battle/ActionSocket.hpp"
 
-#include "battle/RecycledBlocks.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/PseudoRNG.hpp"
+#include "rules/RecycledBlocks.hpp"
 
 namespace {
 int drawRoll() {

@@ -45,8 +45,6 @@ GameField* GameBattleEngine::getField() { return field; }
 WindowServices* GameBattleEngine::getWindow() { return window; }
 Game_Options* GameBattleEngine::getOptions() { return options; }
 
-int GameBattleEngine::opponentSide(int side) { return side == 0 ? 1 : 0; }
-
 void GameBattleEngine::replaceVariables(VariableTable* fresh) {
     if (fresh == variables) return;
     // An animation reads the table it was handed on its first step; while any animation has yet to step,

@@ -148,7 +148,7 @@ public:
     // 32. The effective stat (0 att, 1 def, 2 spe att, 3 spe def, 4 speed, 5 crit, 6 eva, 7 pre).
     virtual float computeStat(int side, int statIndex);
     // 33. 1 for side 0, else 0.
-    virtual int opponentSide(int side);
+    static int opponentSide(int side) { return side == 0 ? 1 : 0; }
     // 34. Marks the side's allowed choices at the start of a turn.
     virtual void checkOrders(int side);
     // 35. A simulation copy on a copy of the field; the caller owns it.

@@ -346,7 +346,8 @@ std::string GameBattleEngine::tickCreatureBuffs(int side) {
         tickBuffList([team] { return team->getBuffCount(); }, [team](int i) { return team->getBuffAt(i); },
                      [team](int i) { team->removeBuffAt(i); });
     }
-    return formatMessage(std::string(), side);
+    // Expired buffs say nothing, so there is no end text to format.
+    return std::string();
 }
 
 std::string GameBattleEngine::tickFieldBuffs() {
@@ -355,5 +356,5 @@ std::string GameBattleEngine::tickFieldBuffs() {
         tickBuffList([f] { return f->getGlobalBuffCount(); }, [f](int i) { return f->getGlobalBuff(i); },
                      [f](int i) { f->eraseGlobalBuff(i); });
     }
-    return formatMessage(std::string(), 0);
+    return std::string();
 }

@@ -1,7 +1,7 @@
 // A side's order for one turn.
 #include "battle/GameOrder.hpp"
 
-#include "battle/RecycledBlocks.hpp"
+#include "rules/RecycledBlocks.hpp"
 
 void* GameOrder::operator new(std::size_t size) { return RecycledBlocks<sizeof(GameOrder)>::take(size); }
 

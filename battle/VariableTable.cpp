@@ -1,7 +1,7 @@
 // The action's variables: names as scripts see them, their defaults, and what reading and writing does.
 #include "battle/VariableTable.hpp"
 
-#include "battle/RecycledBlocks.hpp"
+#include "rules/RecycledBlocks.hpp"
 
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"

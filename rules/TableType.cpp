@@ -56,7 +56,7 @@ float TableType::getDualChartMultiplier(int attackingId, int firstId, int second
 float TableType::getMultiplier(ZelkinType* attacking, ZelkinType* defending) {
     // A creature or move whose types failed to load simply has no matchup.
     if (attacking == nullptr || defending == nullptr) return 1.0f;
-    return attacking->getMultiplierAgainst(defending->getName());
+    return attacking->getMultiplierAgainst(*defending);
 }
 
 float TableType::getChartMultiplier(int attackingId, int defendingId) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "rules/Platform.hpp"
+#include "rules/RecycledBlocks.hpp"
 #include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -60,6 +61,12 @@ Zelkin::~Zelkin() {
     delete status;
 }
 
+void* Zelkin::operator new(std::size_t size) { return RecycledBlocks<sizeof(Zelkin)>::take(size); }
+
+void Zelkin::operator delete(void* block, std::size_t size) noexcept {
+    RecycledBlocks<sizeof(Zelkin)>::give(block, size);
+}
+
 Zelkin* Zelkin::clone() {
     Zelkin* copy = new Zelkin(species, level);
     for (int i = 0; i < moveCount; ++i)
@@ -84,11 +91,10 @@ Zelkin* Zelkin::cloneForSimulation() {
         copy->number = species->getNumber();
         copy->shape = species->getShape();
         copy->size = species->getSize();
-        for (int i = 0;; ++i) {
-            ZelkinType* type = species->getTypeAt(i);
-            if (type == nullptr) break;
-            copy->addType(type);
-        }
+        // A species lists each of its types once and never a null one, so they are taken as they are.
+        const int typeCount = species->getTypeCount();
+        for (int i = 0; i < typeCount; ++i)
+            copy->types.push_back(species->getTypeAt(i));
     }
     copy->maxHp = maxHp;
     copy->attack = attack;
@@ -139,11 +145,8 @@ void Zelkin::balanceLevel(int mode, int baseLevel, int target) {
 
 void Zelkin::balanceLevelDefault(int mode) { balanceLevel(mode, 50, 525); }
 
-int Zelkin::getNumber() { return number; }
 void Zelkin::setShape(int code) { shape = code; }
 void Zelkin::setName(const std::string& text) { name = text; }
-bool Zelkin::isMarked() { return marked; }
-int Zelkin::getStateCode() { return stateCode; }
 
 std::string Zelkin::getStatusText() {
     if (stateCode == STATE_KNOCKED_OUT) return "K.O";
@@ -151,15 +154,6 @@ std::string Zelkin::getStatusText() {
         return status->getDefinition()->getStatusCode();
     return "";
 }
-
-int Zelkin::getStateCode2() { return stateCode2; }
-
-ZelkinType* Zelkin::getType(int i) {
-    if (i < 0 || i >= static_cast<int>(types.size())) return nullptr;
-    return types[i];
-}
-
-ZelkinType* Zelkin::getPrimaryType() { return types.empty() ? nullptr : types[0]; }
 
 int Zelkin::addType(ZelkinType* type) {
     // A null entry would end the list early for everyone who reads it by index.
@@ -189,22 +183,10 @@ bool Zelkin::hasType(ZelkinType* type) {
     return std::find(types.begin(), types.end(), type) != types.end();
 }
 
-int Zelkin::getTypeCount() { return static_cast<int>(types.size()); }
-
-int Zelkin::getHp() { return hp; }
-
 float Zelkin::getHpPercent() {
     if (maxHp <= 0) return 0.0f;
     return static_cast<float>((static_cast<int64_t>(hp) * 100) / maxHp);
 }
-
-int Zelkin::getSize() { return size; }
-int Zelkin::getMaxHp() { return maxHp; }
-int Zelkin::getAttack() { return attack; }
-int Zelkin::getDefence() { return defence; }
-int Zelkin::getSpecialAttack() { return specialAttack; }
-int Zelkin::getSpecialDefence() { return specialDefence; }
-int Zelkin::getSpeed() { return speed; }
 
 int Zelkin::getPowerRating() {
     int64_t sum = static_cast<int64_t>(maxHp) + attack + defence + specialAttack + specialDefence + speed +
@@ -212,9 +194,7 @@ int Zelkin::getPowerRating() {
     return clampToInt(sum / 8);
 }
 
-int Zelkin::getShape() { return shape; }
 int Zelkin::getSpeciesColour() { return species != nullptr ? species->getColour() : 0; }
-int Zelkin::getLevel() { return level; }
 
 int Zelkin::getMvpPoints() {
     return clampToInt(static_cast<int64_t>(mvpPoints[0]) + mvpPoints[1] + mvpPoints[2]);
@@ -231,8 +211,6 @@ int Zelkin::getScaledSize() {
     if (size < 150) return 50 + size / 3;
     return std::min(200, 100 + (size - 150) / 3);
 }
-
-ZelkinZelkinary* Zelkin::getSpecies() { return species; }
 
 std::shared_ptr<ZelkinBattleStat> Zelkin::getBattleStatRecord() { return battleStatRecord; }
 
@@ -266,8 +244,6 @@ void Zelkin::addBattleStatsToRecord() {
     for (int i = 0; i < BATTLE_COUNTERS; ++i)
         battleStatRecord->add(battleCounters[i], i);
 }
-
-const std::string& Zelkin::getName() { return name; }
 
 void Zelkin::setHpClamped(int64_t value) {
     hp = static_cast<int>(std::min<int64_t>(std::max<int64_t>(value, 0), maxHp));
@@ -321,23 +297,10 @@ void Zelkin::addMoveWithDefaultPp(ZelkinMove* move) {
     addMove(move, move->getPp());
 }
 
-int Zelkin::getPp(int slot) {
-    if (slot < 0 || slot >= moveCount) return 0;
-    return pp[slot];
-}
-
 void Zelkin::spendPp(int slot, int amount) {
     if (slot < 0 || slot >= moveCount) return;
     pp[slot] = static_cast<int>(std::max<int64_t>(static_cast<int64_t>(pp[slot]) - amount, 0));
 }
-
-ZelkinMove* Zelkin::getMove(int slot) {
-    if (slot < 0 || slot >= moveCount) return nullptr;
-    return moves[slot];
-}
-
-bool Zelkin::hasMoves() { return moveCount > 0; }
-int Zelkin::getMoveCount() { return moveCount; }
 
 void Zelkin::setAbility(ZelkinBuff* buff) {
     if (buff == ability) return;
@@ -352,8 +315,6 @@ void Zelkin::setAbilityByName(const std::string& abilityName) {
     setAbility(new ZelkinBuff(definition, 0));
 }
 
-ZelkinBuff* Zelkin::getAbility() { return ability; }
-
 int Zelkin::getBattleValue() {
     if (maxHp <= 0) return 0;
     int64_t v = ((static_cast<int64_t>(maxHp) / 2 + hp) * getPowerRating()) / maxHp;
@@ -366,8 +327,6 @@ int Zelkin::getBattleValue() {
     }
     return clampToInt(v);
 }
-
-ZelkinBuff* Zelkin::getStatus() { return status; }
 
 bool Zelkin::setStatusIfFree(ZelkinBuff* buff) {
     if (buff == nullptr || status != nullptr || hp == 0) return false;

@@ -1,6 +1,7 @@
 // A creature in battle form: a species at a level with its stats, HP, moves, ability, status and counters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,6 +27,10 @@ public:
     // the creature one of the species' abilities at random (none when the species has none).
     Zelkin(ZelkinZelkinary* species, int level);
     virtual ~Zelkin();
+    // A bot's look-ahead copies every creature of both sides: freed ones are kept for the next copies
+    // (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
 
     // A fresh copy for a new battle: full HP and PP, same name, ability re-chosen by name, shared record.
     virtual Zelkin* clone();
@@ -36,41 +41,41 @@ public:
     virtual void balanceLevel(int mode, int baseLevel, int target);
     virtual void balanceLevelDefault(int mode);
 
-    virtual int getNumber();
+    int getNumber() { return number; }
     virtual void setShape(int code);
     virtual void setName(const std::string& name);
-    virtual bool isMarked();
-    virtual int getStateCode();
+    bool isMarked() { return marked; }
+    int getStateCode() { return stateCode; }
     virtual std::string getStatusText();
-    virtual int getStateCode2();
+    int getStateCode2() { return stateCode2; }
 
     // i-th type, null outside the list.
-    virtual ZelkinType* getType(int i);
+    ZelkinType* getType(int i) { return i < 0 || i >= static_cast<int>(types.size()) ? nullptr : types[i]; }
     // First type, null for a creature without types.
-    virtual ZelkinType* getPrimaryType();
+    ZelkinType* getPrimaryType() { return types.empty() ? nullptr : types[0]; }
     virtual int addType(ZelkinType* type);
     virtual bool hasTypeNamed(const std::string& name);
     virtual bool hasTypeId(int id);
     virtual bool hasType(ZelkinType* type);
-    virtual int getTypeCount();
+    int getTypeCount() { return static_cast<int>(types.size()); }
 
-    virtual int getHp();
+    int getHp() { return hp; }
     virtual float getHpPercent();
-    virtual int getSize();
-    virtual int getMaxHp();
-    virtual int getAttack();
-    virtual int getDefence();
-    virtual int getSpecialAttack();
-    virtual int getSpecialDefence();
-    virtual int getSpeed();
+    int getSize() { return size; }
+    int getMaxHp() { return maxHp; }
+    int getAttack() { return attack; }
+    int getDefence() { return defence; }
+    int getSpecialAttack() { return specialAttack; }
+    int getSpecialDefence() { return specialDefence; }
+    int getSpeed() { return speed; }
     virtual int getPowerRating();
-    virtual int getShape();
+    int getShape() { return shape; }
     virtual int getSpeciesColour();
-    virtual int getLevel();
+    int getLevel() { return level; }
     virtual int getMvpPoints();
     virtual int getMvpCategory();
     virtual int getScaledSize();
-    virtual ZelkinZelkinary* getSpecies();
+    ZelkinZelkinary* getSpecies() { return species; }
 
     // The record outlives battles and may be shared by a creature and its clones; it is freed with the
     // last holder.
@@ -85,7 +90,7 @@ public:
     virtual void createBattleStatRecord();
     virtual void addBattleStatsToRecord();
 
-    virtual const std::string& getName();
+    const std::string& getName() { return name; }
     virtual int heal(int amount);
     virtual int damage(int amount);
     virtual void setHp(int hp);
@@ -96,18 +101,20 @@ public:
 
     virtual void addMove(ZelkinMove* move, int pp);
     virtual void addMoveWithDefaultPp(ZelkinMove* move);
-    virtual int getPp(int slot);
+    int getPp(int slot) { return slot >= 0 && slot < moveCount && slot < MAX_MOVES ? pp[slot] : 0; }
     virtual void spendPp(int slot, int amount);
-    virtual ZelkinMove* getMove(int slot);
-    virtual bool hasMoves();
-    virtual int getMoveCount();
+    ZelkinMove* getMove(int slot) {
+        return slot >= 0 && slot < moveCount && slot < MAX_MOVES ? moves[slot] : nullptr;
+    }
+    bool hasMoves() { return moveCount > 0; }
+    int getMoveCount() { return moveCount; }
 
     // Takes ownership of the buff (may be null); the previous ability is deleted.
     virtual void setAbility(ZelkinBuff* ability);
     virtual void setAbilityByName(const std::string& name);
-    virtual ZelkinBuff* getAbility();
+    ZelkinBuff* getAbility() { return ability; }
     virtual int getBattleValue();
-    virtual ZelkinBuff* getStatus();
+    ZelkinBuff* getStatus() { return status; }
     // Takes ownership only when it returns true; a refused buff stays the caller's.
     virtual bool setStatusIfFree(ZelkinBuff* status);
     // Hands the status over to the discarded-buff list (the engine deletes it later).

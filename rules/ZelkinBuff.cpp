@@ -2,19 +2,16 @@
 #include "rules/ZelkinBuff.hpp"
 
 #include "rules/Platform.hpp"
+#include "rules/RecycledBlocks.hpp"
 #include "rules/ZelkinBuffData.hpp"
 
 ZelkinBuff::ZelkinBuff(ZelkinBuffData* definition, int value) : definition(definition), value(value) {}
 
-bool ZelkinBuff::isAlive() { return alive; }
+void* ZelkinBuff::operator new(std::size_t size) { return RecycledBlocks<sizeof(ZelkinBuff)>::take(size); }
 
-int ZelkinBuff::getDuration() { return duration; }
-
-int ZelkinBuff::getValue() { return value; }
-
-void ZelkinBuff::setDuration(int turns) { duration = turns; }
-
-void ZelkinBuff::setValue(int amount) { value = amount; }
+void ZelkinBuff::operator delete(void* block, std::size_t size) noexcept {
+    RecycledBlocks<sizeof(ZelkinBuff)>::give(block, size);
+}
 
 void ZelkinBuff::kill() { alive = false; }
 
@@ -26,14 +23,6 @@ int ZelkinBuff::tickDuration() {
     if (duration == 0) kill();
     return duration;
 }
-
-int ZelkinBuff::getExtraA() { return extraA; }
-
-int ZelkinBuff::getExtraB() { return extraB; }
-
-int ZelkinBuff::getExtraC() { return extraC; }
-
-ZelkinBuffData* ZelkinBuff::getDefinition() { return definition; }
 
 void ZelkinBuff::setExtraInts(int first, int second) {
     extraA = first;

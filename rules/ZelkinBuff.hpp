@@ -1,6 +1,7 @@
 // A live buff: one applied buff, status or ability with its changing value, duration and life.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,22 +13,26 @@ public:
     ZelkinBuff(ZelkinBuffData* definition, int value);
     // The definition is shared and never freed here.
     virtual ~ZelkinBuff() = default;
+    // Buffs come and go every turn and a look-ahead copies each creature's: freed ones are kept for the next
+    // (see RecycledBlocks).
+    static void* operator new(std::size_t size);
+    static void operator delete(void* block, std::size_t size) noexcept;
     ZelkinBuff(const ZelkinBuff&) = default;
     ZelkinBuff& operator=(const ZelkinBuff&) = default;
 
-    virtual bool isAlive();
-    virtual int getDuration();
-    virtual int getValue();
-    virtual void setDuration(int turns);
-    virtual void setValue(int amount);
+    bool isAlive() { return alive; }
+    int getDuration() { return duration; }
+    int getValue() { return value; }
+    void setDuration(int turns) { duration = turns; }
+    void setValue(int amount) { value = amount; }
     virtual void kill();
     virtual void revive();
     // Counts one turn down; a duration below 1 means no countdown. Reaching 0 kills the buff.
     virtual int tickDuration();
-    virtual int getExtraA();
-    virtual int getExtraB();
-    virtual int getExtraC();
-    virtual ZelkinBuffData* getDefinition();
+    int getExtraA() { return extraA; }
+    int getExtraB() { return extraB; }
+    int getExtraC() { return extraC; }
+    ZelkinBuffData* getDefinition() { return definition; }
     virtual void setExtraInts(int first, int second);
     // Script writes by name: "value" and "duration" truncate toward zero; "alive" only ever kills.
     virtual void setVariable(std::string name, float number);

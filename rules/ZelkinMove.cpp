@@ -43,19 +43,6 @@ ZelkinMove::~ZelkinMove() {
     delete effect;
 }
 
-const std::string& ZelkinMove::getName() const { return name; }
-int ZelkinMove::getPower() const { return power; }
-int ZelkinMove::getPrecision() const { return precision; }
-int ZelkinMove::getCategory() const { return category; }
-int ZelkinMove::getPp() const { return pp; }
-ZelkinType* ZelkinMove::getType() const { return type; }
-int ZelkinMove::getPriority() const { return priority; }
-int ZelkinMove::getHits() const { return hits; }
-int ZelkinMove::getCritical() const { return critical; }
-int ZelkinMove::getDamageKind() const { return damageKind; }
-ZelkinType* ZelkinMove::getSubtype() const { return subtype; }
-int ZelkinMove::getTargetKind() const { return targetKind; }
-QXML_Command* ZelkinMove::getEffect() const { return effect; }
 void ZelkinMove::setHits(int value) { hits = value; }
 
 void ZelkinMove::setDamageKindFromWord(const std::string& word) {
@@ -73,7 +60,6 @@ void ZelkinMove::setTargetKindFromWord(const std::string& word) {
 
 void ZelkinMove::setSubtype(ZelkinType* value) { subtype = value; }
 void ZelkinMove::setAuxValue(int value) { auxValue = value; }
-int ZelkinMove::getAuxValue() const { return auxValue; }
 
 void ZelkinMove::addTrigger(const std::string& when, const char* actor, QXML_Command* commands, int value) {
     if (!commands) return;

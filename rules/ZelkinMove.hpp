@@ -22,19 +22,19 @@ public:
     // Moves live as long as the database; at exit the move releases its triggers and effect tree.
     virtual ~ZelkinMove();
 
-    virtual const std::string& getName() const;
-    virtual int getPower() const;
-    virtual int getPrecision() const;
-    virtual int getCategory() const;
-    virtual int getPp() const;
-    virtual ZelkinType* getType() const;
-    virtual int getPriority() const;
-    virtual int getHits() const;
-    virtual int getCritical() const;
-    virtual int getDamageKind() const;
-    virtual ZelkinType* getSubtype() const;
-    virtual int getTargetKind() const;
-    virtual QXML_Command* getEffect() const;
+    const std::string& getName() const { return name; }
+    int getPower() const { return power; }
+    int getPrecision() const { return precision; }
+    int getCategory() const { return category; }
+    int getPp() const { return pp; }
+    ZelkinType* getType() const { return type; }
+    int getPriority() const { return priority; }
+    int getHits() const { return hits; }
+    int getCritical() const { return critical; }
+    int getDamageKind() const { return damageKind; }
+    ZelkinType* getSubtype() const { return subtype; }
+    int getTargetKind() const { return targetKind; }
+    QXML_Command* getEffect() const { return effect; }
     virtual void setHits(int value);
     virtual void setDamageKindFromWord(const std::string& word);
     virtual void setCritical(int value);
@@ -44,7 +44,7 @@ public:
     virtual void setTargetKindFromWord(const std::string& word);
     virtual void setSubtype(ZelkinType* value);
     virtual void setAuxValue(int value);
-    virtual int getAuxValue() const;
+    int getAuxValue() const { return auxValue; }
     // actor null: a trigger without actor. A null command tree adds nothing. Takes over the tree.
     virtual void addTrigger(const std::string& when, const char* actor, QXML_Command* commands, int priority);
     // Script reads: "power", "category", "precision"; any other key 0.

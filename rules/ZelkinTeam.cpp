@@ -144,8 +144,6 @@ ZelkinTeam* ZelkinTeam::clone() {
     return copy;
 }
 
-const std::string& ZelkinTeam::getName() const { return name; }
-
 void ZelkinTeam::setOwner(TrainerRecord* newOwner) { owner = newOwner; }
 
 // The team owns every creature handed to it: one that does not fit is deleted rather than lost.
@@ -172,15 +170,6 @@ int ZelkinTeam::countAlive() const {
         if (members[i]->getHp() > 0) ++alive;
     }
     return alive;
-}
-
-TrainerRecord* ZelkinTeam::getOwner() const { return owner; }
-
-Zelkin* ZelkinTeam::getActive() const { return active; }
-
-Zelkin* ZelkinTeam::getMemberAt(int i) const {
-    if (i < 0 || i >= memberCount) return nullptr;
-    return members[i];
 }
 
 int ZelkinTeam::getActiveIndex() const {
@@ -301,8 +290,6 @@ int ZelkinTeam::getHpBarLength() const {
     return static_cast<int>(std::max<long long>(0, std::min<long long>(HP_BAR_WIDTH, length)));
 }
 
-bool ZelkinTeam::isActionBlocked() const { return actionBlocked != 0; }
-
 void ZelkinTeam::removeBuffAt(int i) {
     if (i < 0 || i >= getBuffCount()) return;
     buffs.erase(buffs.begin() + i);
@@ -320,11 +307,6 @@ void ZelkinTeam::clearSwitchState() {
 }
 
 void ZelkinTeam::setActionBlocked(int value) { actionBlocked = value; }
-
-int ZelkinTeam::getStage(int k) const {
-    if (k < 0 || k >= STAGE_COUNT) return 0;
-    return stages[k];
-}
 
 int ZelkinTeam::getAttackOneSided(bool raised) const {
     return active == nullptr ? 0 : applyStageOneSided(active->getAttack(), stages[0], raised);
@@ -384,18 +366,11 @@ bool ZelkinTeam::canActiveAct() const {
     return active != nullptr && active->getHp() >= 1 && actionBlocked == 0;
 }
 
-int ZelkinTeam::getBuffCount() const { return static_cast<int>(buffs.size()); }
-
 ZelkinBuff* ZelkinTeam::findBuffByName(const std::string& buffName) const {
     for (ZelkinBuff* buff : buffs) {
         if (buff->getDefinition() != nullptr && nameOf(buff) == buffName) return buff;
     }
     return nullptr;
-}
-
-ZelkinBuff* ZelkinTeam::getBuffAt(int i) const {
-    if (i < 0 || i >= getBuffCount()) return nullptr;
-    return buffs[static_cast<size_t>(i)];
 }
 
 bool ZelkinTeam::addBuff(ZelkinBuff* buff) {
@@ -456,15 +431,6 @@ void ZelkinTeam::setAbilityBuff(ZelkinBuff* buff) {
     noteTriggerHoldersChanged();
 }
 
-ZelkinBuff* ZelkinTeam::getAbilityBuff() const { return abilityBuff; }
-
-ZelkinType* ZelkinTeam::getTypeAt(int i) const {
-    if (i < 0 || i >= getTypeCount()) return nullptr;
-    return types[static_cast<size_t>(i)];
-}
-
-ZelkinType* ZelkinTeam::getFirstType() const { return types.empty() ? nullptr : types.front(); }
-
 bool ZelkinTeam::hasType(const ZelkinType* type) const {
     if (type == nullptr) return true;
     return std::find(types.begin(), types.end(), type) != types.end();
@@ -495,19 +461,10 @@ void ZelkinTeam::resetMemberMarks() {
         mark = 1;
 }
 
-int ZelkinTeam::getMemberMark(int i) const {
-    if (i < 0 || i >= MAX_MEMBERS) return 0;
-    return memberMarks[i];
-}
-
 void ZelkinTeam::setMemberMark(int i, int value) {
     if (i < 0 || i >= MAX_MEMBERS) return;
     memberMarks[i] = value;
 }
-
-int ZelkinTeam::getLockedMoveIndex() const { return lockedMoveIndex; }
-
-int ZelkinTeam::getTurnCounter() const { return turnCounter; }
 
 void ZelkinTeam::lockMove(const ZelkinMove* move) {
     if (move == nullptr || active == nullptr) return;
@@ -529,8 +486,6 @@ void ZelkinTeam::setTimedEffect(ZelkinMove* move, int turns) {
     timedMove = move;
     timedTurns = turns;
 }
-
-ZelkinMove* ZelkinTeam::getTimedEffectValue() const { return timedMove; }
 
 void ZelkinTeam::tickTimedEffect() {
     timedTurns = timedTurns > INT_MIN ? timedTurns - 1 : timedTurns;
@@ -565,12 +520,6 @@ void ZelkinTeam::setActiveMember(int i) {
 }
 
 PowerSwitchesHandler* ZelkinTeam::getPowerSwitchesForChange() { return &powerSwitches; }
-
-int ZelkinTeam::getTypeCount() const { return static_cast<int>(types.size()); }
-
-int ZelkinTeam::getTimedEffectTurns() const { return timedTurns; }
-
-int ZelkinTeam::getMemberCount() const { return memberCount; }
 
 const std::string& ZelkinTeam::getOwnerName() const {
     static const std::string noName;

@@ -33,14 +33,16 @@ public:
 
     // A deep copy for the bots' look-ahead; the caller owns it.
     virtual ZelkinTeam* clone();
-    virtual const std::string& getName() const;
+    const std::string& getName() const { return name; }
     virtual void setOwner(TrainerRecord* owner);
     // Takes ownership of the creature, even when the team is full (it is then deleted).
     virtual void addMember(Zelkin* creature);
     virtual int countAlive() const;
-    virtual TrainerRecord* getOwner() const;
-    virtual Zelkin* getActive() const;
-    virtual Zelkin* getMemberAt(int i) const;
+    TrainerRecord* getOwner() const { return owner; }
+    Zelkin* getActive() const { return active; }
+    Zelkin* getMemberAt(int i) const {
+        return i >= 0 && i < memberCount && i < MAX_MEMBERS ? members[i] : nullptr;
+    }
     virtual int getActiveIndex() const;
     // Returns how far the stage actually moved.
     virtual int modifyStage(int k, int delta);
@@ -50,13 +52,13 @@ public:
     virtual void animateHpBar();
     virtual int getDisplayedHp() const;
     virtual int getHpBarLength() const;
-    virtual bool isActionBlocked() const;
+    bool isActionBlocked() const { return actionBlocked != 0; }
     // Takes the buff off the list without deleting or discarding it (the caller keeps it).
     virtual void removeBuffAt(int i);
     // The active creature leaves: stages back to 0 and its own buffs dropped (team buffs stay).
     virtual void clearSwitchState();
     virtual void setActionBlocked(int value);
-    virtual int getStage(int k) const;
+    int getStage(int k) const { return k < 0 || k >= STAGE_COUNT ? 0 : stages[k]; }
     virtual int getAttackOneSided(bool raised) const;
     virtual int getAttack() const;
     virtual int getDefenceOneSided(bool raised) const;
@@ -71,9 +73,11 @@ public:
     virtual PowerSwitchesHandler getPowerSwitches() const;
     virtual void incrementTurnCounter();
     virtual bool canActiveAct() const;
-    virtual int getBuffCount() const;
+    int getBuffCount() const { return static_cast<int>(buffs.size()); }
     virtual ZelkinBuff* findBuffByName(const std::string& name) const;
-    virtual ZelkinBuff* getBuffAt(int i) const;
+    ZelkinBuff* getBuffAt(int i) const {
+        return i < 0 || i >= getBuffCount() ? nullptr : buffs[static_cast<size_t>(i)];
+    }
     // True when the team took ownership; a refused buff stays the caller's.
     virtual bool addBuff(ZelkinBuff* buff);
     virtual bool removeBuffByName(const std::string& name);
@@ -82,7 +86,7 @@ public:
     // Takes ownership; the previous ability buff goes to the discarded list, since its trigger may be the
     // one running.
     virtual void setAbilityBuff(ZelkinBuff* buff);
-    virtual ZelkinBuff* getAbilityBuff() const;
+    ZelkinBuff* getAbilityBuff() const { return abilityBuff; }
     // Hands the ability buff over to the caller without deleting it (the team is left without one).
     ZelkinBuff* releaseAbilityBuff() {
         ZelkinBuff* released = abilityBuff;
@@ -90,22 +94,24 @@ public:
         noteTriggerHoldersChanged();
         return released;
     }
-    virtual ZelkinType* getTypeAt(int i) const;
-    virtual ZelkinType* getFirstType() const;
+    ZelkinType* getTypeAt(int i) const {
+        return i < 0 || i >= getTypeCount() ? nullptr : types[static_cast<size_t>(i)];
+    }
+    ZelkinType* getFirstType() const { return types.empty() ? nullptr : types.front(); }
     virtual bool hasType(const ZelkinType* type) const;
     virtual bool removeTypeByName(const std::string& name);
     virtual bool clearTypes();
     virtual void addType(ZelkinType* type);
     virtual void resetMemberMarks();
-    virtual int getMemberMark(int i) const;
+    int getMemberMark(int i) const { return i < 0 || i >= MAX_MEMBERS ? 0 : memberMarks[i]; }
     virtual void setMemberMark(int i, int value);
-    virtual int getLockedMoveIndex() const;
-    virtual int getTurnCounter() const;
+    int getLockedMoveIndex() const { return lockedMoveIndex; }
+    int getTurnCounter() const { return turnCounter; }
     virtual void lockMove(const ZelkinMove* move);
     virtual void setLockedMoveIndex(int i);
     virtual void setTurnCounter(int value);
     virtual void setTimedEffect(ZelkinMove* move, int turns);
-    virtual ZelkinMove* getTimedEffectValue() const;
+    ZelkinMove* getTimedEffectValue() const { return timedMove; }
     virtual void tickTimedEffect();
 
     // Switch-in of member i; nothing for an index outside the members.
@@ -115,9 +121,9 @@ public:
     PowerSwitchesHandler* getPowerSwitchesForChange();
     // The switches read in place, for the engine's lookups that run many times a move (no copy).
     const PowerSwitchesHandler& readPowerSwitches() const { return powerSwitches; }
-    int getTypeCount() const;
-    int getTimedEffectTurns() const;
-    int getMemberCount() const;
+    int getTypeCount() const { return static_cast<int>(types.size()); }
+    int getTimedEffectTurns() const { return timedTurns; }
+    int getMemberCount() const { return memberCount; }
     // The owner's name and streak, "" and 0 without an owner.
     const std::string& getOwnerName() const;
     int getOwnerStreak() const;

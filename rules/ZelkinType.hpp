@@ -1,6 +1,7 @@
 // A type or a subtype: a name, its multipliers against other types by name, and its animations.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,11 @@ public:
     virtual const std::string& getName();
     // This type attacking the named type: the first entry of that exact name, else 1.0.
     virtual float getMultiplierAgainst(const std::string& defendingType);
+    // The same against a type, read from a flat table by the defending type's name number.
+    float getMultiplierAgainst(const ZelkinType& defending) const {
+        return defending.nameNumber < multipliersByName.size() ? multipliersByName[defending.nameNumber]
+                                                               : 1.0f;
+    }
     virtual void addEffectiveness(const std::string& defendingType, float multiplier);
     virtual void setAuxB(int value);
     virtual void setAuxA(int value);
@@ -41,8 +47,12 @@ private:
     int id = 0;
     int auxC = -1;
     std::string name;
+    // Every type name of the run has a number of its own (see ZelkinType.cpp).
+    std::size_t nameNumber = 0;
     int auxA = 0;
     int auxB = 0;
     std::vector<ZelkinTypeEffectiveness> entries;
+    // The multiplier of the first entry of each name, by name number; 1.0 for a name without entry.
+    std::vector<float> multipliersByName;
     std::vector<Animation*> animations;
 };

@@ -1,6 +1,6 @@
 // Each thread keeps up to 64 freed blocks of one size for the next objects of that size: the battle makes
-// and drops hundreds of small records a turn. Sanitizer builds allocate every object on its own, so a use
-// after free is still caught there.
+// and drops hundreds of small records a turn, and a bot's look-ahead copies creatures by the dozen.
+// Sanitizer builds allocate every object on its own, so a use after free is still caught there.
 #pragma once
 
 #include <cstddef>
@@ -36,7 +36,8 @@ public:
         if (block == nullptr) return;
         if (QUORVEX_RECYCLE_BLOCKS) {
             Cache& cache = threadCache();
-            if (cache.count < CAPACITY) {
+            if (!cache.closed && cache.count < CAPACITY) {
+                if (cache.head == nullptr) keepReleased();
                 *static_cast<void**>(block) = cache.head;
                 cache.head = block;
                 ++cache.count;
@@ -46,20 +47,38 @@ public:
         ::operator delete(block);
     }
 
+    // For a class with derived classes, whose delete learns the size: a block of another size was never
+    // taken from the kept ones and goes straight back.
+    static void give(void* block, std::size_t size) noexcept {
+        if (size == SIZE)
+            give(block);
+        else
+            ::operator delete(block);
+    }
+
 private:
     static_assert(SIZE >= sizeof(void*), "a freed block holds the link to the next");
     static constexpr int CAPACITY = 64;
 
-    // The first bytes of each freed block point to the next one.
+    // The first bytes of each freed block point to the next one. Plain data, so it stays usable until its
+    // thread is gone: objects that thread-local or static lists free at the very end still come here.
     struct Cache {
         void* head = nullptr;
         int count = 0;
-        ~Cache() {
-            while (head != nullptr) {
-                void* next = *static_cast<void**>(head);
-                ::operator delete(head);
-                head = next;
+        bool closed = false;
+    };
+
+    // Frees the kept blocks when its thread ends; whatever is given back after that is freed at once.
+    struct Releaser {
+        ~Releaser() {
+            Cache& cache = threadCache();
+            while (cache.head != nullptr) {
+                void* next = *static_cast<void**>(cache.head);
+                ::operator delete(cache.head);
+                cache.head = next;
             }
+            cache.count = 0;
+            cache.closed = true;
         }
     };
 
@@ -67,4 +86,8 @@ private:
         static thread_local Cache cache;
         return cache;
     }
+
+    // Made when the first block is kept. A thread-local object made after it ends before it, and what that
+    // object frees is released here; one made before it ends after it and finds the cache closed.
+    static void keepReleased() { static thread_local Releaser releaser; }
 };

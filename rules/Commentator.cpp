@@ -172,24 +172,27 @@ void Commentator::indexPhrases() {
         const int val2 = phrase->getVal2();
         const int hype = phrase->getHype();
         auto same = [&](const Candidates& c) { return c.val1 == val1 && c.val2 == val2 && c.hype == hype; };
-        auto at = std::find_if(group.begin(), group.end(), same);
-        if (at == group.end()) at = group.insert(at, {val1, val2, hype, {}});
+        auto at = std::find_if(group.byNumbers.begin(), group.byNumbers.end(), same);
+        if (at == group.byNumbers.end()) at = group.byNumbers.insert(at, {val1, val2, hype, {}});
         at->phrases.push_back(phrase);
+    }
+    for (Group& group : groups) {
+        for (const Candidates& candidates : group.byNumbers)
+            if (candidates.val1 == 0 && candidates.val2 == 0 && candidates.hype == 0)
+                group.allZero = &candidates;
     }
 }
 
 const Commentator::Candidates* Commentator::candidatesOf(const Group& group, int val1, int val2, int hype) {
     // Each set of numbers has one entry at most, so the first exact one ends the walk.
     const Candidates* hypeZero = nullptr;
-    const Candidates* allZero = nullptr;
-    for (const Candidates& candidates : group) {
+    for (const Candidates& candidates : group.byNumbers) {
         if (candidates.val1 == val1 && candidates.val2 == val2) {
             if (candidates.hype == hype) return &candidates;
             if (candidates.hype == 0) hypeZero = &candidates;
         }
-        if (candidates.val1 == 0 && candidates.val2 == 0 && candidates.hype == 0) allZero = &candidates;
     }
-    return hypeZero != nullptr ? hypeZero : allZero;
+    return hypeZero != nullptr ? hypeZero : group.allZero;
 }
 
 const Commentator::Group* Commentator::groupOf(int condition, int special) const {

@@ -60,7 +60,12 @@ private:
         int hype;
         std::vector<CommentatorPhrase*> phrases;
     };
-    using Group = std::vector<Candidates>;
+    // The phrases of one condition and special, by their numbers; the entry with every number 0, the last
+    // resort of a comment, is found once.
+    struct Group {
+        std::vector<Candidates> byNumbers;
+        const Candidates* allZero = nullptr;
+    };
 
     void load(const std::string& path);
     // Groups the phrases by condition and special, and within a group by their numbers, once, so that a

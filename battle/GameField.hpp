@@ -221,10 +221,7 @@ private:
     GameOrder* orders[SIDE_COUNT] = {nullptr, nullptr};
     int messageTimer = 0;
     int waitingFrames = 0;
-    // The message as set; it is laid out into lines only when someone reads it, once per message.
     std::string message;
-    std::string laidOutMessage;
-    bool messageLaidOut = false;
     std::string comment;
     // The phrase just drawn, when it is the pending comment and comment does not hold it yet: most comments
     // are filled at once, and the fills then write the phrase into comment in one go.

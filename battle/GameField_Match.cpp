@@ -153,20 +153,10 @@ void GameField::update() {
 
 void GameField::setMessage(const std::string& text) {
     if (messageTimer < 5) messageTimer = 60;
-    if (text.empty() || !composesText) return;
-    message = text;
-    messageLaidOut = false;
+    if (!text.empty() && composesText) wrapTextInto(message, text, 12, 662);
 }
 
-std::string GameField::getVisibleMessage() {
-    // A finished action empties the message.
-    if (messageTimer < 10 || message.empty()) return std::string();
-    if (!messageLaidOut) {
-        wrapTextInto(laidOutMessage, message, 12, 662);
-        messageLaidOut = true;
-    }
-    return laidOutMessage;
-}
+std::string GameField::getVisibleMessage() { return messageTimer >= 10 ? message : std::string(); }
 
 const std::string& GameField::makeComment(int condition, int special, int value1, int value2) {
     return makeCommentWithHype(condition, special, value1, value2, getHypeLevel());

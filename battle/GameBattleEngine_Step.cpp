@@ -99,7 +99,8 @@ void GameBattleEngine::step() {
 
     if (!simulation) {
         field->update();
-        updateAnimations();
+        // Most frames have no animation running and no replaced table to free.
+        if (!animations.empty() || !retiredVariables.empty()) updateAnimations();
     }
 }
 

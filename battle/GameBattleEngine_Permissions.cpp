@@ -1,6 +1,4 @@
 // Which of a side's choices are allowed, forbidden or forced at the start of a turn.
-#include <vector>
-
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
 #include "battle/GameOrder.hpp"
@@ -27,16 +25,25 @@ void GameBattleEngine::checkOrders(int side) {
     Zelkin* creature = team->getActive();
 
     // What a script leaves in "result": 0 forbidden, 1 allowed, above 1 forced.
-    std::vector<int> forced;
+    int forced[MOVE_SLOTS];
+    int forcedCount = 0;
+    // Once no trigger waits for the check of a slot, none waits for the next ones either: nothing runs in
+    // between that could add one. The mark is then what the slot itself allows.
+    bool watched = true;
     for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
         bool usable =
             creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
         variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
         variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
-        fireTriggerFor(EVENT_CHECK_MOVE_ORDER, side);
+        if (watched) watched = readyToDispatch(EVENT_CHECK_MOVE_ORDER);
+        if (!watched) {
+            team->setMemberMark(slot, usable ? 1 : 0);
+            continue;
+        }
+        dispatchTrigger(EVENT_CHECK_MOVE_ORDER, side, opponentSide(side));
         float result = variables->getSlot(SVAR_RESULT);
         team->setMemberMark(slot, saturatingInt(result));
-        if (result > 1.0f) forced.push_back(slot);
+        if (result > 1.0f) forced[forcedCount++] = slot;
     }
 
     variables->setSlot(SVAR_RESULT, team->countAlive() < 2 ? 0.0f : 1.0f);
@@ -47,10 +54,10 @@ void GameBattleEngine::checkOrders(int side) {
     if (team->getTimedEffectValue() != nullptr) {
         order = new GameOrder();
         order->setMove(TIMED_EFFECT_SLOT);
-    } else if (!forced.empty()) {
+    } else if (forcedCount > 0) {
         PseudoRNG rng;
         order = new GameOrder();
-        order->setMove(forced[rng.random(static_cast<int>(forced.size()))]);
+        order->setMove(forced[rng.random(forcedCount)]);
     }
     // The field frees an order it already held for the side.
     if (order) field->setOrder(side, order);

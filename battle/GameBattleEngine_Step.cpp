@@ -36,11 +36,17 @@ int barClass(int width) { return width < 15 ? 1 : (width > 40 ? 2 : 0); }
 
 void GameBattleEngine::step() {
     if (field == nullptr) return;
+    // The state is read again only after something that may change it.
+    int state = field->getState();
     // Orders are only collected while the field waits for them (collectOrders checks it too).
-    if (!simulation && field->getState() <= GameField::STATE_WAITING) collectOrders();
+    if (!simulation && state <= GameField::STATE_WAITING) {
+        collectOrders();
+        state = field->getState();
+    }
 
-    if (field->getState() == GameField::STATE_RUNNING && field->getActionList().empty() &&
-        field->getCurrentAction() == nullptr && !field->getOrderQueue().empty()) {
+    // The plain tests first: on most frames an action is being shown.
+    if (field->getCurrentAction() == nullptr && field->getActionList().empty() &&
+        !field->getOrderQueue().empty() && state == GameField::STATE_RUNNING) {
         ActionSocket* order = field->popOrder();
         // Once side 0 is down, the move orders still queued this turn are dropped.
         while (order && order->getType() == ActionSocket::MOVE_ORDER && sideHp(0) <= 0)
@@ -78,9 +84,10 @@ void GameBattleEngine::step() {
             field->popAction();
             processAction();
         }
+        state = field->getState();
     }
 
-    if (field->getState() > GameField::STATE_WAITING && field->tickMessageTimer() <= 0) {
+    if (state > GameField::STATE_WAITING && field->tickMessageTimer() <= 0) {
         field->finishAction();
         if (!field->getActionList().empty()) {
             field->popAction();
@@ -92,7 +99,8 @@ void GameBattleEngine::step() {
 
     if (!simulation) {
         field->update();
-        updateAnimations();
+        // Most frames have no animation running and no replaced table to free.
+        if (!animations.empty() || !retiredVariables.empty()) updateAnimations();
     }
 }
 

@@ -167,11 +167,12 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
 
     const size_t last = handlers.size();
     if (last - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
-    // By index and by copy: a nested dispatch grows the buffer and may move it.
+    // By index, and nothing refers into the buffer while a trigger runs: a nested dispatch grows the buffer
+    // and may move it. The handler stack keeps its own copy.
     for (size_t i = first; i < last; ++i) {
-        TriggerHandler handler = handlers[i];
-        pushHandler(handler);
-        runCommand(sourceSide, targetSide, handler.getTrigger()->getCommands());
+        ZelkinBuffTrigger* trigger = handlers[i].getTrigger();
+        pushHandler(handlers[i]);
+        runCommand(sourceSide, targetSide, trigger->getCommands());
         popHandler();
         restoreScriptHandlers();
     }
@@ -226,9 +227,9 @@ void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     }
     const size_t last = handlers.size();
     for (size_t i = first; i < last; ++i) {
-        TriggerHandler handler = handlers[i];
-        pushHandler(handler);
-        runCommand(side, opponentSide(side), handler.getTrigger()->getCommands());
+        ZelkinBuffTrigger* trigger = handlers[i].getTrigger();
+        pushHandler(handlers[i]);
+        runCommand(side, opponentSide(side), trigger->getCommands());
         popHandler();
         restoreScriptHandlers();
     }

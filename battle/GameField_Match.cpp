@@ -144,8 +144,9 @@ void GameField::update() {
                 comment.clear();
         }
     }
+    // Without a branch per timer, so that the seven count down together.
     for (int& timer : timers)
-        if (timer > 0) --timer;
+        timer -= timer > 0 ? 1 : 0;
     for (int side = 0; side < SIDE_COUNT; ++side)
         if (teams[side] != nullptr) teams[side]->animateHpBar();
     updateSupporters();

@@ -112,6 +112,52 @@ const int STAT_EVENTS[8] = {
     EVENT_CHECK_STAT_ATT,   EVENT_CHECK_STAT_DEF,  EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF,
     EVENT_CHECK_STAT_SPEED, EVENT_CHECK_STAT_CRIT, EVENT_CHECK_STAT_EVA,     EVENT_CHECK_STAT_PRE,
 };
+
+// The stat before its stage: the creature's own for the five it has, a fixed base for the others.
+double baseStat(Zelkin* creature, int statIndex) {
+    switch (statIndex) {
+    case STAT_ATTACK:
+        return creature->getAttack();
+    case STAT_DEFENCE:
+        return creature->getDefence();
+    case STAT_SPECIAL_ATTACK:
+        return creature->getSpecialAttack();
+    case STAT_SPECIAL_DEFENCE:
+        return creature->getSpecialDefence();
+    case STAT_SPEED:
+        return creature->getSpeed();
+    case STAT_CRITICAL:
+        return 0.0625;
+    default:
+        return 100.0;
+    }
+}
+
+// The stat at a non-zero stage, where the team's switches let raised or lowered stages count.
+double stagedStat(int statIndex, double base, long long stage, const PowerSwitchesHandler& switches) {
+    const bool raisedCounts = stage > 0 && switches.isOn(1);
+    const bool loweredCounts = stage < 0 && switches.isOn(2);
+    if (statIndex <= STAT_SPEED) {
+        if (raisedCounts) return std::floor(base * (1.0 + 0.5 * stage));
+        if (loweredCounts) return std::ceil(base / (1.0 - 0.5 * stage));
+        return base;
+    }
+    if (statIndex == STAT_CRITICAL) {
+        double value = base;
+        if (raisedCounts) {
+            // Capped so that an absurd stage from data cannot loop for long; the floor applied by the caller
+            // makes any stage past a few a certain critical anyway.
+            long long doublings = stage >= 2 ? stage + 1 : stage;
+            if (doublings > 64) doublings = 64;
+            for (long long i = 0; i < doublings; ++i)
+                value *= 2.0;
+        }
+        return value;
+    }
+    if (raisedCounts) return std::floor((stage + 3) * base / 3.0);
+    if (loweredCounts) return std::ceil(3.0 * base / (3.0 - stage));
+    return base;
+}
 } // namespace
 
 float GameBattleEngine::computeStat(int side, int statIndex) {
@@ -121,64 +167,17 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
     Zelkin* creature = team ? team->getActive() : nullptr;
     if (!creature) return 0.0f;
 
-    double base = 0.0;
-    switch (statIndex) {
-    case STAT_ATTACK:
-        base = creature->getAttack();
-        break;
-    case STAT_DEFENCE:
-        base = creature->getDefence();
-        break;
-    case STAT_SPECIAL_ATTACK:
-        base = creature->getSpecialAttack();
-        break;
-    case STAT_SPECIAL_DEFENCE:
-        base = creature->getSpecialDefence();
-        break;
-    case STAT_SPEED:
-        base = creature->getSpeed();
-        break;
-    case STAT_CRITICAL:
-        base = 0.0625;
-        break;
-    default:
-        base = 100.0;
-        break;
-    }
-
     // In 64 bits: the critical stage has no ceiling, and the move's critical value adds to it.
     long long stage = team->getStage(statIndex);
     if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
-
-    const PowerSwitchesHandler& switches = team->readPowerSwitches();
-    const bool raisedCounts = stage > 0 && switches.isOn(1);
-    const bool loweredCounts = stage < 0 && switches.isOn(2);
-
-    double value = base;
-    if (statIndex <= STAT_SPEED) {
-        if (raisedCounts)
-            value = std::floor(base * (1.0 + 0.5 * stage));
-        else if (loweredCounts)
-            value = std::ceil(base / (1.0 - 0.5 * stage));
-    } else if (statIndex == STAT_CRITICAL) {
-        if (raisedCounts) {
-            // Capped so that an absurd stage from data cannot loop for long; the floor below makes any
-            // stage past a few a certain critical anyway.
-            long long doublings = stage >= 2 ? stage + 1 : stage;
-            if (doublings > 64) doublings = 64;
-            for (long long i = 0; i < doublings; ++i)
-                value *= 2.0;
-        }
-    } else {
-        if (raisedCounts)
-            value = std::floor((stage + 3) * base / 3.0);
-        else if (loweredCounts)
-            value = std::ceil(3.0 * base / (3.0 - stage));
-    }
+    const double base = baseStat(creature, statIndex);
+    const double value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
 
     variables->setSlot(SVAR_RESULT, 1.0f);
     fireTrigger(STAT_EVENTS[statIndex], side, opponentSide(side));
-    float result = variables->getSlot(SVAR_RESULT);
+    const float result = variables->getSlot(SVAR_RESULT);
+    // Every stat but the critical ratio is a whole number, which a factor left at 1 keeps as it is.
+    if (result == 1.0f && statIndex != STAT_CRITICAL) return static_cast<float>(value);
     return std::floor(result * static_cast<float>(value));
 }
 

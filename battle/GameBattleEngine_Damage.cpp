@@ -13,7 +13,6 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/ScriptVariables.hpp"
-#include "rules/TableType.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -123,9 +122,9 @@ void GameBattleEngine::prepareMove() {
 
     ZelkinTeam* targetTeam = variables->getTargetTeam();
     if (move->getType() && targetTeam) {
-        TableType chart;
-        for (int i = 0; targetTeam->getTypeAt(i); ++i) {
-            const float m = chart.getMultiplier(move->getType(), targetTeam->getTypeAt(i));
+        const ZelkinType& attacking = *move->getType();
+        for (int i = 0; const ZelkinType* defending = targetTeam->getTypeAt(i); ++i) {
+            const float m = attacking.getMultiplierAgainst(*defending);
             if (m > 0.0f)
                 variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_EFFECTIVENESS) * m);
             else
@@ -161,10 +160,17 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setSlot(SVAR_CRITICAL_RATIO, computeStat(attacker, STAT_CRITICAL));
 
     if (move->getType()) {
+        // Written over the list's strings where it has some (a fresh table's list is empty).
         std::vector<std::string>& offensive = variables->editOffensiveTypes();
-        offensive.resize(move->getSubtype() ? 2 : 1);
-        offensive[0] = move->getType()->getName();
-        if (move->getSubtype()) offensive[1] = move->getSubtype()->getName();
+        const size_t count = move->getSubtype() ? 2 : 1;
+        if (offensive.size() > count) offensive.resize(count);
+        for (size_t i = 0; i < count; ++i) {
+            const std::string& name = (i == 0 ? move->getType() : move->getSubtype())->getName();
+            if (i < offensive.size())
+                offensive[i] = name;
+            else
+                offensive.push_back(name);
+        }
         typeNamesInto(defender, variables->editDefensiveTypes());
     }
 

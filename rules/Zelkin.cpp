@@ -92,9 +92,8 @@ Zelkin* Zelkin::cloneForSimulation() {
         copy->shape = species->getShape();
         copy->size = species->getSize();
         // A species lists each of its types once and never a null one, so they are taken as they are.
-        const int typeCount = species->getTypeCount();
-        for (int i = 0; i < typeCount; ++i)
-            copy->types.push_back(species->getTypeAt(i));
+        for (ZelkinType* type : species->getTypes())
+            copy->types.push_back(type);
     }
     copy->maxHp = maxHp;
     copy->attack = attack;

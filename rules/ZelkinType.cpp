@@ -33,10 +33,6 @@ ZelkinType::~ZelkinType() {
         delete animation;
 }
 
-int ZelkinType::getId() { return id; }
-
-const std::string& ZelkinType::getName() { return name; }
-
 float ZelkinType::getMultiplierAgainst(const std::string& defendingType) {
     for (const ZelkinTypeEffectiveness& entry : entries)
         if (entry.getTypeName() == defendingType) return entry.getMultiplier();
@@ -72,8 +68,6 @@ Animation* ZelkinType::getAnimation(int index) {
 int ZelkinType::getAnimationCount() { return static_cast<int>(animations.size()); }
 
 void ZelkinType::setAuxC(int value) { auxC = value; }
-
-int ZelkinType::getAuxC() { return auxC; }
 
 void ZelkinType::addAnimation(Animation* animation) {
     if (animation) animations.push_back(animation);

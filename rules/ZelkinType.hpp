@@ -19,8 +19,8 @@ public:
     ZelkinType(const ZelkinType&) = delete;
     ZelkinType& operator=(const ZelkinType&) = delete;
 
-    virtual int getId();
-    virtual const std::string& getName();
+    int getId() const { return id; }
+    const std::string& getName() const { return name; }
     // This type attacking the named type: the first entry of that exact name, else 1.0.
     virtual float getMultiplierAgainst(const std::string& defendingType);
     // The same against a type, read from a flat table by the defending type's name number.
@@ -37,7 +37,7 @@ public:
     virtual Animation* getAnimation(int index);
     virtual int getAnimationCount();
     virtual void setAuxC(int value);
-    virtual int getAuxC();
+    int getAuxC() const { return auxC; }
     // Appends an animation, taking ownership; a null one is ignored.
     virtual void addAnimation(Animation* animation);
 

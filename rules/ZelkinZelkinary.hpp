@@ -27,6 +27,8 @@ public:
     virtual ZelkinZelkinary* getFormAt(int i) const;
     virtual const std::string& getFormName() const;
     virtual ZelkinType* getTypeAt(int i) const;
+    // The types in order, read in place.
+    const std::vector<ZelkinType*>& getTypes() const { return types; }
     // Null for a species whose types all failed to load.
     virtual ZelkinType* getFirstType() const;
     virtual void addType(ZelkinType* type);

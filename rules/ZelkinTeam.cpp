@@ -164,14 +164,6 @@ void ZelkinTeam::addMember(Zelkin* creature) {
     noteTriggerHoldersChanged();
 }
 
-int ZelkinTeam::countAlive() const {
-    int alive = 0;
-    for (int i = 0; i < memberCount; ++i) {
-        if (members[i]->getHp() > 0) ++alive;
-    }
-    return alive;
-}
-
 int ZelkinTeam::getActiveIndex() const {
     for (int i = 0; i < memberCount && i < MAX_MEMBERS; ++i) {
         if (members[i] == active) return i;
@@ -262,10 +254,8 @@ void ZelkinTeam::buildBattleDescription() {
 
 void ZelkinTeam::setName(const std::string& newName) { name = newName; }
 
-void ZelkinTeam::animateHpBar() {
-    if (active == nullptr) return;
+void ZelkinTeam::stepHpBar() {
     int h = active->getHp();
-    if (h == displayedHp) return;
     if (stepsLeft <= 0) {
         long long d = std::llabs(static_cast<long long>(h) - displayedHp);
         int steps = d < HP_BAR_MAX_STEPS ? static_cast<int>(d) : HP_BAR_MAX_STEPS;

@@ -6,6 +6,7 @@
 
 #include "rules/PowerSwitchesHandler.hpp"
 #include "rules/TriggerHolders.hpp"
+#include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
 class Zelkin;
@@ -37,7 +38,12 @@ public:
     virtual void setOwner(TrainerRecord* owner);
     // Takes ownership of the creature, even when the team is full (it is then deleted).
     virtual void addMember(Zelkin* creature);
-    virtual int countAlive() const;
+    int countAlive() const {
+        int alive = 0;
+        for (int i = 0; i < memberCount; ++i)
+            if (members[i]->getHp() > 0) ++alive;
+        return alive;
+    }
     TrainerRecord* getOwner() const { return owner; }
     Zelkin* getActive() const { return active; }
     Zelkin* getMemberAt(int i) const {
@@ -49,7 +55,10 @@ public:
     virtual const std::vector<ZelkinBuffBattleDesc>& getBattleDescription() const;
     virtual void buildBattleDescription();
     virtual void setName(const std::string& name);
-    virtual void animateHpBar();
+    // One frame of the bar's slide towards the active creature's HP; nearly every frame it has nothing to do.
+    void animateHpBar() {
+        if (active != nullptr && active->getHp() != displayedHp) stepHpBar();
+    }
     virtual int getDisplayedHp() const;
     virtual int getHpBarLength() const;
     bool isActionBlocked() const { return actionBlocked != 0; }
@@ -129,6 +138,7 @@ public:
     int getOwnerStreak() const;
 
 private:
+    void stepHpBar();
     // Member i (a valid index) comes in: active, unblocked, its HP bar full.
     void placeActive(int i);
     // Takes the buff at position i off the list and hands it to this thread's discarded list.

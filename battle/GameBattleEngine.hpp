@@ -284,6 +284,8 @@ private:
     Game_Options* options = nullptr;
     std::list<BattleAnimation*> animations;
     std::vector<TriggerHandler> handlerStack;
+    // The lists the two operands of a text comparison are read into, kept from one comparison to the next.
+    std::vector<std::string> comparedLists[2];
     // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "battle/QX_Variable.hpp"
 #include "battle/TriggerHandler.hpp"
 #include "rules/BattleEventSet.hpp"
 #include "rules/TriggerHolders.hpp"
@@ -14,7 +15,6 @@ class GameField;
 class WindowServices;
 class Game_Options;
 class VariableTable;
-class QX_Variable;
 class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
@@ -194,7 +194,9 @@ public:
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
     // The same on an operand split when its command was read (it must outlive the result).
-    QX_Variable makeOperand(const ScriptOperand& operand, int sourceSide);
+    QX_Variable makeOperand(const ScriptOperand& operand, int sourceSide) {
+        return QX_Variable(operand, this, variables, sourceSide);
+    }
 
     // ---- Turn-cycle helpers (GameBattleEngine_Actions.cpp) ----
     // The creature's and the team's names; the empty text for none.
@@ -284,6 +286,8 @@ private:
     Game_Options* options = nullptr;
     std::list<BattleAnimation*> animations;
     std::vector<TriggerHandler> handlerStack;
+    // The lists the two operands of a text comparison are read into, kept from one comparison to the next.
+    std::vector<std::string> comparedLists[2];
     // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)

@@ -54,6 +54,14 @@ const GameBattleEngine::CommandHandler GameBattleEngine::COMMAND_TABLE[] = {
     &GameBattleEngine::cmdSelfAnim,           // 35 SelfAnim
 };
 
+namespace {
+// False for the opcodes whose entry in COMMAND_TABLE is cmdNoBody, and for any opcode outside the table.
+bool hasBody(int opcode) {
+    return opcode >= 0 && opcode < COMMAND_OPCODE_COUNT && opcode != CMD_DISPLAY_MESSAGE &&
+           opcode != CMD_SUB_EFFECT && opcode != CMD_SET_POWER_SWITCH;
+}
+} // namespace
+
 void GameBattleEngine::runCommand(int sourceSide, int targetSide, QXML_Command* command) {
     keepExecuting = true;
     if (!handlerStack.empty()) variables->setRunningHandler(handlerStack.back());
@@ -74,19 +82,18 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
         if (rng.random(100) > chance) return;
     }
 
-    CommandContext context;
-    context.source = sourceSide;
-    context.target = targetSide;
-    context.subject = command->target == 1 ? targetSide : sourceSide;
-    context.command = command;
-    context.sourceTeam = field ? field->getTeamChecked(sourceSide) : nullptr;
-    context.subjectTeam = field ? field->getTeamChecked(context.subject) : nullptr;
-
+    // A message or a group of sub-commands has no body to run: it goes straight on to what it holds.
     const int opcode = command->opcode;
-    CommandHandler handler =
-        (opcode >= 0 && opcode < COMMAND_OPCODE_COUNT) ? COMMAND_TABLE[opcode] : &GameBattleEngine::cmdNoBody;
-    CommandOutcome outcome = (this->*handler)(context);
-    if (outcome != CommandOutcome::Succeeded) return;
+    if (hasBody(opcode)) {
+        CommandContext context;
+        context.source = sourceSide;
+        context.target = targetSide;
+        context.subject = command->target == 1 ? targetSide : sourceSide;
+        context.command = command;
+        context.sourceTeam = field ? field->getTeamChecked(sourceSide) : nullptr;
+        context.subjectTeam = field ? field->getTeamChecked(context.subject) : nullptr;
+        if ((this->*COMMAND_TABLE[opcode])(context) != CommandOutcome::Succeeded) return;
+    }
 
     std::vector<QXML_Command*>* subCommands = command->subCommands;
     if (!subCommands) {
@@ -259,8 +266,9 @@ CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context)
         return CommandOutcome::Failed;
     QX_Variable a = makeOperand(command.nameOperand, context.source);
     QX_Variable b = makeOperand(command.valueOperand, context.source);
-    a.evaluateList();
-    b.evaluateList();
+    // No script runs between these reads and the comparison, so the two lists are free again after it.
+    a.evaluateListIn(comparedLists[0]);
+    b.evaluateListIn(comparedLists[1]);
     if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
     return a.compareItems(b.getItems(), command.qualifierWord) ? CommandOutcome::Succeeded
                                                                : CommandOutcome::Failed;

@@ -13,10 +13,6 @@ QX_Variable GameBattleEngine::makeOperand(const std::string& reference, int sour
     return QX_Variable(reference, this, variables, sourceSide);
 }
 
-QX_Variable GameBattleEngine::makeOperand(const ScriptOperand& operand, int sourceSide) {
-    return QX_Variable(operand, this, variables, sourceSide);
-}
-
 float GameBattleEngine::getCreatureSlot(int side, int slot) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     if (!team) return 0.0f;

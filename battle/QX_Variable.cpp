@@ -118,6 +118,21 @@ void QX_Variable::evaluateList() {
     }
 }
 
+void QX_Variable::evaluateListIn(std::vector<std::string>& storage) {
+    const ScriptOperand::Scope scope = operand->getScope();
+    if (!engine || !operand->isVariable() ||
+        (scope != ScriptOperand::Scope::Source && scope != ScriptOperand::Scope::Opponent)) {
+        evaluateList();
+        return;
+    }
+    // A creature's list is built afresh at every read: built in the storage given, it is read in place.
+    kind = 1;
+    const int side = scope == ScriptOperand::Scope::Source ? sourceSide : opponentSide(sourceSide);
+    engine->creatureTextInto(side, operand->getCreatureSlot(), storage);
+    borrowing = true;
+    borrowed = TextItems(storage);
+}
+
 void QX_Variable::assignNumber(float value) {
     if (!operand->isVariable()) return;
     const std::string& name = operand->getName();

@@ -13,7 +13,7 @@ class GameBattleEngine;
 class GameField;
 class VariableTable;
 
-class QX_Variable {
+class QX_Variable final {
 public:
     // Evaluates nothing yet.
     QX_Variable(const std::string& reference, GameBattleEngine* engine, VariableTable* variables,
@@ -28,6 +28,9 @@ public:
 
     virtual void evaluateNumber();
     virtual void evaluateList();
+    // The same, but a list built at the read (a creature's) is built in the storage given, keeping its
+    // capacity, instead of in a list of its own; the items are then read in place there until it changes.
+    void evaluateListIn(std::vector<std::string>& storage);
     // "equal", "dif", "has", "hasnt"/"not" of the given list against this operand's list.
     virtual bool compareList(const std::vector<std::string>& other, const std::string& comparator) const;
     // The same on items read in place, with the comparator read when its command was.

@@ -6,28 +6,6 @@
 #include "rules/ZelkinBuffTrigger.hpp"
 #include "rules/ZelkinMove.hpp"
 
-namespace {
-// One counter per thread: a dispatch only needs its own numbers to rise in collection order, and a bot's
-// copy of the battle dispatches on its own thread at the same time as the battle on screen.
-thread_local int triggerSequence = 0;
-} // namespace
-
-int nextTriggerSequence() { return ++triggerSequence; }
-void resetTriggerSequence() { triggerSequence = 0; }
-int currentTriggerSequence() { return triggerSequence; }
-
-TriggerHandler::TriggerHandler() = default;
-
-TriggerHandler::TriggerHandler(int origin, int side, ZelkinBuff* holder, ZelkinMove* source,
-                               ZelkinBuffTrigger* trigger)
-    : sequence(nextTriggerSequence()), origin(origin), side(side), holder(holder), source(source),
-      trigger(trigger) {}
-
-TriggerHandler::TriggerHandler(int side, ZelkinMove* move)
-    : sequence(nextTriggerSequence()), origin(ORIGIN_MOVE), side(side), source(move) {}
-
-TriggerHandler::~TriggerHandler() = default;
-
 ZelkinBuff* TriggerHandler::getHolder() const { return holder; }
 ZelkinMove* TriggerHandler::getSource() const { return source; }
 int TriggerHandler::getOrigin() const { return origin; }
@@ -35,13 +13,13 @@ int TriggerHandler::getSequence() const { return sequence; }
 int TriggerHandler::getSide() const { return side; }
 ZelkinBuffTrigger* TriggerHandler::getTrigger() const { return trigger; }
 
-void TriggerHandler::setVariable(std::string name, float value) {
+void TriggerHandler::setVariable(const std::string& name, float value) {
     if (!holder) return;
     // The buff applies the rules: truncation of "value" and "duration", "alive" that only ever kills.
     if (name == "value" || name == "duration" || name == "alive") holder->setVariable(name, value);
 }
 
-float TriggerHandler::getVariable(std::string name) const {
+float TriggerHandler::getVariable(const std::string& name) const {
     if (!holder) return 0.0f;
     if (name == "value") return static_cast<float>(holder->getValue());
     if (name == "duration") return static_cast<float>(holder->getDuration());
@@ -49,7 +27,7 @@ float TriggerHandler::getVariable(std::string name) const {
     return 0.0f;
 }
 
-std::vector<std::string> TriggerHandler::getTextVariable(std::string name) const {
+std::vector<std::string> TriggerHandler::getTextVariable(const std::string& name) const {
     if (name == "tag") {
         if (source) return source->getTags();
         if (holder && holder->getDefinition()) return holder->getDefinition()->getTags();

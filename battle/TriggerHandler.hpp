@@ -22,19 +22,29 @@ enum TriggerOrigin : int {
 
 // Handlers are numbered in the order they are made. The counter belongs to the calling thread, so a bot's
 // look-ahead dispatching on its own thread never disturbs the numbering of the battle on screen.
-int nextTriggerSequence();
-void resetTriggerSequence();
-int currentTriggerSequence();
+namespace triggerSequence {
+// One counter per thread: a dispatch only needs its own numbers to rise in collection order, and a bot's
+// copy of the battle dispatches on its own thread at the same time as the battle on screen. Inline, as
+// every dispatch resets it and every handler made takes a number.
+inline thread_local int counter = 0;
+} // namespace triggerSequence
 
-class TriggerHandler {
+inline int nextTriggerSequence() { return ++triggerSequence::counter; }
+inline void resetTriggerSequence() { triggerSequence::counter = 0; }
+inline int currentTriggerSequence() { return triggerSequence::counter; }
+
+class TriggerHandler final {
 public:
     // All fields zero and no sequence number taken.
-    TriggerHandler();
+    TriggerHandler() = default;
     // Takes the next sequence number; nothing here is owned.
-    TriggerHandler(int origin, int side, ZelkinBuff* holder, ZelkinMove* source, ZelkinBuffTrigger* trigger);
+    TriggerHandler(int origin, int side, ZelkinBuff* holder, ZelkinMove* source, ZelkinBuffTrigger* trigger)
+        : sequence(nextTriggerSequence()), origin(origin), side(side), holder(holder), source(source),
+          trigger(trigger) {}
     // The handler under which a move's effects run from a command: origin 8, the move as source.
-    TriggerHandler(int side, ZelkinMove* move);
-    virtual ~TriggerHandler();
+    TriggerHandler(int side, ZelkinMove* move)
+        : sequence(nextTriggerSequence()), origin(ORIGIN_MOVE), side(side), source(move) {}
+    virtual ~TriggerHandler() = default;
     TriggerHandler(const TriggerHandler&) = default;
     TriggerHandler& operator=(const TriggerHandler&) = default;
 
@@ -45,11 +55,11 @@ public:
     virtual int getSide() const;
     virtual ZelkinBuffTrigger* getTrigger() const;
     // "value", "duration" (truncated) and "alive" (0 kills) of the holder; anything else is ignored.
-    virtual void setVariable(std::string name, float value);
+    virtual void setVariable(const std::string& name, float value);
     // "value", "duration", "alive" of the holder; 0 without a holder or for another name.
-    virtual float getVariable(std::string name) const;
+    virtual float getVariable(const std::string& name) const;
     // "tag" and "name" of the move source, else of the holder's definition; empty otherwise.
-    virtual std::vector<std::string> getTextVariable(std::string name) const;
+    virtual std::vector<std::string> getTextVariable(const std::string& name) const;
 
 private:
     int sequence = 0;

@@ -22,11 +22,6 @@ void VariableTable::operator delete(void* block) noexcept {
     RecycledBlocks<sizeof(VariableTable)>::give(block);
 }
 
-int VariableTable::getDamage() const { return damage; }
-void VariableTable::setDamage(int value) { damage = value; }
-float VariableTable::getEffectiveness() const { return effectiveness; }
-void VariableTable::setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
-
 float VariableTable::rollDie(int faces) {
     PseudoRNG rng;
     return static_cast<float>(rng.random(faces) + 1);

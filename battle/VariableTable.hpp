@@ -17,7 +17,7 @@ class ZelkinMove;
 class ZelkinBuff;
 class ZelkinType;
 
-class VariableTable {
+class VariableTable final {
 public:
     // Defaults of a new action; the running and calling handlers each take a sequence number.
     VariableTable();
@@ -29,10 +29,10 @@ public:
     static void* operator new(std::size_t size);
     static void operator delete(void* block) noexcept;
 
-    virtual int getDamage() const;
-    virtual void setDamage(int value);
-    virtual float getEffectiveness() const;
-    virtual void setEffectiveness(int value);
+    virtual int getDamage() const { return damage; }
+    virtual void setDamage(int value) { damage = value; }
+    virtual float getEffectiveness() const { return effectiveness; }
+    virtual void setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
     // Writes the variable of that name (rules/ScriptVariables.hpp); integer fields truncate; unknown names
     // change nothing.
     virtual void setVariable(std::string_view name, float value);

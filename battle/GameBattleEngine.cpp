@@ -173,9 +173,14 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
     const double base = baseStat(creature, statIndex);
     const double value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
 
+    // The stat's check event, as fireTrigger fires it; when no trigger runs the factor stays at 1.
     variables->setSlot(SVAR_RESULT, 1.0f);
-    fireTrigger(STAT_EVENTS[statIndex], side, opponentSide(side));
-    const float result = variables->getSlot(SVAR_RESULT);
+    const int event = STAT_EVENTS[statIndex];
+    float result = 1.0f;
+    if (readyToDispatch(event)) {
+        dispatchTrigger(event, side, opponentSide(side));
+        result = variables->getSlot(SVAR_RESULT);
+    }
     // Every stat but the critical ratio is a whole number, which a factor left at 1 keeps as it is.
     if (result == 1.0f && statIndex != STAT_CRITICAL) return static_cast<float>(value);
     return std::floor(result * static_cast<float>(value));

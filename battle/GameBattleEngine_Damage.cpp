@@ -224,7 +224,7 @@ void GameBattleEngine::computeDamage() {
     variables->setDamage(saturatingInt(dmg));
 }
 
-void GameBattleEngine::applyDamage() {
+void GameBattleEngine::dealDamage(bool shownAtClose) {
     const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
     const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
@@ -302,7 +302,10 @@ void GameBattleEngine::applyDamage() {
     const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
     // The log so far on screen (a look-ahead shows it as it is, without copying it).
     auto showLog = [&]() {
-        if (simulation)
+        // An empty text only starts the message timer.
+        if (shownAtClose)
+            field->setMessage(std::string());
+        else if (simulation)
             field->setMessage(getLogText());
         else
             field->setMessage(formatMessage(getLogText(), attacker));

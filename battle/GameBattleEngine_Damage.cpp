@@ -15,6 +15,7 @@
 #include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffBattleDesc.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -319,8 +320,10 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
             logLine(DefaultStrings::INBATTLE_NOT_EFFECTIVE);
         else if (effectiveness > 1.0f)
             logLine(DefaultStrings::INBATTLE_SUPER_EFFECTIVE);
-        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1)
-            logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", std::to_string(hitNum));
+        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
+            const DecimalText hits(hitNum);
+            logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", hits.view());
+        }
         if (!simulation) {
             field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
                                        field->getHypeLevel());

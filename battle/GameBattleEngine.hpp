@@ -92,7 +92,7 @@ public:
     // 5. The damage of one hit into "damage".
     virtual void computeDamage();
     // 6. Deals "damage" to the target with its texts, commentary, counters and crowd support.
-    virtual void applyDamage();
+    virtual void applyDamage() { dealDamage(false); }
     // 7. Resets the per-move entries of the variable table.
     virtual void resetInformations();
     // 8. Collects the triggers of the event, orders them and runs them.
@@ -214,6 +214,9 @@ public:
     BattleAnimation* startAnimation(int kind, int facing, BattleFigure* figure, Zelkin* creature);
 
 private:
+    // applyDamage; shownAtClose: the action's closing shows the log, so the hit need not lay it out.
+    void dealDamage(bool shownAtClose);
+
     using CommandHandler = CommandOutcome (GameBattleEngine::*)(const CommandContext&);
     // The one table from opcode to handler, indexed by opcode (GameBattleEngine_Commands.cpp).
     static const CommandHandler COMMAND_TABLE[];

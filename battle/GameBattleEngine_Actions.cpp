@@ -277,7 +277,8 @@ bool GameBattleEngine::actDamageCalc(ActionFrame& frame) {
     }
     computeDamage();
     fireTriggerFor(EVENT_DMG_CALC, s);
-    applyDamage();
+    // Closing, the action lays out the log over whatever the hit showed.
+    dealDamage(true);
     if (sideHp(o) <= 0) {
         ActionSocket* order = field->getCurrentOrder();
         int victim = order ? opponentSide(order->getSource()) : o;

@@ -15,6 +15,7 @@
 #include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffBattleDesc.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -224,7 +225,7 @@ void GameBattleEngine::computeDamage() {
     variables->setDamage(saturatingInt(dmg));
 }
 
-void GameBattleEngine::applyDamage() {
+void GameBattleEngine::dealDamage(bool shownAtClose) {
     const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
     const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
@@ -302,7 +303,10 @@ void GameBattleEngine::applyDamage() {
     const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
     // The log so far on screen (a look-ahead shows it as it is, without copying it).
     auto showLog = [&]() {
-        if (simulation)
+        // An empty text only starts the message timer.
+        if (shownAtClose)
+            field->setMessage(std::string());
+        else if (simulation)
             field->setMessage(getLogText());
         else
             field->setMessage(formatMessage(getLogText(), attacker));
@@ -316,8 +320,10 @@ void GameBattleEngine::applyDamage() {
             logLine(DefaultStrings::INBATTLE_NOT_EFFECTIVE);
         else if (effectiveness > 1.0f)
             logLine(DefaultStrings::INBATTLE_SUPER_EFFECTIVE);
-        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1)
-            logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", std::to_string(hitNum));
+        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
+            const DecimalText hits(hitNum);
+            logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", hits.view());
+        }
         if (!simulation) {
             field->makeCommentWithHype(COMMENT_HIT, effectClass, lossClass, criticalRemark,
                                        field->getHypeLevel());

@@ -11,6 +11,7 @@
 #include "rules/Game_Options.hpp"
 #include "rules/Stadium.hpp"
 #include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuffBattleDesc.hpp"
 #include "rules/ZelkinTeam.hpp"
 
 namespace {
@@ -148,7 +149,8 @@ bool GameBattleEngine::actResultRemark(ActionFrame&) {
     }
     field->makeComment(15, kind, streakClass, 0);
     if (won) {
-        field->fillComment({{"[X]", std::to_string(streak)},
+        const DecimalText streakText(streak);
+        field->fillComment({{"[X]", streakText.view()},
                             {"[WINNER]", teamName(winnerTeam)},
                             {"[LOOSER]", teamName(loserTeam)}});
     }

@@ -10,6 +10,7 @@
 #include "rules/Game_Options.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
+#include "rules/ZelkinBuffBattleDesc.hpp"
 #include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinTeam.hpp"
 
@@ -246,9 +247,12 @@ void GameBattleEngine::startNewTurn() {
         int other = 1 - leader;
         int leaderAlive = teams[leader]->countAlive();
         int otherAlive = teams[other]->countAlive();
-        field->fillComment({{"[X]", std::to_string(leaderAlive)},
-                            {"[X2]", std::to_string(otherAlive)},
-                            {"[X3]", std::to_string(leaderAlive - otherAlive)},
+        const DecimalText alive(leaderAlive);
+        const DecimalText otherCount(otherAlive);
+        const DecimalText lead(leaderAlive - otherAlive);
+        field->fillComment({{"[X]", alive.view()},
+                            {"[X2]", otherCount.view()},
+                            {"[X3]", lead.view()},
                             {"[TRAINER]", teamName(teams[leader])},
                             {"[TRAINER2]", teamName(teams[other])},
                             {"[ZLKN]", creatureName(actives[leader])},

@@ -10,6 +10,7 @@
 #include "rules/DefaultStrings.hpp"
 #include "rules/Game_Options.hpp"
 #include "rules/Zelkin.hpp"
+#include "rules/ZelkinBuffBattleDesc.hpp"
 #include "rules/ZelkinTeam.hpp"
 #include "rules/ZelkinZelkinary.hpp"
 
@@ -67,11 +68,12 @@ bool GameBattleEngine::actKnockOut(ActionFrame& frame) {
         field->removeSupport(s, 20);
         if (BattleFigure* figure = field->getSideFigure(s)) figure->setShown(false);
         field->makeComment(5, kind, how, star);
+        const DecimalText count(kind == 8 ? rivalKnockOuts : turn);
         field->fillComment({{"[ZLKN]", creatureName(fallen)},
                             {"[ZLKN2]", creatureName(rival)},
                             {"[TRAINER]", teamName(team)},
                             {"[TRAINER2]", teamName(otherTeam)},
-                            {"[X]", std::to_string(kind == 8 ? rivalKnockOuts : turn)}});
+                            {"[X]", count.view()}});
     }
 
     team->setActionBlocked(1);

@@ -1,8 +1,11 @@
 // One line of a buff list on screen: a text and a colour code chosen by whoever builds the list.
 #pragma once
 
+#include <charconv>
 #include <cstddef>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -51,3 +54,15 @@ private:
 
 // Appends value in decimal, as std::to_string writes it.
 void appendDecimal(std::string& out, int value);
+
+// Value in decimal, as std::to_string writes it, held on the stack for a fill that only reads it.
+class DecimalText {
+public:
+    explicit DecimalText(int value)
+        : length(static_cast<size_t>(std::to_chars(digits, digits + sizeof(digits), value).ptr - digits)) {}
+    std::string_view view() const { return std::string_view(digits, length); }
+
+private:
+    char digits[std::numeric_limits<int>::digits10 + 2];
+    size_t length;
+};

@@ -19,6 +19,9 @@ std::size_t nameNumberOf(const std::string& name) {
     static std::mutex lock;
     static std::unordered_map<std::string, std::size_t> numbers;
     std::lock_guard<std::mutex> guard(lock);
+    // Looked up first: nearly every name is met again, and emplace would build a node to throw away.
+    auto known = numbers.find(name);
+    if (known != numbers.end()) return known->second;
     return numbers.emplace(name, numbers.size()).first->second;
 }
 } // namespace

@@ -10,7 +10,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
 #include <thread>
 #include <tinyxml2.h>
 
@@ -19,17 +18,15 @@ void sleepMilliseconds(int ms) {
 }
 
 std::vector<std::string> listXmlFiles(const std::string& folder) {
+    namespace fs = boost::filesystem;
     std::vector<std::string> names;
+    boost::system::error_code ec;
     // Opening the listing fails alike for a missing folder and for a file, which gives the empty list
     // without asking the system for the folder's status first.
-    DIR* listing = opendir(folder.c_str());
-    if (listing == nullptr) return names;
-    while (const dirent* entry = readdir(listing)) {
-        // The extension is what follows the last dot of the name; a name ending in ".xml" has that one.
-        const std::string_view name(entry->d_name);
-        if (name.size() >= 4 && name.substr(name.size() - 4) == ".xml") names.emplace_back(name);
+    for (fs::directory_iterator it(fs::path(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& p = it->path();
+        if (p.extension().string() == ".xml") names.push_back(p.filename().string());
     }
-    closedir(listing);
     std::sort(names.begin(), names.end());
     std::string prefix = folder;
     if (!prefix.empty() && prefix.back() != '/') prefix += '/';

@@ -1,8 +1,5 @@
 // The battle field: field-wide buffs, the description lines shown beside the field, and field variables.
 #include <algorithm>
-#include <charconv>
-#include <limits>
-#include <string_view>
 
 #include "battle/GameField.hpp"
 #include "rules/DefaultStrings.hpp"
@@ -105,37 +102,21 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 }
 
 void GameField::buildBuffDescriptions() {
-    // "Turn : 12", written on the stack: a turn name too long for it goes through the line writer.
-    char turnBytes[64];
-    const std::string& turnName = DefaultStrings::NAME_TURN;
-    const std::string_view separator = " : ";
-    std::string_view turnLine;
-    if (turnName.size() + separator.size() + std::numeric_limits<int>::digits10 + 2 <= sizeof(turnBytes)) {
-        char* end = std::copy(turnName.begin(), turnName.end(), turnBytes);
-        end = std::copy(separator.begin(), separator.end(), end);
-        end = std::to_chars(end, turnBytes + sizeof(turnBytes), turn).ptr;
-        turnLine = std::string_view(turnBytes, static_cast<size_t>(end - turnBytes));
-    }
+    // "Turn : 12", composed in the field's own buffer, which keeps its room from one turn to the next.
+    turnLine.assign(DefaultStrings::NAME_TURN).append(" : ");
+    appendDecimal(turnLine, turn);
     auto described = [](ZelkinBuff* buff) {
         ZelkinBuffData* definition = buff->getDefinition();
         return definition != nullptr && definition->getNature() != ZelkinBuffData::NATURE_NONE;
     };
     // Most turns show no field-wide buff: then the turn line alone may change, and only it is written.
-    if (buffDescriptions.size() == 1 && turnLine.data() != nullptr &&
-        std::none_of(globalBuffs.begin(), globalBuffs.end(), described)) {
+    if (buffDescriptions.size() == 1 && std::none_of(globalBuffs.begin(), globalBuffs.end(), described)) {
         ZelkinBuffBattleDesc& line = buffDescriptions.front();
-        if (line.getColor() != 2 || line.getText() != turnLine)
-            line = ZelkinBuffBattleDesc(std::string(turnLine), 2);
+        if (line.getColor() != 2 || line.getText() != turnLine) line = ZelkinBuffBattleDesc(turnLine, 2);
         return;
     }
     BattleDescWriter lines(buffDescriptions);
-    std::string& written = lines.add(2);
-    if (turnLine.data() != nullptr) {
-        written.append(turnLine);
-    } else {
-        written.append(turnName).append(separator);
-        appendDecimal(written, turn);
-    }
+    lines.add(2).append(turnLine);
     for (ZelkinBuff* buff : globalBuffs) {
         if (!described(buff)) continue;
         ZelkinBuffData* definition = buff->getDefinition();

@@ -1,8 +1,6 @@
 // One line of a buff list on screen: a text and a colour code chosen by whoever builds the list.
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
-#include <charconv>
-#include <limits>
 
 #include "rules/ZelkinBuffData.hpp"
 
@@ -29,8 +27,4 @@ void BattleDescWriter::finish() {
     if (used < lines.size()) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(used), lines.end());
 }
 
-void appendDecimal(std::string& out, int value) {
-    char digits[std::numeric_limits<int>::digits10 + 2];
-    char* end = std::to_chars(digits, digits + sizeof(digits), value).ptr;
-    out.append(digits, static_cast<size_t>(end - digits));
-}
+void appendDecimal(std::string& out, int value) { out.append(DecimalText(value).view()); }

@@ -83,22 +83,13 @@ void GameBattleEngine::logLine(const std::string& line, std::string_view placeho
     // The line end alone makes it something said.
     logged = true;
     if (simulation) return;
-    // Composed at the end of the log. The first fill is made while the line is copied, so no text moves;
-    // the second looks in the new line as the first left it.
+    // Composed in place at the end of the log: the placeholders are looked for in the new line only.
     const size_t start = logText.size();
-    std::string_view rest(line);
-    if (!placeholder.empty()) {
-        const size_t at = rest.find(placeholder);
-        if (at != std::string_view::npos) {
-            logText.append(rest.data(), at);
-            logText.append(text.data(), text.size());
-            rest.remove_prefix(at + placeholder.size());
-        }
-    }
-    logText.append(rest.data(), rest.size());
-    if (!placeholder2.empty()) {
-        const size_t at = std::string_view(logText).find(placeholder2, start);
-        if (at != std::string::npos) logText.replace(at, placeholder2.size(), text2);
+    logText += line;
+    for (auto fill : {std::make_pair(placeholder, text), std::make_pair(placeholder2, text2)}) {
+        if (fill.first.empty()) continue;
+        const size_t at = std::string_view(logText).find(fill.first, start);
+        if (at != std::string::npos) logText.replace(at, fill.first.size(), fill.second);
     }
     logText += '\n';
 }

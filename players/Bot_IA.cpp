@@ -1,7 +1,9 @@
 // The decision maker's shared half: the worker thread, the hand-over flags, the pick and the snapshot.
 #include "players/Bot_IA.hpp"
 
+#include <charconv>
 #include <cstring>
+#include <limits>
 #include <sstream>
 #include <system_error>
 
@@ -72,23 +74,22 @@ void Bot_IA::appendLogLine(const std::string& name, float score) {
     log += line.str();
 }
 
-void Bot_IA::appendLogLine(const std::string& name, int score) { LogLines(log).add(name, score); }
-
-void Bot_IA::LogLines::addAfterFlush(const std::string& name, int score) {
-    flush();
-    if (name.size() + TAIL_ROOM > CAPACITY) {
-        log += name;
+void Bot_IA::appendLogLine(const std::string& name, int score) {
+    // "<name> : <score>\n" composed on the stack and added in one go (a long name goes on its own).
+    constexpr size_t NAME_ROOM = 48;
+    char line[NAME_ROOM + 3 + std::numeric_limits<int>::digits10 + 3];
+    char* tail = line + NAME_ROOM;
+    char* start = tail;
+    if (name.size() <= NAME_ROOM) {
+        start -= name.size();
+        std::memcpy(start, name.data(), name.size());
     } else {
-        std::memcpy(end, name.data(), name.size());
-        end += name.size();
+        log += name;
     }
-    end = writeTail(end, score);
-}
-
-void Bot_IA::LogLines::flush() {
-    if (end == buffer) return;
-    log.append(buffer, static_cast<size_t>(end - buffer));
-    end = buffer;
+    std::memcpy(tail, " : ", 3);
+    char* end = std::to_chars(tail + 3, line + sizeof(line) - 1, score).ptr;
+    *end++ = '\n';
+    log.append(start, static_cast<size_t>(end - start));
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

@@ -2,10 +2,6 @@
 #pragma once
 
 #include <atomic>
-#include <charconv>
-#include <cstddef>
-#include <cstring>
-#include <limits>
 #include <string>
 #include <thread>
 
@@ -61,48 +57,6 @@ public:
     static GameBattleEngine* makeSnapshot(GameBattleEngine* live, TrainerStats* owners[2]);
 
 protected:
-    // Log lines "<name> : <score>\n" composed in a buffer on the stack and added to the log in one go by
-    // flush (also when the buffer fills up, and when the gatherer goes); a name too long for the buffer goes
-    // on alone.
-    class LogLines {
-    public:
-        explicit LogLines(std::string& log) : log(log) {}
-        ~LogLines() { flush(); }
-        LogLines(const LogLines&) = delete;
-        LogLines& operator=(const LogLines&) = delete;
-
-        // Inline: the random kind adds a line for every candidate it scores, about three a decision.
-        void add(const std::string& name, int score) {
-            if (name.size() + TAIL_ROOM > static_cast<size_t>(buffer + CAPACITY - end)) {
-                addAfterFlush(name, score);
-                return;
-            }
-            std::memcpy(end, name.data(), name.size());
-            end = writeTail(end + name.size(), score);
-        }
-        void flush();
-
-    private:
-        // " : ", a sign and the digits of an int, "\n".
-        static constexpr size_t TAIL_ROOM = 3 + 1 + std::numeric_limits<int>::digits10 + 1 + 1;
-        // A whole decision of the random kind: six members with names of several dozen letters.
-        static constexpr size_t CAPACITY = 512;
-
-        // " : <score>\n" at out, with TAIL_ROOM there; returns the end.
-        static char* writeTail(char* out, int score) {
-            std::memcpy(out, " : ", 3);
-            out = std::to_chars(out + 3, out + TAIL_ROOM - 1, score).ptr;
-            *out = '\n';
-            return out + 1;
-        }
-        // The line of a full buffer or of a name too long for it.
-        void addAfterFlush(const std::string& name, int score);
-
-        std::string& log;
-        char buffer[CAPACITY];
-        char* end = buffer;
-    };
-
     // A member that can come in: exists, has HP and is not the active creature.
     static bool canComeIn(GameBattleEngine* engine, int side, int slot);
     // Move slot i of the active creature when the side may choose it.

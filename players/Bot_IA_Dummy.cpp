@@ -18,7 +18,7 @@ Bot_IA_Dummy::Bot_IA_Dummy(int side) : Bot_IA(side) {}
 // The worker calls this object's think: it must be over before this part of the object goes.
 Bot_IA_Dummy::~Bot_IA_Dummy() { waitForDecision(); }
 
-int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine, LogLines& lines) {
+int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
     PseudoRNG rng;
     ZelkinTeam* team = engine->getField()->getTeamChecked(side);
     int best = -50;
@@ -26,7 +26,7 @@ int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine, LogLines& lines) 
     for (int slot = 0; slot < ZelkinTeam::MAX_MEMBERS; ++slot) {
         if (!canComeIn(engine, side, slot)) continue;
         int score = rng.random(100);
-        lines.add(team->getMemberAt(slot)->getName(), score);
+        appendLogLine(team->getMemberAt(slot)->getName(), score);
         if (score > best) {
             best = score;
             choice = slot;
@@ -47,9 +47,7 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
     PseudoRNG rng;
     int roll = rng.random(8);
     bool switchNow = (roll == 0 && team->getMemberMark(SWITCH_MARK) > 0) || field->getOpenRequest(side) == 2;
-    // The draws' lines, added to the log in one go before the decision is marked ready.
-    LogLines lines(log);
-    int target = switchNow ? chooseRandomSwitch(engine, lines) : -1;
+    int target = switchNow ? chooseRandomSwitch(engine) : -1;
     if (target >= 0) {
         order.setSwitch(target);
     } else {
@@ -61,7 +59,7 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
             ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
             if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            lines.add(move->getName(), score);
+            appendLogLine(move->getName(), score);
             if (score > best) {
                 best = score;
                 choice = slot;
@@ -69,6 +67,5 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
         }
         order.setMove(choice);
     }
-    lines.flush();
     ready.store(true, std::memory_order_release);
 }

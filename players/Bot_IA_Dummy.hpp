@@ -11,6 +11,6 @@ public:
     void think(GameBattleEngine* engine) override;
 
 private:
-    // A random member that can come in, -1 when none can; each candidate's draw goes to the lines.
-    int chooseRandomSwitch(GameBattleEngine* engine, LogLines& lines);
+    // A random member that can come in, -1 when none can.
+    int chooseRandomSwitch(GameBattleEngine* engine);
 };

@@ -191,6 +191,8 @@ public:
     // (GameBattleEngine_Operands.cpp); the list is replaced.
     float getCreatureSlot(int side, int slot);
     void creatureTextInto(int side, int slot, std::vector<std::string>& list);
+    // The same list read in place: valid until the creature, its team or their buffs change.
+    void creatureTextRefs(int side, int slot, TextRefs& refs);
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
     // The same on an operand split when its command was read (it must outlive the result).

@@ -7,11 +7,15 @@
 
 #include "rules/QXML_Command.hpp"
 #include "rules/ScriptOperand.hpp"
+#include "rules/SmallList.hpp"
 #include "rules/TextItems.hpp"
 
 class GameBattleEngine;
 class GameField;
 class VariableTable;
+
+// Texts read where they lie, one pointer per item: what a text comparison reads its two operands into.
+using TextRefs = SmallList<const std::string*, 8>;
 
 class QX_Variable final {
 public:
@@ -52,6 +56,20 @@ public:
     virtual int returnZero() const;
     virtual int opponentSide(int side) const;
 
+    // Reads and writes of an operand on the engine's current state with no operand object built: the
+    // number and failure that evaluateNumber leaves on a fresh operand, and what assignNumber writes.
+    static float readNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                            bool& failed);
+    static void writeNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                            float value);
+    // The items evaluateList gives, read in place into refs; a list that exists only as a copy (the
+    // "self", "field", "move" and "newbuff" scopes) is copied into storage first. Valid until the lists
+    // read change.
+    static void readItemRefs(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                             std::vector<std::string>& storage, TextRefs& refs);
+    // "equal", "dif", "has", "hasnt"/"not" of the other items against mine.
+    static bool compareRefs(const TextRefs& mine, const TextRefs& other, QualifierWord comparator);
+
 private:
     // The variable table to use now.
     VariableTable* table() const;
@@ -59,6 +77,12 @@ private:
     // A variable reference read as a number; without everyScope the "move" and "field" scopes, and unknown
     // ones, leave the number as it is.
     void readVariableNumber(bool everyScope);
+    static void readVariableNumber(const ScriptOperand& operand, GameBattleEngine* engine,
+                                   VariableTable* variables, int sourceSide, bool everyScope, float& number);
+    static void assignNumber(const ScriptOperand& operand, GameBattleEngine* engine, VariableTable* variables,
+                             int sourceSide, float value);
+    // The engine's table, or the given one without an engine.
+    static VariableTable* tableOf(GameBattleEngine* engine, VariableTable* variables);
 
     int sourceSide = 0;
     GameBattleEngine* engine = nullptr;

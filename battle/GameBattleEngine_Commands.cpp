@@ -277,12 +277,12 @@ CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context)
         return CommandOutcome::Failed;
     // No script runs between these reads and the comparison: the texts read in place stay as they are,
     // and the two stores (for lists that exist only as copies) are free again after it.
-    TextRefs mine;
-    TextRefs other;
-    QX_Variable::readItemRefs(command.nameOperand, *this, context.source, comparedLists[0], mine);
-    QX_Variable::readItemRefs(command.valueOperand, *this, context.source, comparedLists[1], other);
-    return QX_Variable::compareRefs(mine, other, command.qualifierWord) ? CommandOutcome::Succeeded
-                                                                        : CommandOutcome::Failed;
+    const TextView mine =
+        QX_Variable::readItems(command.nameOperand, *this, context.source, comparedLists[0], comparedRefs[0]);
+    const TextView other = QX_Variable::readItems(command.valueOperand, *this, context.source,
+                                                  comparedLists[1], comparedRefs[1]);
+    return QX_Variable::compareViews(mine, other, command.qualifierWord) ? CommandOutcome::Succeeded
+                                                                         : CommandOutcome::Failed;
 }
 
 CommandOutcome GameBattleEngine::cmdEndEffect(const CommandContext&) {

@@ -64,14 +64,15 @@ void GameBattleEngine::creatureTextInto(int side, int slot, std::vector<std::str
             list.clear();
         return;
     }
-    TextRefs refs;
+    std::vector<const std::string*> refs;
     creatureTextRefs(side, slot, refs);
     list.clear();
     for (const std::string* item : refs)
         list.push_back(*item);
 }
 
-void GameBattleEngine::creatureTextRefs(int side, int slot, TextRefs& refs) {
+void GameBattleEngine::creatureTextRefs(int side, int slot, std::vector<const std::string*>& refs) {
+    refs.clear();
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     if (!team) return;
     Zelkin* creature = team->getActive();

@@ -144,21 +144,6 @@ void QX_Variable::evaluateList() {
     }
 }
 
-void QX_Variable::evaluateListIn(std::vector<std::string>& storage) {
-    const ScriptOperand::Scope scope = operand->getScope();
-    if (!engine || !operand->isVariable() ||
-        (scope != ScriptOperand::Scope::Source && scope != ScriptOperand::Scope::Opponent)) {
-        evaluateList();
-        return;
-    }
-    // A creature's list is built afresh at every read: built in the storage given, it is read in place.
-    kind = 1;
-    const int side = scope == ScriptOperand::Scope::Source ? sourceSide : opponentSide(sourceSide);
-    engine->creatureTextInto(side, operand->getCreatureSlot(), storage);
-    borrowing = true;
-    borrowed = TextItems(storage);
-}
-
 void QX_Variable::assignNumber(float value) { assignNumber(*operand, engine, variables, sourceSide, value); }
 
 void QX_Variable::assignNumber(const ScriptOperand& operand, GameBattleEngine* engine,
@@ -203,19 +188,25 @@ bool QX_Variable::compareList(const std::vector<std::string>& other, const std::
 }
 
 bool QX_Variable::compareItems(TextItems other, QualifierWord comparator) const {
-    TextRefs mine;
-    for (const std::string& item : getItems())
-        mine.push_back(&item);
-    TextRefs others;
-    for (const std::string& item : other)
-        others.push_back(&item);
-    return compareRefs(mine, others, comparator);
+    return compareViews(TextView(getItems()), TextView(other), comparator);
 }
 
 namespace {
 // Equal texts; most names compared differ in length or in their first letter, which settles it at once.
 bool sameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && (a.empty() || (a[0] == b[0] && a == b));
+}
+
+// Whether one of the items is the text.
+bool containsText(const TextView& items, const std::string& text) {
+    if (items.refs) {
+        for (std::size_t i = 0; i < items.count; ++i)
+            if (sameText(*items.refs[i], text)) return true;
+        return false;
+    }
+    for (std::size_t i = 0; i < items.count; ++i)
+        if (sameText(items.texts[i], text)) return true;
+    return false;
 }
 
 // The items evaluateList gives for a scope whose list is a copy, copied into the storage.
@@ -229,18 +220,11 @@ TextItems copiedItems(const ScriptOperand& operand, GameBattleEngine& engine, in
 }
 } // namespace
 
-bool QX_Variable::compareRefs(const TextRefs& mine, const TextRefs& other, QualifierWord comparator) {
+bool QX_Variable::compareViews(const TextView& mine, const TextView& other, QualifierWord comparator) {
     bool anyFound = false;
     bool someMissing = false;
-    for (const std::string* item : other) {
-        bool found = false;
-        for (const std::string* own : mine) {
-            if (sameText(*own, *item)) {
-                found = true;
-                break;
-            }
-        }
-        if (found)
+    for (std::size_t i = 0; i < other.count; ++i) {
+        if (containsText(mine, other[i]))
             anyFound = true;
         else
             someMissing = true;
@@ -260,26 +244,26 @@ bool QX_Variable::compareRefs(const TextRefs& mine, const TextRefs& other, Quali
     }
 }
 
-void QX_Variable::readItemRefs(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
-                               std::vector<std::string>& storage, TextRefs& refs) {
-    if (operand.isEmpty()) return;
-    const ScriptOperand::Scope scope = operand.getScope();
-    TextItems items;
-    if (!operand.isVariable()) {
-        items = TextItems(operand.getLiteralList());
-    } else if (scope == ScriptOperand::Scope::Table) {
+TextView QX_Variable::readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                                std::vector<std::string>& storage, std::vector<const std::string*>& refs) {
+    if (operand.isEmpty()) return TextView();
+    if (!operand.isVariable()) return TextView(TextItems(operand.getLiteralList()));
+    switch (operand.getScope()) {
+    case ScriptOperand::Scope::Table: {
         VariableTable* table = engine.getVariables();
-        if (table) items = table->getTextSlot(operand.getTextSlot());
-    } else if (scope == ScriptOperand::Scope::Source || scope == ScriptOperand::Scope::Opponent) {
-        const int side = scope == ScriptOperand::Scope::Source ? sourceSide : (sourceSide == 0 ? 1 : 0);
-        engine.creatureTextRefs(side, operand.getCreatureSlot(), refs);
-        return;
-    } else {
-        // The remaining scopes give their lists as copies: kept in the storage while they are compared.
-        items = copiedItems(operand, engine, sourceSide, storage);
+        return table ? TextView(table->getTextSlot(operand.getTextSlot())) : TextView();
     }
-    for (const std::string& item : items)
-        refs.push_back(&item);
+    case ScriptOperand::Scope::Source:
+    case ScriptOperand::Scope::Opponent: {
+        const int side =
+            operand.getScope() == ScriptOperand::Scope::Source ? sourceSide : (sourceSide == 0 ? 1 : 0);
+        engine.creatureTextRefs(side, operand.getCreatureSlot(), refs);
+        return TextView(refs);
+    }
+    default:
+        // The remaining scopes give their lists as copies: kept in the storage while they are compared.
+        return TextView(copiedItems(operand, engine, sourceSide, storage));
+    }
 }
 
 float QX_Variable::parseNumber(const std::string& input) {

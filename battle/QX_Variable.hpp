@@ -7,15 +7,24 @@
 
 #include "rules/QXML_Command.hpp"
 #include "rules/ScriptOperand.hpp"
-#include "rules/SmallList.hpp"
 #include "rules/TextItems.hpp"
 
 class GameBattleEngine;
 class GameField;
 class VariableTable;
 
-// Texts read where they lie, one pointer per item: what a text comparison reads its two operands into.
-using TextRefs = SmallList<const std::string*, 8>;
+// Texts read where they lie: a run of texts side by side, or one pointer per text (a creature's names, which
+// lie in the objects they name).
+struct TextView {
+    const std::string* texts = nullptr;
+    const std::string* const* refs = nullptr;
+    std::size_t count = 0;
+
+    TextView() = default;
+    explicit TextView(TextItems items) : texts(items.begin()), count(items.size()) {}
+    explicit TextView(const std::vector<const std::string*>& list) : refs(list.data()), count(list.size()) {}
+    const std::string& operator[](std::size_t i) const { return refs ? *refs[i] : texts[i]; }
+};
 
 class QX_Variable final {
 public:
@@ -32,9 +41,6 @@ public:
 
     virtual void evaluateNumber();
     virtual void evaluateList();
-    // The same, but a list built at the read (a creature's) is built in the storage given, keeping its
-    // capacity, instead of in a list of its own; the items are then read in place there until it changes.
-    void evaluateListIn(std::vector<std::string>& storage);
     // "equal", "dif", "has", "hasnt"/"not" of the given list against this operand's list.
     virtual bool compareList(const std::vector<std::string>& other, const std::string& comparator) const;
     // The same on items read in place, with the comparator read when its command was.
@@ -62,13 +68,13 @@ public:
                             bool& failed);
     static void writeNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
                             float value);
-    // The items evaluateList gives, read in place into refs; a list that exists only as a copy (the
-    // "self", "field", "move" and "newbuff" scopes) is copied into storage first. Valid until the lists
-    // read change.
-    static void readItemRefs(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
-                             std::vector<std::string>& storage, TextRefs& refs);
+    // The items evaluateList gives, read in place: a creature's list through refs, a list that exists only
+    // as a copy (the "self", "field", "move" and "newbuff" scopes) copied into storage first. Valid until
+    // the lists read, refs or storage change.
+    static TextView readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                              std::vector<std::string>& storage, std::vector<const std::string*>& refs);
     // "equal", "dif", "has", "hasnt"/"not" of the other items against mine.
-    static bool compareRefs(const TextRefs& mine, const TextRefs& other, QualifierWord comparator);
+    static bool compareViews(const TextView& mine, const TextView& other, QualifierWord comparator);
 
 private:
     // The variable table to use now.

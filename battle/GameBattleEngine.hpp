@@ -191,6 +191,8 @@ public:
     // (GameBattleEngine_Operands.cpp); the list is replaced.
     float getCreatureSlot(int side, int slot);
     void creatureTextInto(int side, int slot, std::vector<std::string>& list);
+    // The same list read in place: valid until the creature, its team or their buffs change.
+    void creatureTextRefs(int side, int slot, std::vector<const std::string*>& refs);
     // A fresh operand of a command text, read for the source side with the current variable table.
     QX_Variable makeOperand(const std::string& reference, int sourceSide);
     // The same on an operand split when its command was read (it must outlive the result).
@@ -291,6 +293,8 @@ private:
     std::vector<TriggerHandler> handlerStack;
     // The lists the two operands of a text comparison are read into, kept from one comparison to the next.
     std::vector<std::string> comparedLists[2];
+    // The same for a creature's lists, read in place through pointers.
+    std::vector<const std::string*> comparedRefs[2];
     // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)

@@ -159,19 +159,26 @@ void GameBattleEngine::appendFormatted(std::string& out, const std::string& mess
     if (position < text.size()) out.append(text.data() + position, text.size() - position);
 }
 
-bool GameBattleEngine::compareNumbers(const QX_Variable& a, const QX_Variable& b,
-                                      const std::string& comparator) {
-    const float x = a.getNumber();
-    const float y = b.getNumber();
-    if (comparator == "equal" || comparator == "eq") return x == y;
-    if (comparator == "sup") return x > y;
-    if (comparator == "supequal") return x >= y;
-    if (comparator == "inf") return x < y;
-    if (comparator == "infequal") return x <= y;
-    return false;
+namespace {
+// "equal"/"eq", "sup", "supequal", "inf", "infequal" of x against y; false for any other word.
+bool compareByWord(float x, float y, QualifierWord comparator) {
+    switch (comparator) {
+    case QualifierWord::Equal:
+    case QualifierWord::Eq:
+        return x == y;
+    case QualifierWord::Sup:
+        return x > y;
+    case QualifierWord::SupEqual:
+        return x >= y;
+    case QualifierWord::Inf:
+        return x < y;
+    case QualifierWord::InfEqual:
+        return x <= y;
+    default:
+        return false;
+    }
 }
 
-namespace {
 // "up" rounds up, "down" down, "it" to the nearest with halves away from zero; any other word keeps v.
 float roundByWord(float value, QualifierWord word) {
     switch (word) {
@@ -187,6 +194,11 @@ float roundByWord(float value, QualifierWord word) {
 }
 } // namespace
 
+bool GameBattleEngine::compareNumbers(const QX_Variable& a, const QX_Variable& b,
+                                      const std::string& comparator) {
+    return compareByWord(a.getNumber(), b.getNumber(), QXML_Command::qualifierWordOf(comparator));
+}
+
 CommandOutcome GameBattleEngine::cmdNoBody(const CommandContext&) { return CommandOutcome::Succeeded; }
 
 CommandOutcome GameBattleEngine::cmdSetVariable(const CommandContext& context) {
@@ -196,13 +208,11 @@ CommandOutcome GameBattleEngine::cmdSetVariable(const CommandContext& context) {
 CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int opcode) {
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameOperand, context.source);
-    QX_Variable b = makeOperand(command.valueOperand, context.source);
-    a.evaluateNumber();
-    b.evaluateNumber();
-    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    const float x = a.getNumber();
-    const float y = b.getNumber();
+    bool nameFailed = false;
+    bool valueFailed = false;
+    const float x = QX_Variable::readNumber(command.nameOperand, *this, context.source, nameFailed);
+    const float y = QX_Variable::readNumber(command.valueOperand, *this, context.source, valueFailed);
+    if (nameFailed || valueFailed) return CommandOutcome::Failed;
     float v = 0.0f;
     switch (opcode) {
     case CMD_SET_VARIABLE:
@@ -228,7 +238,8 @@ CommandOutcome GameBattleEngine::arithmetic(const CommandContext& context, int o
         v = x / y;
         break;
     }
-    a.assignNumber(roundByWord(v, command.qualifierWord));
+    QX_Variable::writeNumber(command.nameOperand, *this, context.source,
+                             roundByWord(v, command.qualifierWord));
     return CommandOutcome::Succeeded;
 }
 
@@ -252,26 +263,26 @@ CommandOutcome GameBattleEngine::cmdModuloVariable(const CommandContext& context
 CommandOutcome GameBattleEngine::cmdNumberCompare(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty()) return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameOperand, context.source);
-    QX_Variable b = makeOperand(command.valueOperand, context.source);
-    a.evaluateNumber();
-    b.evaluateNumber();
-    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    return compareNumbers(a, b, command.qualifier) ? CommandOutcome::Succeeded : CommandOutcome::Failed;
+    bool nameFailed = false;
+    bool valueFailed = false;
+    const float x = QX_Variable::readNumber(command.nameOperand, *this, context.source, nameFailed);
+    const float y = QX_Variable::readNumber(command.valueOperand, *this, context.source, valueFailed);
+    if (nameFailed || valueFailed) return CommandOutcome::Failed;
+    return compareByWord(x, y, command.qualifierWord) ? CommandOutcome::Succeeded : CommandOutcome::Failed;
 }
 
 CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context) {
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty() || command.qualifier.empty())
         return CommandOutcome::Failed;
-    QX_Variable a = makeOperand(command.nameOperand, context.source);
-    QX_Variable b = makeOperand(command.valueOperand, context.source);
-    // No script runs between these reads and the comparison, so the two lists are free again after it.
-    a.evaluateListIn(comparedLists[0]);
-    b.evaluateListIn(comparedLists[1]);
-    if (a.hasFailed() || b.hasFailed()) return CommandOutcome::Failed;
-    return a.compareItems(b.getItems(), command.qualifierWord) ? CommandOutcome::Succeeded
-                                                               : CommandOutcome::Failed;
+    // No script runs between these reads and the comparison: the texts read in place stay as they are,
+    // and the two stores (for lists that exist only as copies) are free again after it.
+    const TextView mine =
+        QX_Variable::readItems(command.nameOperand, *this, context.source, comparedLists[0], comparedRefs[0]);
+    const TextView other = QX_Variable::readItems(command.valueOperand, *this, context.source,
+                                                  comparedLists[1], comparedRefs[1]);
+    return QX_Variable::compareViews(mine, other, command.qualifierWord) ? CommandOutcome::Succeeded
+                                                                         : CommandOutcome::Failed;
 }
 
 CommandOutcome GameBattleEngine::cmdEndEffect(const CommandContext&) {

@@ -7,6 +7,7 @@
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
 #include "rules/ZelkinTeam.hpp"
+#include "rules/ZelkinType.hpp"
 #include "rules/ZelkinZelkinary.hpp"
 
 QX_Variable GameBattleEngine::makeOperand(const std::string& reference, int sourceSide) {
@@ -54,27 +55,48 @@ float GameBattleEngine::getCreatureSlot(int side, int slot) {
 }
 
 void GameBattleEngine::creatureTextInto(int side, int slot, std::vector<std::string>& list) {
+    if (slot == CVAR_TYPE) {
+        // The type names go through the one writer that keeps the list's storage.
+        ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+        if (team)
+            typeNamesInto(side, list);
+        else
+            list.clear();
+        return;
+    }
+    std::vector<const std::string*> refs;
+    creatureTextRefs(side, slot, refs);
     list.clear();
+    for (const std::string* item : refs)
+        list.push_back(*item);
+}
+
+void GameBattleEngine::creatureTextRefs(int side, int slot, std::vector<const std::string*>& refs) {
+    refs.clear();
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     if (!team) return;
     Zelkin* creature = team->getActive();
 
     switch (slot) {
     case CVAR_TYPE:
-        typeNamesInto(side, list);
+        for (int i = 0; ZelkinType* type = team->getTypeAt(i); ++i)
+            refs.push_back(&type->getName());
         break;
     case CVAR_TAG:
-        if (creature && creature->getSpecies()) list = creature->getSpecies()->getTags();
+        if (creature && creature->getSpecies()) {
+            for (const std::string& tag : creature->getSpecies()->getTags())
+                refs.push_back(&tag);
+        }
         break;
     case CVAR_NAME:
-        if (creature) list.push_back(creature->getName());
+        if (creature) refs.push_back(&creature->getName());
         break;
     case CVAR_CREA_TRUENAME:
-        if (creature && creature->getSpecies()) list.push_back(creature->getSpecies()->getName());
+        if (creature && creature->getSpecies()) refs.push_back(&creature->getSpecies()->getName());
         break;
     case CVAR_ABILITY: {
         ZelkinBuff* ability = team->getAbilityBuff();
-        if (ability && ability->getDefinition()) list.push_back(ability->getDefinition()->getName());
+        if (ability && ability->getDefinition()) refs.push_back(&ability->getDefinition()->getName());
         break;
     }
     case CVAR_BUFF_LIST:
@@ -82,7 +104,7 @@ void GameBattleEngine::creatureTextInto(int side, int slot, std::vector<std::str
         for (int i = 0; i < team->getBuffCount(); ++i) {
             ZelkinBuff* buff = team->getBuffAt(i);
             if (buff && buff->isAlive() && buff->getDefinition())
-                list.push_back(buff->getDefinition()->getName());
+                refs.push_back(&buff->getDefinition()->getName());
         }
         break;
     default:

@@ -79,9 +79,10 @@ float chartMultiplier(ZelkinType* attacking, ZelkinType* defending) {
 // BEFORE_ADD triggers already run on it. The caller owns it until a list takes it.
 ZelkinBuff* newCommandBuff(GameBattleEngine& engine, ZelkinBuffData* definition,
                            const CommandContext& context, int duration) {
-    QX_Variable value = engine.makeOperand(context.command->valueOperand, context.source);
-    value.evaluateNumber();
-    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value.getNumber()));
+    bool failed = false;
+    const float value =
+        QX_Variable::readNumber(context.command->valueOperand, engine, context.source, failed);
+    ZelkinBuff* buff = new ZelkinBuff(definition, saturatingInt(value));
     buff->setDuration(duration);
     engine.fireBeforeAdd(buff, context.subject);
     return buff;
@@ -215,9 +216,9 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     Zelkin* creature = activeOf(context.subjectTeam);
     if (!creature || creature->getHp() == 0) return CommandOutcome::Failed;
 
-    QX_Variable value = makeOperand(command.valueOperand, context.source);
-    value.evaluateNumber();
-    variables->setSlot(SVAR_RESULT, value.getNumber());
+    bool failed = false;
+    const float value = QX_Variable::readNumber(command.valueOperand, *this, context.source, failed);
+    variables->setSlot(SVAR_RESULT, value);
     variables->setAffectedStat(command.nameText);
     // Stat changes answer to the same check as direct damage: whatever cancels one cancels the other.
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, context.subject);
@@ -298,9 +299,9 @@ CommandOutcome GameBattleEngine::cmdLockMove(const CommandContext& context) {
     if (!move || !context.subjectTeam || context.subjectTeam->getTimedEffectValue())
         return CommandOutcome::Failed;
     int turns = 1;
-    QX_Variable value = makeOperand(context.command->valueOperand, context.source);
-    value.evaluateNumber();
-    if (!value.hasFailed() && value.getNumber() > 0.0f) turns = std::max(1, saturatingInt(value.getNumber()));
+    bool failed = false;
+    const float value = QX_Variable::readNumber(context.command->valueOperand, *this, context.source, failed);
+    if (!failed && value > 0.0f) turns = std::max(1, saturatingInt(value));
     context.subjectTeam->setTimedEffect(move, turns);
     return CommandOutcome::Succeeded;
 }
@@ -314,11 +315,12 @@ enum class HpChange { Damage, Heal };
 static CommandOutcome changeHp(GameBattleEngine& engine, const CommandContext& context, HpChange kind) {
     Zelkin* creature = activeOf(context.subjectTeam);
     if (!creature) return CommandOutcome::Failed;
-    QX_Variable value = engine.makeOperand(context.command->valueOperand, context.source);
-    value.evaluateNumber();
-    if (value.hasFailed() || value.getNumber() <= 0.0f) return CommandOutcome::Failed;
+    bool failed = false;
+    const float value =
+        QX_Variable::readNumber(context.command->valueOperand, engine, context.source, failed);
+    if (failed || value <= 0.0f) return CommandOutcome::Failed;
 
-    engine.getVariables()->setSlot(SVAR_RESULT, value.getNumber());
+    engine.getVariables()->setSlot(SVAR_RESULT, value);
     engine.fireTriggerFor(kind == HpChange::Damage ? EVENT_CHECK_BEFORE_DMG : EVENT_CHECK_BEFORE_HEAL,
                           context.subject);
     // A check that leaves nothing (or a negative amount) to deal changes nothing: a negative damage must

@@ -14,11 +14,13 @@ QX_Variable::QX_Variable(const std::string& reference, GameBattleEngine* engine,
     operand = owned.get();
 }
 
-VariableTable* QX_Variable::table() const {
+VariableTable* QX_Variable::tableOf(GameBattleEngine* engine, VariableTable* variables) {
     // A command may replace the engine's table while an operand is alive (a quick move started by a
     // trigger that the operand's own read fired); the engine's current table is then the only live one.
     return engine ? engine->getVariables() : variables;
 }
+
+VariableTable* QX_Variable::table() const { return tableOf(engine, variables); }
 
 GameField* QX_Variable::field() const { return engine ? engine->getField() : nullptr; }
 
@@ -49,34 +51,58 @@ void QX_Variable::evaluateNumberOf() {
 
 void QX_Variable::readVariableNumber(bool everyScope) {
     failed = 0;
-    const std::string& name = operand->getName();
-    switch (operand->getScope()) {
+    readVariableNumber(*operand, engine, variables, sourceSide, everyScope, number);
+}
+
+void QX_Variable::readVariableNumber(const ScriptOperand& operand, GameBattleEngine* engine,
+                                     VariableTable* variables, int sourceSide, bool everyScope,
+                                     float& number) {
+    const std::string& name = operand.getName();
+    VariableTable* table = nullptr;
+    switch (operand.getScope()) {
     case ScriptOperand::Scope::Table:
-        number = table() ? table()->getSlot(operand->getSlot()) : 0.0f;
+        table = tableOf(engine, variables);
+        number = table ? table->getSlot(operand.getSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Source:
-        number = engine ? engine->getCreatureSlot(sourceSide, operand->getCreatureSlot()) : 0.0f;
+        number = engine ? engine->getCreatureSlot(sourceSide, operand.getCreatureSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Opponent:
-        number =
-            engine ? engine->getCreatureSlot(opponentSide(sourceSide), operand->getCreatureSlot()) : 0.0f;
+        number = engine ? engine->getCreatureSlot(sourceSide == 0 ? 1 : 0, operand.getCreatureSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Self:
-        number = table() ? table()->getRunningHandler().getVariable(name) : 0.0f;
+        table = tableOf(engine, variables);
+        number = table ? table->getRunningHandler().getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Move:
-        if (everyScope) number = (table() && table()->getMove()) ? table()->getMove()->getNumber(name) : 0.0f;
+        table = tableOf(engine, variables);
+        if (everyScope) number = (table && table->getMove()) ? table->getMove()->getNumber(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Field:
-        if (everyScope) number = field() ? field()->getVariable(name) : 0.0f;
+        if (everyScope)
+            number = (engine && engine->getField()) ? engine->getField()->getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::NewBuff:
-        number = (table() && table()->getNewBuff()) ? table()->getNewBuff()->getVariable(name) : 0.0f;
+        table = tableOf(engine, variables);
+        number = (table && table->getNewBuff()) ? table->getNewBuff()->getVariable(name) : 0.0f;
         break;
     case ScriptOperand::Scope::Unknown:
         if (everyScope) number = 0.0f;
         break;
     }
+}
+
+float QX_Variable::readNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                              bool& failed) {
+    failed = false;
+    if (operand.isEmpty()) return 0.0f;
+    if (!operand.isVariable()) {
+        failed = operand.isLiteralNumberFailed();
+        return failed ? 0.0f : operand.getLiteralNumber();
+    }
+    float number = 0.0f;
+    readVariableNumber(operand, &engine, engine.getVariables(), sourceSide, true, number);
+    return number;
 }
 
 void QX_Variable::evaluateList() {
@@ -118,49 +144,43 @@ void QX_Variable::evaluateList() {
     }
 }
 
-void QX_Variable::evaluateListIn(std::vector<std::string>& storage) {
-    const ScriptOperand::Scope scope = operand->getScope();
-    if (!engine || !operand->isVariable() ||
-        (scope != ScriptOperand::Scope::Source && scope != ScriptOperand::Scope::Opponent)) {
-        evaluateList();
-        return;
-    }
-    // A creature's list is built afresh at every read: built in the storage given, it is read in place.
-    kind = 1;
-    const int side = scope == ScriptOperand::Scope::Source ? sourceSide : opponentSide(sourceSide);
-    engine->creatureTextInto(side, operand->getCreatureSlot(), storage);
-    borrowing = true;
-    borrowed = TextItems(storage);
-}
+void QX_Variable::assignNumber(float value) { assignNumber(*operand, engine, variables, sourceSide, value); }
 
-void QX_Variable::assignNumber(float value) {
-    if (!operand->isVariable()) return;
-    const std::string& name = operand->getName();
-    switch (operand->getScope()) {
+void QX_Variable::assignNumber(const ScriptOperand& operand, GameBattleEngine* engine,
+                               VariableTable* variables, int sourceSide, float value) {
+    if (!operand.isVariable()) return;
+    const std::string& name = operand.getName();
+    VariableTable* table = tableOf(engine, variables);
+    switch (operand.getScope()) {
     case ScriptOperand::Scope::Table:
-        if (table()) table()->setSlot(operand->getSlot(), value);
+        if (table) table->setSlot(operand.getSlot(), value);
         break;
     case ScriptOperand::Scope::Source:
         if (engine) engine->setCreatureVariable(sourceSide, name, value);
         break;
     case ScriptOperand::Scope::Opponent:
-        if (engine) engine->setCreatureVariable(opponentSide(sourceSide), name, value);
+        if (engine) engine->setCreatureVariable(sourceSide == 0 ? 1 : 0, name, value);
         break;
     case ScriptOperand::Scope::Self:
-        if (table()) table()->getRunningHandler().setVariable(name, value);
+        if (table) table->getRunningHandler().setVariable(name, value);
         break;
     case ScriptOperand::Scope::Move:
-        if (table() && table()->getMove()) table()->getMove()->setVariable(name, value);
+        if (table && table->getMove()) table->getMove()->setVariable(name, value);
         break;
     case ScriptOperand::Scope::Field:
-        if (field()) field()->setVariable(name, value);
+        if (engine && engine->getField()) engine->getField()->setVariable(name, value);
         break;
     case ScriptOperand::Scope::NewBuff:
-        if (table() && table()->getNewBuff()) table()->getNewBuff()->setVariable(name, value);
+        if (table && table->getNewBuff()) table->getNewBuff()->setVariable(name, value);
         break;
     case ScriptOperand::Scope::Unknown:
         break;
     }
+}
+
+void QX_Variable::writeNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                              float value) {
+    assignNumber(operand, &engine, engine.getVariables(), sourceSide, value);
 }
 
 bool QX_Variable::compareList(const std::vector<std::string>& other, const std::string& comparator) const {
@@ -168,18 +188,43 @@ bool QX_Variable::compareList(const std::vector<std::string>& other, const std::
 }
 
 bool QX_Variable::compareItems(TextItems other, QualifierWord comparator) const {
-    const TextItems mine = getItems();
+    return compareViews(TextView(getItems()), TextView(other), comparator);
+}
+
+namespace {
+// Equal texts; most names compared differ in length or in their first letter, which settles it at once.
+bool sameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && (a.empty() || (a[0] == b[0] && a == b));
+}
+
+// Whether one of the items is the text.
+bool containsText(const TextView& items, const std::string& text) {
+    if (items.refs) {
+        for (std::size_t i = 0; i < items.count; ++i)
+            if (sameText(*items.refs[i], text)) return true;
+        return false;
+    }
+    for (std::size_t i = 0; i < items.count; ++i)
+        if (sameText(items.texts[i], text)) return true;
+    return false;
+}
+
+// The items evaluateList gives for a scope whose list is a copy, copied into the storage.
+TextItems copiedItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                      std::vector<std::string>& storage) {
+    QX_Variable copy(operand, &engine, engine.getVariables(), sourceSide);
+    copy.evaluateList();
+    const TextItems items = copy.getItems();
+    storage.assign(items.begin(), items.end());
+    return TextItems(storage);
+}
+} // namespace
+
+bool QX_Variable::compareViews(const TextView& mine, const TextView& other, QualifierWord comparator) {
     bool anyFound = false;
     bool someMissing = false;
-    for (const std::string& item : other) {
-        bool found = false;
-        for (const std::string& own : mine) {
-            if (own == item) {
-                found = true;
-                break;
-            }
-        }
-        if (found)
+    for (std::size_t i = 0; i < other.count; ++i) {
+        if (containsText(mine, other[i]))
             anyFound = true;
         else
             someMissing = true;
@@ -196,6 +241,28 @@ bool QX_Variable::compareItems(TextItems other, QualifierWord comparator) const 
         return !anyFound;
     default:
         return false;
+    }
+}
+
+TextView QX_Variable::readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                                std::vector<std::string>& storage, std::vector<const std::string*>& refs) {
+    if (operand.isEmpty()) return TextView();
+    if (!operand.isVariable()) return TextView(TextItems(operand.getLiteralList()));
+    switch (operand.getScope()) {
+    case ScriptOperand::Scope::Table: {
+        VariableTable* table = engine.getVariables();
+        return table ? TextView(table->getTextSlot(operand.getTextSlot())) : TextView();
+    }
+    case ScriptOperand::Scope::Source:
+    case ScriptOperand::Scope::Opponent: {
+        const int side =
+            operand.getScope() == ScriptOperand::Scope::Source ? sourceSide : (sourceSide == 0 ? 1 : 0);
+        engine.creatureTextRefs(side, operand.getCreatureSlot(), refs);
+        return TextView(refs);
+    }
+    default:
+        // The remaining scopes give their lists as copies: kept in the storage while they are compared.
+        return TextView(copiedItems(operand, engine, sourceSide, storage));
     }
 }
 

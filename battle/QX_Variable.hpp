@@ -13,6 +13,19 @@ class GameBattleEngine;
 class GameField;
 class VariableTable;
 
+// Texts read where they lie: a run of texts side by side, or one pointer per text (a creature's names, which
+// lie in the objects they name).
+struct TextView {
+    const std::string* texts = nullptr;
+    const std::string* const* refs = nullptr;
+    std::size_t count = 0;
+
+    TextView() = default;
+    explicit TextView(TextItems items) : texts(items.begin()), count(items.size()) {}
+    explicit TextView(const std::vector<const std::string*>& list) : refs(list.data()), count(list.size()) {}
+    const std::string& operator[](std::size_t i) const { return refs ? *refs[i] : texts[i]; }
+};
+
 class QX_Variable final {
 public:
     // Evaluates nothing yet.
@@ -28,9 +41,6 @@ public:
 
     virtual void evaluateNumber();
     virtual void evaluateList();
-    // The same, but a list built at the read (a creature's) is built in the storage given, keeping its
-    // capacity, instead of in a list of its own; the items are then read in place there until it changes.
-    void evaluateListIn(std::vector<std::string>& storage);
     // "equal", "dif", "has", "hasnt"/"not" of the given list against this operand's list.
     virtual bool compareList(const std::vector<std::string>& other, const std::string& comparator) const;
     // The same on items read in place, with the comparator read when its command was.
@@ -52,6 +62,20 @@ public:
     virtual int returnZero() const;
     virtual int opponentSide(int side) const;
 
+    // Reads and writes of an operand on the engine's current state with no operand object built: the
+    // number and failure that evaluateNumber leaves on a fresh operand, and what assignNumber writes.
+    static float readNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                            bool& failed);
+    static void writeNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                            float value);
+    // The items evaluateList gives, read in place: a creature's list through refs, a list that exists only
+    // as a copy (the "self", "field", "move" and "newbuff" scopes) copied into storage first. Valid until
+    // the lists read, refs or storage change.
+    static TextView readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
+                              std::vector<std::string>& storage, std::vector<const std::string*>& refs);
+    // "equal", "dif", "has", "hasnt"/"not" of the other items against mine.
+    static bool compareViews(const TextView& mine, const TextView& other, QualifierWord comparator);
+
 private:
     // The variable table to use now.
     VariableTable* table() const;
@@ -59,6 +83,12 @@ private:
     // A variable reference read as a number; without everyScope the "move" and "field" scopes, and unknown
     // ones, leave the number as it is.
     void readVariableNumber(bool everyScope);
+    static void readVariableNumber(const ScriptOperand& operand, GameBattleEngine* engine,
+                                   VariableTable* variables, int sourceSide, bool everyScope, float& number);
+    static void assignNumber(const ScriptOperand& operand, GameBattleEngine* engine, VariableTable* variables,
+                             int sourceSide, float value);
+    // The engine's table, or the given one without an engine.
+    static VariableTable* tableOf(GameBattleEngine* engine, VariableTable* variables);
 
     int sourceSide = 0;
     GameBattleEngine* engine = nullptr;

@@ -3,35 +3,17 @@
 
 #include "battle/VariableTable.hpp"
 #include "rules/PseudoRNG.hpp"
-#include "rules/RecycledBlocks.hpp"
 
 namespace {
-int drawRoll() {
-    PseudoRNG rng;
-    return rng.random(100);
-}
+// A source of draws holds no state: one serves every action, with no object made and dropped per roll.
+PseudoRNG rolls;
 } // namespace
 
-ActionSocket::ActionSocket(ZelkinMove* move, int side, int slot)
-    : type(MOVE_ORDER), source(side), argument(slot), value(move), roll(drawRoll()) {}
+int ActionSocket::drawRoll() { return rolls.random(100); }
 
-ActionSocket::ActionSocket(int type, int side, int argument)
-    : type(type), source(side), argument(argument), roll(drawRoll()) {}
-
-ActionSocket::ActionSocket(int side, QXML_Command* carrier)
-    : type(DEFERRED_EFFECT), source(side), commands(carrier), roll(drawRoll()) {}
-
-ActionSocket::ActionSocket(int type, int side, int argument, int priority)
-    : type(type), source(side), argument(argument), roll(drawRoll()), priority(priority) {}
-
-ActionSocket::~ActionSocket() { delete variables; }
-
-void* ActionSocket::operator new(std::size_t size) {
-    return RecycledBlocks<sizeof(ActionSocket)>::take(size);
-}
-
-void ActionSocket::operator delete(void* block) noexcept {
-    RecycledBlocks<sizeof(ActionSocket)>::give(block);
+void ActionSocket::releaseVariables() {
+    delete variables;
+    variables = nullptr;
 }
 
 VariableTable* ActionSocket::getVariables() {

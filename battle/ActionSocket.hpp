@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "rules/RecycledBlocks.hpp"
+
 class ZelkinMove;
 class VariableTable;
 class QXML_Command;
@@ -33,20 +35,27 @@ public:
     static constexpr int MVP_REMARK = 43;
 
     // A move order (type 0) with its own variable table (defaults of a new action); the move may be null.
-    ActionSocket(ZelkinMove* move, int side, int slot);
-    ActionSocket(int type, int side, int argument);
+    ActionSocket(ZelkinMove* move, int side, int slot)
+        : type(MOVE_ORDER), source(side), argument(slot), value(move), roll(drawRoll()) {}
+    ActionSocket(int type, int side, int argument)
+        : type(type), source(side), argument(argument), roll(drawRoll()) {}
     // A deferred effect (type 20) that runs the child commands of the carrier.
-    ActionSocket(int side, QXML_Command* carrier);
-    ActionSocket(int type, int side, int argument, int priority);
+    ActionSocket(int side, QXML_Command* carrier)
+        : type(DEFERRED_EFFECT), source(side), commands(carrier), roll(drawRoll()) {}
+    ActionSocket(int type, int side, int argument, int priority)
+        : type(type), source(side), argument(argument), roll(drawRoll()), priority(priority) {}
     // Releases the action's own variable table; the move and the commands belong to the database.
-    ~ActionSocket();
+    ~ActionSocket() {
+        if (variables != nullptr) releaseVariables();
+    }
 
     ActionSocket(const ActionSocket&) = delete;
     ActionSocket& operator=(const ActionSocket&) = delete;
 
-    // Freed actions are kept for the next ones (see RecycledBlocks).
-    static void* operator new(std::size_t size);
-    static void operator delete(void* block) noexcept;
+    // Freed actions are kept for the next ones (see RecycledBlocks). Made and dropped several times a frame,
+    // so the whole life of an action is inline but for its roll.
+    static void* operator new(std::size_t size) { return RecycledBlocks<sizeof(ActionSocket)>::take(size); }
+    static void operator delete(void* block) noexcept { RecycledBlocks<sizeof(ActionSocket)>::give(block); }
 
     int getType() const { return type; }
     int getSource() const { return source; }
@@ -61,6 +70,10 @@ public:
     void setValue(ZelkinMove* move) { value = move; }
 
 private:
+    // The d100 of a new action.
+    static int drawRoll();
+    void releaseVariables();
+
     int type = 0;
     int source = 0;
     int argument = 0;

@@ -25,19 +25,17 @@ constexpr int TARGET_TEAM = 5;
 constexpr int TARGET_SELF = 6;
 // Where the figures stand on the field.
 constexpr int FIGURE_Y = 258;
+// The name of no creature and of no team.
+const std::string noName;
 } // namespace
 
 // ---- Helpers shared by the turn-cycle files ----
 
 const std::string& GameBattleEngine::creatureName(Zelkin* creature) {
-    static const std::string none;
-    return creature ? creature->getName() : none;
+    return creature ? creature->getName() : noName;
 }
 
-const std::string& GameBattleEngine::teamName(ZelkinTeam* team) {
-    static const std::string none;
-    return team ? team->getName() : none;
-}
+const std::string& GameBattleEngine::teamName(ZelkinTeam* team) { return team ? team->getName() : noName; }
 
 Zelkin* GameBattleEngine::sideCreature(int side) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;

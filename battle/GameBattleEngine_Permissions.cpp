@@ -27,23 +27,31 @@ void GameBattleEngine::checkOrders(int side) {
     // What a script leaves in "result": 0 forbidden, 1 allowed, above 1 forced.
     int forced[MOVE_SLOTS];
     int forcedCount = 0;
-    // Once no trigger waits for the check of a slot, none waits for the next ones either: nothing runs in
-    // between that could add one. The mark is then what the slot itself allows.
-    bool watched = true;
-    for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
+    int slot = 0;
+    for (; slot < MOVE_SLOTS; ++slot) {
         bool usable =
             creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
         variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
         variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
-        if (watched) watched = readyToDispatch(EVENT_CHECK_MOVE_ORDER);
-        if (!watched) {
+        if (!readyToDispatch(EVENT_CHECK_MOVE_ORDER)) {
             team->setMemberMark(slot, usable ? 1 : 0);
-            continue;
+            ++slot;
+            break;
         }
         dispatchTrigger(EVENT_CHECK_MOVE_ORDER, side, opponentSide(side));
         float result = variables->getSlot(SVAR_RESULT);
         team->setMemberMark(slot, saturatingInt(result));
         if (result > 1.0f) forced[forcedCount++] = slot;
+    }
+    // Once no trigger waits for the check of a slot, none waits for the next ones either: nothing runs in
+    // between that could add one. Each mark is then what the slot itself allows, and the slot variable is
+    // left as the checks one by one would leave it ("result" is written next in any case).
+    if (slot < MOVE_SLOTS) {
+        bool standing = creature && creature->getHp() > 0;
+        for (; slot < MOVE_SLOTS; ++slot)
+            team->setMemberMark(slot,
+                                standing && creature->getMove(slot) && creature->getPp(slot) != 0 ? 1 : 0);
+        variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(MOVE_SLOTS - 1));
     }
 
     variables->setSlot(SVAR_RESULT, team->countAlive() < 2 ? 0.0f : 1.0f);

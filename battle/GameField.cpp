@@ -213,12 +213,6 @@ void GameField::insertAction(ActionSocket* action) {
     actionList.push_back(action);
 }
 
-void GameField::finishAction() {
-    message.clear();
-    delete currentAction;
-    currentAction = nullptr;
-}
-
 void GameField::cancelMoveActions() {
     for (auto it = actionList.begin(); it != actionList.end();) {
         int type = (*it)->getType();

@@ -162,7 +162,12 @@ public:
         if (messageTimer < 0) messageTimer = 0;
         return messageTimer;
     }
-    virtual void finishAction();
+    // The current action is over: its message goes and the action is deleted.
+    void finishAction() {
+        message.clear();
+        delete currentAction;
+        currentAction = nullptr;
+    }
     virtual void setEventFlag(int i, int value);
     virtual void newMoveRecord();
     // Make the front of the queue / list current (deleting the previous current one). Null when empty.

@@ -132,7 +132,8 @@ void GameField::updateSupporters() {
 }
 
 void GameField::update() {
-    if (getState() == STATE_WAITING) {
+    // While an action runs the field never waits: most frames skip the state's other tests.
+    if (currentAction == nullptr && getState() == STATE_WAITING) {
         ++waitingFrames;
         if (waitingFrames >= 300) {
             // A long wait for the players gets the commentator talking.

@@ -446,16 +446,6 @@ void ZelkinTeam::addType(ZelkinType* type) {
     if (!hasType(type)) types.push_back(type);
 }
 
-void ZelkinTeam::resetMemberMarks() {
-    for (int& mark : memberMarks)
-        mark = 1;
-}
-
-void ZelkinTeam::setMemberMark(int i, int value) {
-    if (i < 0 || i >= MAX_MEMBERS) return;
-    memberMarks[i] = value;
-}
-
 void ZelkinTeam::lockMove(const ZelkinMove* move) {
     if (move == nullptr || active == nullptr) return;
     for (int slot = 0; slot < Zelkin::MAX_MOVES; ++slot) {

@@ -111,9 +111,15 @@ public:
     virtual bool removeTypeByName(const std::string& name);
     virtual bool clearTypes();
     virtual void addType(ZelkinType* type);
-    virtual void resetMemberMarks();
+    // Every mark back to 1. The marks are set for both sides at the start of every turn.
+    void resetMemberMarks() {
+        for (int& mark : memberMarks)
+            mark = 1;
+    }
     int getMemberMark(int i) const { return i < 0 || i >= MAX_MEMBERS ? 0 : memberMarks[i]; }
-    virtual void setMemberMark(int i, int value);
+    void setMemberMark(int i, int value) {
+        if (i >= 0 && i < MAX_MEMBERS) memberMarks[i] = value;
+    }
     int getLockedMoveIndex() const { return lockedMoveIndex; }
     int getTurnCounter() const { return turnCounter; }
     virtual void lockMove(const ZelkinMove* move);

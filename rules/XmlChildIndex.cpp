@@ -8,7 +8,8 @@
 #include "rules/Platform.hpp"
 
 XmlChildIndex::XmlChildIndex(const char* const* names, int count)
-    : names(names), firsts(static_cast<std::size_t>(count), nullptr) {
+    : names(names), firsts(static_cast<std::size_t>(count), nullptr),
+      counts(static_cast<std::size_t>(count), 0) {
     // The fields grouped by the length of their name: a child's name is compared with those of its length
     // only, which rules out nearly every other field without a comparison.
     std::vector<std::size_t> lengths(static_cast<std::size_t>(count));
@@ -32,6 +33,7 @@ XmlChildIndex::~XmlChildIndex() = default;
 
 void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
     std::fill(firsts.begin(), firsts.end(), nullptr);
+    std::fill(counts.begin(), counts.end(), 0);
     matches.clear();
     if (!parent) return;
     const std::size_t longest = firstOfLength.size() - 2;
@@ -47,6 +49,7 @@ void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
             const int field = byLength[i];
             if (names[field][0] != name[0] || std::memcmp(names[field], name, length) != 0) continue;
             if (!firsts[field]) firsts[field] = child;
+            ++counts[field];
             matches.push_back({field, child});
             break;
         }
@@ -57,11 +60,4 @@ std::string XmlChildIndex::text(int field) const { return xmlText(firsts[field])
 
 const char* XmlChildIndex::rawText(int field) const {
     return firsts[field] ? firsts[field]->GetText() : nullptr;
-}
-
-int XmlChildIndex::count(int field) const {
-    int found = 0;
-    for (const Match& match : matches)
-        found += match.field == field ? 1 : 0;
-    return found;
 }

@@ -32,7 +32,7 @@ public:
     const char* rawText(int field) const;
 
     // How many children are called names[field].
-    int count(int field) const;
+    int count(int field) const { return counts[field]; }
     // Calls visit(child) for every child called names[field], in document order.
     template <typename Visit> void each(int field, Visit visit) const {
         for (const Match& match : matches)
@@ -49,6 +49,7 @@ private:
     std::vector<int> firstOfLength;
     std::vector<int> byLength;
     std::vector<tinyxml2::XMLElement*> firsts;
+    std::vector<int> counts;
     // Every indexed child in document order; kept between records so that reading allocates nothing.
     std::vector<Match> matches;
 };

@@ -45,9 +45,11 @@ private:
         tinyxml2::XMLElement* element;
     };
     const char* const* names;
-    // The fields whose name has n bytes are byLength[firstOfLength[n]] .. byLength[firstOfLength[n + 1] - 1].
-    std::vector<int> firstOfLength;
-    std::vector<int> byLength;
+    std::vector<std::size_t> nameLengths;
+    // The fields of bucket b (see bucketOf) are byBucket[firstOfBucket[b]] .. byBucket[firstOfBucket[b + 1] -
+    // 1].
+    std::vector<int> firstOfBucket;
+    std::vector<int> byBucket;
     std::vector<tinyxml2::XMLElement*> firsts;
     std::vector<int> counts;
     // Every indexed child in document order; kept between records so that reading allocates nothing.

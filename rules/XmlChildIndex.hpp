@@ -46,8 +46,8 @@ private:
     };
     const char* const* names;
     std::vector<std::size_t> nameLengths;
-    // The fields of bucket b (see bucketOf) are byBucket[firstOfBucket[b]] .. byBucket[firstOfBucket[b + 1] -
-    // 1].
+    // The fields are grouped by the length and first byte of their name: group b is
+    // byBucket[firstOfBucket[b]] up to, not including, byBucket[firstOfBucket[b + 1]].
     std::vector<int> firstOfBucket;
     std::vector<int> byBucket;
     std::vector<tinyxml2::XMLElement*> firsts;

@@ -7,7 +7,7 @@ namespace {
 std::atomic<int> nextPhraseId{1};
 }
 
-CommentatorPhrase::CommentatorPhrase(const std::string& text, int condition, int special, int val1, int val2,
+CommentatorPhrase::CommentatorPhrase(std::string_view text, int condition, int special, int val1, int val2,
                                      int hype)
     : id(nextPhraseId++), text(text), condition(condition), special(special), val1(val1), val2(val2),
       hype(hype), slots(text) {}

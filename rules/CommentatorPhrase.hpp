@@ -2,13 +2,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "rules/PhraseSlots.hpp"
 
 class CommentatorPhrase {
 public:
     // Takes the next serial id of the run (the first phrase is 1).
-    CommentatorPhrase(const std::string& text, int condition, int special, int val1, int val2, int hype);
+    CommentatorPhrase(std::string_view text, int condition, int special, int val1, int val2, int hype);
     virtual ~CommentatorPhrase();
 
     virtual const std::string& getNameText();

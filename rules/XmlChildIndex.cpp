@@ -7,34 +7,41 @@
 
 #include "rules/Platform.hpp"
 
+namespace {
+// Buckets of field names by length and first byte; a power of two.
+const std::size_t BUCKET_COUNT = 64;
+
+std::size_t bucketOf(std::size_t length, char first) {
+    return (length * 31 + static_cast<unsigned char>(first)) & (BUCKET_COUNT - 1);
+}
+} // namespace
+
 XmlChildIndex::XmlChildIndex(const char* const* names, int count)
-    : names(names), firsts(static_cast<std::size_t>(count), nullptr) {
-    // The fields grouped by the length of their name: a child's name is compared with those of its length
-    // only, which rules out nearly every other field without a comparison.
-    std::vector<std::size_t> lengths(static_cast<std::size_t>(count));
-    std::size_t longest = 0;
+    : names(names), firsts(static_cast<std::size_t>(count), nullptr),
+      counts(static_cast<std::size_t>(count), 0) {
+    // The fields grouped by the length and first byte of their name: a child's name is compared with those
+    // of its group only, which rules out nearly every other field without a comparison.
+    nameLengths.resize(static_cast<std::size_t>(count));
+    firstOfBucket.assign(BUCKET_COUNT + 1, 0);
     for (int field = 0; field < count; ++field) {
-        lengths[field] = std::strlen(names[field]);
-        longest = std::max(longest, lengths[field]);
+        nameLengths[field] = std::strlen(names[field]);
+        ++firstOfBucket[bucketOf(nameLengths[field], names[field][0]) + 1];
     }
-    firstOfLength.assign(longest + 2, 0);
+    for (std::size_t bucket = 1; bucket <= BUCKET_COUNT; ++bucket)
+        firstOfBucket[bucket] += firstOfBucket[bucket - 1];
+    byBucket.resize(static_cast<std::size_t>(count));
+    std::vector<int> placed(firstOfBucket.begin(), firstOfBucket.end() - 1);
     for (int field = 0; field < count; ++field)
-        ++firstOfLength[lengths[field] + 1];
-    for (std::size_t length = 1; length < firstOfLength.size(); ++length)
-        firstOfLength[length] += firstOfLength[length - 1];
-    byLength.resize(static_cast<std::size_t>(count));
-    std::vector<int> placed(firstOfLength.begin(), firstOfLength.end() - 1);
-    for (int field = 0; field < count; ++field)
-        byLength[placed[lengths[field]]++] = field;
+        byBucket[placed[bucketOf(nameLengths[field], names[field][0])]++] = field;
 }
 
 XmlChildIndex::~XmlChildIndex() = default;
 
 void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
     std::fill(firsts.begin(), firsts.end(), nullptr);
+    std::fill(counts.begin(), counts.end(), 0);
     matches.clear();
     if (!parent) return;
-    const std::size_t longest = firstOfLength.size() - 2;
     // Stepping over the sibling links directly is cheaper than asking for the next element each time.
     for (tinyxml2::XMLNode* node = parent->FirstChild(); node; node = node->NextSibling()) {
         tinyxml2::XMLElement* child = node->ToElement();
@@ -42,11 +49,12 @@ void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
         const char* name = child->Name();
         if (!name) continue;
         const std::size_t length = std::strlen(name);
-        if (length > longest) continue;
-        for (int i = firstOfLength[length]; i < firstOfLength[length + 1]; ++i) {
-            const int field = byLength[i];
-            if (names[field][0] != name[0] || std::memcmp(names[field], name, length) != 0) continue;
+        const std::size_t bucket = bucketOf(length, name[0]);
+        for (int i = firstOfBucket[bucket]; i < firstOfBucket[bucket + 1]; ++i) {
+            const int field = byBucket[i];
+            if (nameLengths[field] != length || std::memcmp(names[field], name, length) != 0) continue;
             if (!firsts[field]) firsts[field] = child;
+            ++counts[field];
             matches.push_back({field, child});
             break;
         }
@@ -57,11 +65,4 @@ std::string XmlChildIndex::text(int field) const { return xmlText(firsts[field])
 
 const char* XmlChildIndex::rawText(int field) const {
     return firsts[field] ? firsts[field]->GetText() : nullptr;
-}
-
-int XmlChildIndex::count(int field) const {
-    int found = 0;
-    for (const Match& match : matches)
-        found += match.field == field ? 1 : 0;
-    return found;
 }

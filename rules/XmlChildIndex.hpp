@@ -32,7 +32,7 @@ public:
     const char* rawText(int field) const;
 
     // How many children are called names[field].
-    int count(int field) const;
+    int count(int field) const { return counts[field]; }
     // Calls visit(child) for every child called names[field], in document order.
     template <typename Visit> void each(int field, Visit visit) const {
         for (const Match& match : matches)
@@ -45,10 +45,13 @@ private:
         tinyxml2::XMLElement* element;
     };
     const char* const* names;
-    // The fields whose name has n bytes are byLength[firstOfLength[n]] .. byLength[firstOfLength[n + 1] - 1].
-    std::vector<int> firstOfLength;
-    std::vector<int> byLength;
+    std::vector<std::size_t> nameLengths;
+    // The fields are grouped by the length and first byte of their name: group b is
+    // byBucket[firstOfBucket[b]] up to, not including, byBucket[firstOfBucket[b + 1]].
+    std::vector<int> firstOfBucket;
+    std::vector<int> byBucket;
     std::vector<tinyxml2::XMLElement*> firsts;
+    std::vector<int> counts;
     // Every indexed child in document order; kept between records so that reading allocates nothing.
     std::vector<Match> matches;
 };

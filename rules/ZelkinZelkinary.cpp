@@ -18,8 +18,9 @@ std::atomic<int> lastSpeciesId{0};
 // Storage slots of the six base stats.
 enum StoredStat { STORED_HP, STORED_ATT, STORED_DEF, STORED_SPEED, STORED_SPE_ATT, STORED_SPE_DEF };
 
+// The words carry their length, so that a word read from a file is told from most entries by its length.
 struct WordCode {
-    const char* word;
+    std::string_view word;
     int code;
 };
 

@@ -99,7 +99,9 @@ PhraseSlots::PhraseSlots(std::string_view phrase) {
             irregular = true;
             return;
         }
-        slots[count++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end + 1 - at)};
+        const std::string_view word = phrase.substr(at, end + 1 - at);
+        slots[count++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(word.size()),
+                          bracketedWordKey(word)};
         at = end + 1;
     }
 }
@@ -124,12 +126,16 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         const std::string_view placeholder = fill->placeholder;
         if (placeholder.empty()) continue;
         if (openingPutIn) return false;
+        // A short bracketed word compares by its key, any other placeholder byte by byte.
+        const std::uint64_t key = fill->key;
         std::uint32_t s = 0;
-        while (s < count && ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
-                             !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size())))
+        while (s < count &&
+               ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
+                (key != 0 ? slots[s].key != key
+                          : !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size()))))
             ++s;
         if (s == count) {
-            if (!isBracketed(placeholder)) return false;
+            if (key == 0 && !isBracketed(placeholder)) return false;
             continue;
         }
         taken |= 1U << s;

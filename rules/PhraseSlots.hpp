@@ -6,10 +6,29 @@
 #include <string>
 #include <string_view>
 
-// One placeholder of a text and the text it stands for; an empty placeholder stands for nothing.
+// The letters of a bracketed word of one to eight letters ("[ZLKN]"), neither of them a bracket, packed in
+// one number: two such words of the same length are the same word exactly when their keys are equal. 0 for
+// any other text.
+constexpr std::uint64_t bracketedWordKey(std::string_view text) {
+    const std::size_t size = text.size();
+    if (size < 3 || size > 10 || text[0] != '[' || text[size - 1] != ']') return 0;
+    std::uint64_t key = 0;
+    for (std::size_t i = size - 2; i >= 1; --i) {
+        if (text[i] == '[' || text[i] == ']') return 0;
+        key = key << 8 | static_cast<unsigned char>(text[i]);
+    }
+    return key;
+}
+
+// One placeholder of a text and the text it stands for; an empty placeholder stands for nothing. The key is
+// taken with the fill, by the compiler for a placeholder written in the code.
 struct PlaceholderFill {
+    constexpr PlaceholderFill(std::string_view placeholder, std::string_view text)
+        : placeholder(placeholder), text(text), key(bracketedWordKey(placeholder)) {}
+
     std::string_view placeholder;
     std::string_view text;
+    std::uint64_t key;
 };
 
 // Small and allocation-free, so that a text filled once can also be read on the spot.
@@ -31,6 +50,7 @@ private:
     struct Slot {
         std::uint32_t at;
         std::uint32_t length;
+        std::uint64_t key;
     };
     Slot slots[MAX_SLOTS];
     std::uint32_t count = 0;

@@ -8,6 +8,8 @@ namespace {
 
 // The battle fills seven placeholders at most.
 constexpr std::size_t MAX_FILLS = 8;
+// A commentator's phrase with its names in is a line or two.
+constexpr std::size_t MAX_FILLED = 512;
 
 // Placeholders and names are a few bytes long: word-wide reads cost less than the library's calls here.
 template <typename Word> Word load(const char* bytes) {
@@ -148,9 +150,10 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         if (fill + 1 != fills.end() && holds(fill->text, '[')) openingPutIn = true;
     }
 
-    const std::size_t base = out.size();
-    out.resize(base + length);
-    char* write = &out[base];
+    // Laid out on the stack and added in one go, which costs less than sizing the string first.
+    char filled[MAX_FILLED];
+    if (length > sizeof(filled)) return false;
+    char* write = filled;
     std::size_t read = 0;
     for (std::size_t k = 0; k < matched; ++k) {
         put(write, phrase.data() + read, matches[k].at - read);
@@ -158,5 +161,6 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         read = matches[k].at + matches[k].length;
     }
     put(write, phrase.data() + read, phrase.size() - read);
+    out.append(filled, length);
     return true;
 }

@@ -39,8 +39,8 @@ public:
     // Appends the phrase (the text these slots were found in) to out with the fills made as replacing each
     // fill's first occurrence in turn would make them, every fill searching the text the fills before it
     // left. That needs no search when the phrase's brackets do not nest and no fill puts in a '[' a later
-    // fill could find; otherwise (or with too many fills or slots) it appends nothing and gives false, for
-    // the caller to replace one fill after the other. The phrase must not lie in out.
+    // fill could find; otherwise (or with too many fills or slots, or a result of more than a few lines) it
+    // appends nothing and gives false, for the caller to replace one fill after the other.
     bool appendFilled(std::string& out, std::string_view phrase,
                       std::initializer_list<PlaceholderFill> fills) const;
 

@@ -2,6 +2,8 @@
 #include "battle/GameBattleEngine.hpp"
 
 #include <cmath>
+#include <cstring>
+#include <utility>
 
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameField.hpp"
@@ -83,15 +85,30 @@ void GameBattleEngine::logLine(const std::string& line, std::string_view placeho
     // The line end alone makes it something said.
     logged = true;
     if (simulation) return;
-    // Composed in place at the end of the log: the placeholders are looked for in the new line only.
-    const size_t start = logText.size();
-    logText += line;
+    // Composed apart, on the stack unless the line is long, where a fill moves only the line's own bytes, and
+    // added with its line end in one go. Each placeholder is looked for in the line as the fills before it
+    // left it.
+    const size_t room = line.size() + text.size() + text2.size() + 1;
+    char onStack[256];
+    std::string onHeap;
+    char* composed = onStack;
+    if (room > sizeof(onStack)) {
+        onHeap.resize(room);
+        composed = &onHeap[0];
+    }
+    size_t size = line.size();
+    std::memcpy(composed, line.data(), size);
     for (auto fill : {std::make_pair(placeholder, text), std::make_pair(placeholder2, text2)}) {
         if (fill.first.empty()) continue;
-        const size_t at = std::string_view(logText).find(fill.first, start);
-        if (at != std::string::npos) logText.replace(at, fill.first.size(), fill.second);
+        const size_t at = std::string_view(composed, size).find(fill.first);
+        if (at == std::string_view::npos) continue;
+        const size_t after = at + fill.first.size();
+        std::memmove(composed + at + fill.second.size(), composed + after, size - after);
+        std::memcpy(composed + at, fill.second.data(), fill.second.size());
+        size = size - fill.first.size() + fill.second.size();
     }
-    logText += '\n';
+    composed[size++] = '\n';
+    logText.append(composed, size);
 }
 
 void GameBattleEngine::setActors(int side) {

@@ -254,6 +254,4 @@ private:
     int starThreshold = 90;
     int timers[TIMER_COUNT] = {0, 0, 0, 0, 0, 0, 0};
     std::vector<ZelkinBuffBattleDesc> buffDescriptions;
-    // The turn line of the field description, rewritten in place each time.
-    std::string turnLine;
 };

@@ -102,24 +102,14 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 }
 
 void GameField::buildBuffDescriptions() {
-    // "Turn : 12", composed in the field's own buffer, which keeps its room from one turn to the next.
-    turnLine.assign(DefaultStrings::NAME_TURN).append(" : ");
-    appendDecimal(turnLine, turn);
-    auto described = [](ZelkinBuff* buff) {
-        ZelkinBuffData* definition = buff->getDefinition();
-        return definition != nullptr && definition->getNature() != ZelkinBuffData::NATURE_NONE;
-    };
-    // Most turns show no field-wide buff: then the turn line alone may change, and only it is written.
-    if (buffDescriptions.size() == 1 && std::none_of(globalBuffs.begin(), globalBuffs.end(), described)) {
-        ZelkinBuffBattleDesc& line = buffDescriptions.front();
-        if (line.getColor() != 2 || line.getText() != turnLine) line = ZelkinBuffBattleDesc(turnLine, 2);
-        return;
-    }
+    // Each line is written over the one it replaces, in its storage: "Turn : 12", then the field-wide buffs.
     BattleDescWriter lines(buffDescriptions);
-    lines.add(2).append(turnLine);
+    std::string& turnLine = lines.add(2);
+    turnLine.append(DefaultStrings::NAME_TURN).append(" : ");
+    appendDecimal(turnLine, turn);
     for (ZelkinBuff* buff : globalBuffs) {
-        if (!described(buff)) continue;
         ZelkinBuffData* definition = buff->getDefinition();
+        if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;
         lines.addBuff(*definition, buff->getDuration(), colourOfNature(definition->getNature()));
     }
     lines.finish();

@@ -8,6 +8,8 @@ namespace {
 
 // The battle fills seven placeholders at most.
 constexpr std::size_t MAX_FILLS = 8;
+// A commentator's phrase with its names in is a line or two.
+constexpr std::size_t MAX_FILLED = 512;
 
 // Placeholders and names are a few bytes long: word-wide reads cost less than the library's calls here.
 template <typename Word> Word load(const char* bytes) {
@@ -99,7 +101,9 @@ PhraseSlots::PhraseSlots(std::string_view phrase) {
             irregular = true;
             return;
         }
-        slots[count++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(end + 1 - at)};
+        const std::string_view word = phrase.substr(at, end + 1 - at);
+        slots[count++] = {static_cast<std::uint32_t>(at), static_cast<std::uint32_t>(word.size()),
+                          bracketedWordKey(word)};
         at = end + 1;
     }
 }
@@ -124,12 +128,16 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         const std::string_view placeholder = fill->placeholder;
         if (placeholder.empty()) continue;
         if (openingPutIn) return false;
+        // A short bracketed word compares by its key, any other placeholder byte by byte.
+        const std::uint64_t key = fill->key;
         std::uint32_t s = 0;
-        while (s < count && ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
-                             !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size())))
+        while (s < count &&
+               ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
+                (key != 0 ? slots[s].key != key
+                          : !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size()))))
             ++s;
         if (s == count) {
-            if (!isBracketed(placeholder)) return false;
+            if (key == 0 && !isBracketed(placeholder)) return false;
             continue;
         }
         taken |= 1U << s;
@@ -142,9 +150,10 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         if (fill + 1 != fills.end() && holds(fill->text, '[')) openingPutIn = true;
     }
 
-    const std::size_t base = out.size();
-    out.resize(base + length);
-    char* write = &out[base];
+    // Laid out on the stack and added in one go, which costs less than sizing the string first.
+    char filled[MAX_FILLED];
+    if (length > sizeof(filled)) return false;
+    char* write = filled;
     std::size_t read = 0;
     for (std::size_t k = 0; k < matched; ++k) {
         put(write, phrase.data() + read, matches[k].at - read);
@@ -152,5 +161,6 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
         read = matches[k].at + matches[k].length;
     }
     put(write, phrase.data() + read, phrase.size() - read);
+    out.append(filled, length);
     return true;
 }

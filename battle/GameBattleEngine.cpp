@@ -5,6 +5,7 @@
 
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameField.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/Platform.hpp"
@@ -160,7 +161,9 @@ double stagedStat(int statIndex, double base, long long stage, const PowerSwitch
 }
 } // namespace
 
-float GameBattleEngine::computeStat(int side, int statIndex) {
+float GameBattleEngine::computeStat(int side, int statIndex) { return readStat(side, statIndex, true); }
+
+float GameBattleEngine::readStat(int side, int statIndex, bool checked) {
     if (side != 0 && side != 1) return 0.0f;
     if (statIndex < 0 || statIndex > STAT_PRECISION) return 0.0f;
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
@@ -174,12 +177,14 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
     const double value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
 
     // The stat's check event, as fireTrigger fires it; when no trigger runs the factor stays at 1.
-    variables->setSlot(SVAR_RESULT, 1.0f);
-    const int event = STAT_EVENTS[statIndex];
     float result = 1.0f;
-    if (readyToDispatch(event)) {
-        dispatchTrigger(event, side, opponentSide(side));
-        result = variables->getSlot(SVAR_RESULT);
+    if (checked) {
+        variables->setSlot(SVAR_RESULT, 1.0f);
+        const int event = STAT_EVENTS[statIndex];
+        if (readyToDispatch(event)) {
+            dispatchTrigger(event, side, opponentSide(side));
+            result = variables->getSlot(SVAR_RESULT);
+        }
     }
     // Every stat but the critical ratio is a whole number, which a factor left at 1 keeps as it is.
     if (result == 1.0f && statIndex != STAT_CRITICAL) return static_cast<float>(value);

@@ -172,7 +172,9 @@ public:
     std::list<BattleAnimation*>& getAnimations() { return animations; }
     std::vector<TriggerHandler>& getHandlerStack() { return handlerStack; }
     void pushHandler(const TriggerHandler& handler) { handlerStack.push_back(handler); }
-    void popHandler();
+    void popHandler() {
+        if (!handlerStack.empty()) handlerStack.pop_back();
+    }
     // The message log of the current action. A look-ahead copy composes no text: its log stays empty, and
     // only hasLog tells whether the action said anything.
     const std::string& getLogText() const { return logText; }

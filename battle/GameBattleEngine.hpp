@@ -336,6 +336,8 @@ private:
         const ZelkinBuffData* definition;
     };
     std::vector<HeldTrigger> heldTriggers;
+    // The triggers in dispatch order while gatherHeldEvents groups them, kept for its next call.
+    std::vector<HeldTrigger> gatheredTriggers;
     int heldTriggerBegin[BATTLE_EVENT_MAX + 1] = {};
     int heldTriggerEnd[BATTLE_EVENT_MAX + 1] = {};
     const std::uint64_t* heldEventsCounter = nullptr;

@@ -152,49 +152,47 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the table may hold more than the
     // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing.
     heldEvents = BattleEventSet();
-    heldTriggers.clear();
-    auto forEachHolder = [this](auto&& visit) {
-        if (!field) return;
-        ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
-        for (int i = 0; i < field->getGlobalBuffCount(); ++i)
-            visit(field->getGlobalBuff(i), ORIGIN_GLOBAL_BUFF, -1);
-        for (int side = 0; side < 2; ++side) {
-            if (teams[side]) visit(teams[side]->getAbilityBuff(), ORIGIN_ABILITY, side);
-        }
-        for (int side = 0; side < 2; ++side) {
-            for (int i = 0; teams[side] && i < teams[side]->getBuffCount(); ++i)
-                visit(teams[side]->getBuffAt(i), ORIGIN_BUFF, side);
-        }
-        for (int side = 0; side < 2; ++side) {
-            Zelkin* creature = teams[side] ? teams[side]->getActive() : nullptr;
-            if (creature) visit(creature->getStatus(), ORIGIN_STATUS, side);
-        }
-    };
-    // Events outside the table's range are never fired, and triggers that answer to no actor never run.
-    auto eachTrigger = [](ZelkinBuff* buff, int origin, auto&& take) {
-        const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
-        if (!definition) return;
-        for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
-            const unsigned event = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
-            if (event <= static_cast<unsigned>(BATTLE_EVENT_MAX) && mayAnswer(trigger, origin))
-                take(static_cast<int>(event), trigger, definition);
-        }
-    };
-    // Two passes over the holders in dispatch order. The first counts the triggers of each event, in
-    // heldTriggerEnd, and lists the events in the order they are met; each event then gets its range, and
-    // the second pass fills the ranges from the front, which leaves heldTriggerEnd at their ends.
+    // The triggers in dispatch order first, counted by event in heldTriggerEnd, with the events listed in
+    // the order they are met.
+    std::vector<HeldTrigger>& gathered = gatheredTriggers;
+    gathered.clear();
     int events[BATTLE_EVENT_MAX + 1];
     int eventCount = 0;
-    forEachHolder([&](ZelkinBuff* buff, int origin, int) {
-        eachTrigger(buff, origin, [&](int event, ZelkinBuffTrigger*, const ZelkinBuffData*) {
+    auto add = [&](ZelkinBuff* buff, int origin, int side) {
+        const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
+        if (!definition) return;
+        // Events outside the table's range are never fired, and triggers that answer to no actor never run.
+        for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
+            const unsigned number = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
+            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX) || !mayAnswer(trigger, origin)) continue;
+            const int event = static_cast<int>(number);
             if (!heldEvents.contains(event)) {
                 heldEvents.add(event);
                 heldTriggerEnd[event] = 0;
                 events[eventCount++] = event;
             }
             ++heldTriggerEnd[event];
-        });
-    });
+            gathered.push_back({buff, trigger, origin, side, definition});
+        }
+    };
+    if (field) {
+        ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
+        for (int i = 0; i < field->getGlobalBuffCount(); ++i)
+            add(field->getGlobalBuff(i), ORIGIN_GLOBAL_BUFF, -1);
+        for (int side = 0; side < 2; ++side) {
+            if (teams[side]) add(teams[side]->getAbilityBuff(), ORIGIN_ABILITY, side);
+        }
+        for (int side = 0; side < 2; ++side) {
+            for (int i = 0; teams[side] && i < teams[side]->getBuffCount(); ++i)
+                add(teams[side]->getBuffAt(i), ORIGIN_BUFF, side);
+        }
+        for (int side = 0; side < 2; ++side) {
+            Zelkin* creature = teams[side] ? teams[side]->getActive() : nullptr;
+            if (creature) add(creature->getStatus(), ORIGIN_STATUS, side);
+        }
+    }
+    // Each event then gets its range, filled from the front in the same order, which leaves
+    // heldTriggerEnd at the ends.
     int total = 0;
     for (int i = 0; i < eventCount; ++i) {
         const int event = events[i];
@@ -202,14 +200,9 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
         total += heldTriggerEnd[event];
         heldTriggerEnd[event] = heldTriggerBegin[event];
     }
-    heldTriggers.resize(static_cast<size_t>(total));
-    forEachHolder([&](ZelkinBuff* buff, int origin, int side) {
-        eachTrigger(buff, origin,
-                    [&](int event, ZelkinBuffTrigger* trigger, const ZelkinBuffData* definition) {
-                        heldTriggers[static_cast<size_t>(heldTriggerEnd[event]++)] = {buff, trigger, origin,
-                                                                                      side, definition};
-                    });
-    });
+    heldTriggers.resize(gathered.size());
+    for (const HeldTrigger& held : gathered)
+        heldTriggers[static_cast<size_t>(heldTriggerEnd[held.trigger->getEvent()]++)] = held;
     heldEventsCounter = &counter;
     heldEventsRevision = counter;
 }

@@ -318,6 +318,7 @@ private:
     // trigger waits for it.
     float readStat(int side, int statIndex, bool checked);
     // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
+    // Inline in battle/TriggerGate.hpp.
     bool fieldSourceWaitsFor(int event);
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);

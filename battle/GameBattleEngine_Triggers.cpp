@@ -54,20 +54,6 @@ bool mayAnswer(const ZelkinBuffTrigger* trigger, int origin) {
 }
 } // namespace
 
-bool GameBattleEngine::fieldSourceWaitsFor(int event) {
-    if (options && options->getRulesetsEffects() != 0) {
-        GameParser* parser = field->getGameParser();
-        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
-        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
-    }
-    if (options && options->getStadiumsEffects() != 0) {
-        BattleInformations* informations = field->getBattleInformations();
-        Stadium* stadium = informations ? informations->getStadium() : nullptr;
-        if (stadium && stadium->triggerEvents.contains(event)) return true;
-    }
-    return false;
-}
-
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
 }

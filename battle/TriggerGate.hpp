@@ -4,9 +4,15 @@
 
 #include <cstddef>
 
+#include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
 #include "battle/TriggerHandler.hpp"
 #include "battle/VariableTable.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Game_Options.hpp"
+#include "rules/Ruleset.hpp"
+#include "rules/Stadium.hpp"
 #include "rules/TriggerHolders.hpp"
 #include "rules/ZelkinMove.hpp"
 
@@ -14,6 +20,20 @@
 // CHECK_STAT_ATT again). Data like that would recurse until the stack overflows; past this many nested
 // triggers an event fires nothing instead.
 inline constexpr size_t MAX_NESTED_TRIGGERS = 48;
+
+inline bool GameBattleEngine::fieldSourceWaitsFor(int event) {
+    if (options && options->getRulesetsEffects() != 0) {
+        GameParser* parser = field->getGameParser();
+        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
+        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
+    }
+    if (options && options->getStadiumsEffects() != 0) {
+        BattleInformations* informations = field->getBattleInformations();
+        Stadium* stadium = informations ? informations->getStadium() : nullptr;
+        if (stadium && stadium->triggerEvents.contains(event)) return true;
+    }
+    return false;
+}
 
 inline bool GameBattleEngine::readyToDispatch(int event) {
     if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;

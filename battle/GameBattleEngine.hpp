@@ -33,6 +33,8 @@ class Zelkin;
 //                                         creature variables, accessors
 //   GameBattleEngine_Triggers.cpp         fireTrigger, fireTriggerFor, fireBeforeAdd, runMoveEffects,
 //                                         restoreScriptHandlers
+//   TriggerGate.hpp                       the inline tests before a dispatch (readyToDispatch,
+//                                         mayDispatchAnyOf, fieldSourceWaitsFor)
 //   GameBattleEngine_Commands.cpp         runCommand, executeCommand, the opcode table, writeLog,
 //                                         formatMessage, compareNumbers, the script-value commands
 //   GameBattleEngine_Operands.cpp         makeOperand, creature variables by slot

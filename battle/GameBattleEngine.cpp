@@ -7,6 +7,7 @@
 
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameField.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/Platform.hpp"
@@ -63,10 +64,6 @@ void GameBattleEngine::replaceVariables(VariableTable* fresh) {
 
 void GameBattleEngine::addAnimation(BattleAnimation* animation) {
     if (animation) animations.push_back(animation);
-}
-
-void GameBattleEngine::popHandler() {
-    if (!handlerStack.empty()) handlerStack.pop_back();
 }
 
 void GameBattleEngine::clearLog() {
@@ -175,9 +172,18 @@ double stagedStat(int statIndex, double base, long long stage, const PowerSwitch
     if (loweredCounts) return std::ceil(3.0 * base / (3.0 - stage));
     return base;
 }
+
+// The stat after its check event left the factor in "result". Every stat but the critical ratio is a whole
+// number, which a factor left at 1 keeps as it is.
+float checkedStat(int statIndex, double value, float result) {
+    if (result == 1.0f && statIndex != STAT_CRITICAL) return static_cast<float>(value);
+    return std::floor(result * static_cast<float>(value));
+}
 } // namespace
 
-float GameBattleEngine::computeStat(int side, int statIndex) {
+float GameBattleEngine::computeStat(int side, int statIndex) { return readStat(side, statIndex, true); }
+
+float GameBattleEngine::readStat(int side, int statIndex, bool checked) {
     if (side != 0 && side != 1) return 0.0f;
     if (statIndex < 0 || statIndex > STAT_PRECISION) return 0.0f;
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
@@ -191,16 +197,12 @@ float GameBattleEngine::computeStat(int side, int statIndex) {
     const double value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
 
     // The stat's check event, as fireTrigger fires it; when no trigger runs the factor stays at 1.
+    if (!checked) return checkedStat(statIndex, value, 1.0f);
     variables->setSlot(SVAR_RESULT, 1.0f);
     const int event = STAT_EVENTS[statIndex];
-    float result = 1.0f;
-    if (readyToDispatch(event)) {
-        dispatchTrigger(event, side, opponentSide(side));
-        result = variables->getSlot(SVAR_RESULT);
-    }
-    // Every stat but the critical ratio is a whole number, which a factor left at 1 keeps as it is.
-    if (result == 1.0f && statIndex != STAT_CRITICAL) return static_cast<float>(value);
-    return std::floor(result * static_cast<float>(value));
+    if (!readyToDispatch(event)) return checkedStat(statIndex, value, 1.0f);
+    dispatchTrigger(event, side, opponentSide(side));
+    return checkedStat(statIndex, value, variables->getSlot(SVAR_RESULT));
 }
 
 float GameBattleEngine::getCreatureVariable(int side, const std::string& key) {

@@ -19,6 +19,7 @@ class ScriptOperand;
 class QXML_Command;
 class ZelkinBuff;
 class ZelkinBuffData;
+class ZelkinBuffTrigger;
 class ZelkinMove;
 class ZelkinTeam;
 class GameOrder;
@@ -32,6 +33,8 @@ class Zelkin;
 //                                         creature variables, accessors
 //   GameBattleEngine_Triggers.cpp         fireTrigger, fireTriggerFor, fireBeforeAdd, runMoveEffects,
 //                                         restoreScriptHandlers
+//   TriggerGate.hpp                       the inline tests before a dispatch (readyToDispatch,
+//                                         mayDispatchAnyOf, fieldSourceWaitsFor)
 //   GameBattleEngine_Commands.cpp         runCommand, executeCommand, the opcode table, writeLog,
 //                                         formatMessage, compareNumbers, the script-value commands
 //   GameBattleEngine_Operands.cpp         makeOperand, creature variables by slot
@@ -171,7 +174,9 @@ public:
     std::list<BattleAnimation*>& getAnimations() { return animations; }
     std::vector<TriggerHandler>& getHandlerStack() { return handlerStack; }
     void pushHandler(const TriggerHandler& handler) { handlerStack.push_back(handler); }
-    void popHandler();
+    void popHandler() {
+        if (!handlerStack.empty()) handlerStack.pop_back();
+    }
     // The message log of the current action. A look-ahead copy composes no text: its log stays empty, and
     // only hasLog tells whether the action said anything.
     const std::string& getLogText() const { return logText; }
@@ -298,33 +303,50 @@ private:
     // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)
-    // waits for, and the thread's count of holder changes it was gathered at (rules/TriggerHolders.hpp).
-    // The check of the count is inline; gathering again is out of line, as it is rare.
+    // has a trigger for that may run, and the thread's count of holder changes it was gathered at
+    // (rules/TriggerHolders.hpp). The check of the count is inline; gathering again is out of line, as it
+    // is rare.
     const BattleEventSet& eventsOfHolders() {
         const std::uint64_t& counter = triggerHoldersRevision();
         if (&counter != heldEventsCounter || counter != heldEventsRevision) gatherHeldEvents(counter);
         return heldEvents;
     }
     void gatherHeldEvents(const std::uint64_t& counter);
-    // The tests of fireTrigger and fireTriggerFor before a dispatch: the nesting limit, then whether some
-    // source may hold a trigger for the event (when none does, the dispatch would gather nothing).
+    // The tests of fireTrigger, fireTriggerFor and computeStat before a dispatch: the nesting limit, then
+    // whether some source may hold a trigger for the event (when none does, the dispatch would gather
+    // nothing). Inline in the files that fire events (battle/TriggerGate.hpp).
     bool readyToDispatch(int event);
-    bool mayHaveTriggersFor(int event);
+    // False when firing any of the events, one after the other with nothing else run in between, would
+    // run no trigger (the nesting limit, or no source waiting for any of them); the trigger numbering then
+    // starts again as readyToDispatch leaves it. Inline in battle/TriggerGate.hpp.
+    bool mayDispatchAnyOf(const BattleEventSet& events);
+    // computeStat; unchecked, without the stat's check event nor its "result", for a caller that knows no
+    // trigger waits for it.
+    float readStat(int side, int statIndex, bool checked);
     // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
+    // Inline in battle/TriggerGate.hpp.
     bool fieldSourceWaitsFor(int event);
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
-    // The buffs the dispatch walks, gathered with heldEvents in the order it collects them: field-wide
-    // buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1 (the statuses of the
-    // active creatures are read at each dispatch).
-    struct HeldBuff {
+    // The triggers of the battle's holders, gathered with heldEvents and grouped by event: those of an event
+    // in heldEvents are heldTriggers[heldTriggerBegin[event]] up to heldTriggers[heldTriggerEnd[event]]
+    // (the bounds of other events are stale). Within an event they keep the order the dispatch numbers
+    // them in: field-wide buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1, the
+    // statuses of the active creatures of sides 0 and 1, each holder's triggers in definition order.
+    struct HeldTrigger {
         ZelkinBuff* buff;
-        const ZelkinBuffData* definition;
+        ZelkinBuffTrigger* trigger;
         int origin;
+        // -1 for a field-wide buff.
         int side;
+        const ZelkinBuffData* definition;
     };
-    std::vector<HeldBuff> heldBuffs;
+    std::vector<HeldTrigger> heldTriggers;
+    // The triggers in dispatch order while gatherHeldEvents groups them, kept for its next call.
+    std::vector<HeldTrigger> gatheredTriggers;
+    int heldTriggerBegin[BATTLE_EVENT_MAX + 1] = {};
+    int heldTriggerEnd[BATTLE_EVENT_MAX + 1] = {};
     const std::uint64_t* heldEventsCounter = nullptr;
     std::uint64_t heldEventsRevision = 0;
     bool keepExecuting = false;

@@ -6,7 +6,9 @@
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
 #include "battle/GameMove.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
+#include "rules/BattleEventSet.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/GameParser.hpp"
@@ -36,6 +38,17 @@ constexpr int MVP_SUPPORT = 2;
 
 // Commentator category of a hit.
 constexpr int COMMENT_HIT = 4;
+
+// The check events a hit fires while its figures are gathered, by the kind of its stats.
+constexpr BattleEventSet hitChecks(int attackEvent, int defenceEvent) {
+    BattleEventSet events;
+    for (int event : {attackEvent, defenceEvent, int{EVENT_CHECK_STAT_PRE}, int{EVENT_CHECK_STAT_EVA},
+                      int{EVENT_CHECK_STAT_CRIT}, int{EVENT_CHECK_EFFECTIVENESS}, int{EVENT_CHECK_IMMUNITY}})
+        events.add(event);
+    return events;
+}
+constexpr BattleEventSet PHYSICAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_ATT, EVENT_CHECK_STAT_DEF);
+constexpr BattleEventSet SPECIAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF);
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
@@ -143,22 +156,24 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setMoveType(move->getType());
     variables->setMoveSubtype(move->getSubtype());
 
-    // computeStat fires the stat's check event, so the table is read afresh after each call.
+    // computeStat fires the stat's check event, so the table is read afresh after each call. When no
+    // source waits for any check of the hit, none of them can run: the stats are then read without them.
     const bool special = move->getCategory() == 2;
-    const float attack = computeStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK);
-    const float defence = computeStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE);
+    const bool checked = mayDispatchAnyOf(special ? SPECIAL_HIT_CHECKS : PHYSICAL_HIT_CHECKS);
+    const float attack = readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK, checked);
+    const float defence = readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE, checked);
     variables->setSlot(SVAR_STAT_ATT, static_cast<float>(saturatingInt(attack)));
     variables->setSlot(SVAR_STAT_DEF, static_cast<float>(saturatingInt(defence)));
 
     // The move's precision is read between the two stats, before the evasion check's triggers run.
-    const float precisionStat = computeStat(attacker, STAT_PRECISION);
+    const float precisionStat = readStat(attacker, STAT_PRECISION, checked);
     const float product = precisionStat * variables->getSlot(SVAR_PRECISION);
-    const float evasion = computeStat(defender, STAT_EVASION);
+    const float evasion = readStat(defender, STAT_EVASION, checked);
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
     variables->setSlot(SVAR_PRECISION, static_cast<float>(saturatingInt(precision)));
 
-    variables->setSlot(SVAR_CRITICAL_RATIO, computeStat(attacker, STAT_CRITICAL));
+    variables->setSlot(SVAR_CRITICAL_RATIO, readStat(attacker, STAT_CRITICAL, checked));
 
     if (move->getType()) {
         // Written over the list's strings where it has some (a fresh table's list is empty).
@@ -177,11 +192,11 @@ void GameBattleEngine::gatherDamageStats() {
 
     // The checks are the defender's: in their scripts the source side is the defender.
     variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_EFFECTIVENESS));
-    fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, defender);
+    if (checked) fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, defender);
     variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_RESULT));
 
     variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_IMMUNITY));
-    fireTriggerFor(EVENT_CHECK_IMMUNITY, defender);
+    if (checked) fireTriggerFor(EVENT_CHECK_IMMUNITY, defender);
     variables->setSlot(SVAR_IMMUNITY, variables->getSlot(SVAR_RESULT));
 }
 

@@ -5,6 +5,7 @@
 #include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/GameParser.hpp"
@@ -29,11 +30,6 @@ constexpr int SWITCH_CREATURE_BUFFS = 5;
 constexpr int SWITCH_TEAM_BUFFS = 6;
 constexpr int SWITCH_STATUS = 8;
 
-// Triggers may fire events from inside their commands (a CHECK_STAT_ATT trigger that reads "att" fires
-// CHECK_STAT_ATT again). Data like that would recurse until the stack overflows; past this many nested
-// triggers an event fires nothing instead.
-constexpr size_t MAX_NESTED_TRIGGERS = 48;
-
 // Triggers of a side's own buffs answer to their actor: "source" on the acting side, "target" on the
 // other; -1 when the side takes no part in the event.
 int actorOf(int side, int sourceSide, int targetSide) {
@@ -50,44 +46,13 @@ void collectFromList(const std::vector<ZelkinBuffTrigger*>& triggers, int event,
     }
 }
 
-void collectFromBuff(ZelkinBuff* buff, const ZelkinBuffData* definition, int event, int origin, int side,
-                     int actor, std::vector<TriggerHandler>& handlers) {
-    for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
-        if (trigger && trigger->getEvent() == event && trigger->matchesActor(actor))
-            handlers.emplace_back(origin, side, buff, nullptr, trigger);
-    }
+// Whether a trigger may ever run for its holder's side: field-wide buffs act as the source, a side's
+// holders as the source or the target.
+bool mayAnswer(const ZelkinBuffTrigger* trigger, int origin) {
+    if (origin == ORIGIN_GLOBAL_BUFF) return trigger->matchesActor(0);
+    return trigger->matchesActor(0) || trigger->matchesActor(1);
 }
 } // namespace
-
-bool GameBattleEngine::mayHaveTriggersFor(int event) {
-    // Most events of a battle find no trigger in any source. Two quick tests tell so for nearly all of
-    // them: the events of every ruleset and arena of the run, and those of the battle's holders.
-    ZelkinMove* move = variables->getMove();
-    if (move && move->hasTriggersFor(event)) return true;
-    if (!field) return false;
-    if (eventsOfHolders().contains(event)) return true;
-    return someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event);
-}
-
-bool GameBattleEngine::fieldSourceWaitsFor(int event) {
-    if (options && options->getRulesetsEffects() != 0) {
-        GameParser* parser = field->getGameParser();
-        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
-        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
-    }
-    if (options && options->getStadiumsEffects() != 0) {
-        BattleInformations* informations = field->getBattleInformations();
-        Stadium* stadium = informations ? informations->getStadium() : nullptr;
-        if (stadium && stadium->triggerEvents.contains(event)) return true;
-    }
-    return false;
-}
-
-bool GameBattleEngine::readyToDispatch(int event) {
-    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
-    resetTriggerSequence();
-    return mayHaveTriggersFor(event);
-}
 
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
@@ -114,45 +79,35 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
             if (stadium && stadium->triggerEvents.contains(event))
                 collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
         }
-        // Buffs are walked only when one of them waits for the event: most events find none.
+        // The holders' triggers of the event, gathered when the holders last changed; what may change
+        // between two gatherings (a buff's life, the switches, the options, the actors) is read here.
         if (eventsOfHolders().contains(event)) {
-            // Each holder is first asked whether it waits for the event at all, the cheapest test, so that
-            // the power switches are read only for the few that do.
             ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
             int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
             const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
-            for (const HeldBuff& held : heldBuffs) {
-                if (!held.definition->hasTriggersFor(event)) continue;
-                ZelkinBuff* buff = held.buff;
-                if (held.origin == ORIGIN_GLOBAL_BUFF) {
-                    if (buff->isAlive())
-                        collectFromBuff(buff, held.definition, event, ORIGIN_GLOBAL_BUFF, -1, 0, handlers);
+            const HeldTrigger* held = heldTriggers.data() + heldTriggerBegin[event];
+            const HeldTrigger* end = heldTriggers.data() + heldTriggerEnd[event];
+            for (; held != end; ++held) {
+                if (held->origin == ORIGIN_GLOBAL_BUFF) {
+                    if (held->buff->isAlive() && held->trigger->matchesActor(0))
+                        handlers.emplace_back(ORIGIN_GLOBAL_BUFF, -1, held->buff, nullptr, held->trigger);
                     continue;
                 }
-                const int side = held.side;
+                const int side = held->side;
                 ZelkinTeam* team = teams[side];
-                if (!team || actors[side] < 0) continue;
+                if (!team || actors[side] < 0 || !held->trigger->matchesActor(actors[side])) continue;
                 const PowerSwitchesHandler& switches = team->readPowerSwitches();
-                if (held.origin == ORIGIN_ABILITY) {
-                    if (abilitiesOn && switches.isOn(SWITCH_ABILITY))
-                        collectFromBuff(buff, held.definition, event, ORIGIN_ABILITY, side, actors[side],
-                                        handlers);
-                    continue;
+                bool runs = false;
+                if (held->origin == ORIGIN_ABILITY) {
+                    runs = abilitiesOn && switches.isOn(SWITCH_ABILITY);
+                } else if (held->origin == ORIGIN_STATUS) {
+                    runs = switches.isOn(SWITCH_STATUS);
+                } else {
+                    runs = held->buff->isAlive() && switches.isOn(SWITCH_ALL_BUFFS) &&
+                           switches.isOn(held->definition->isTeamBuff() ? SWITCH_TEAM_BUFFS
+                                                                        : SWITCH_CREATURE_BUFFS);
                 }
-                if (!buff->isAlive() || !switches.isOn(SWITCH_ALL_BUFFS)) continue;
-                bool teamWide = held.definition->isTeamBuff();
-                if (teamWide ? switches.isOn(SWITCH_TEAM_BUFFS) : switches.isOn(SWITCH_CREATURE_BUFFS))
-                    collectFromBuff(buff, held.definition, event, ORIGIN_BUFF, side, actors[side], handlers);
-            }
-            for (int side = 0; side < 2; ++side) {
-                ZelkinTeam* team = teams[side];
-                if (!team || actors[side] < 0) continue;
-                Zelkin* creature = team->getActive();
-                ZelkinBuff* status = creature ? creature->getStatus() : nullptr;
-                const ZelkinBuffData* definition = status ? status->getDefinition() : nullptr;
-                if (definition && definition->hasTriggersFor(event) &&
-                    team->readPowerSwitches().isOn(SWITCH_STATUS))
-                    collectFromBuff(status, definition, event, ORIGIN_STATUS, side, actors[side], handlers);
+                if (runs) handlers.emplace_back(held->origin, side, held->buff, nullptr, held->trigger);
             }
         }
     }
@@ -180,15 +135,31 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
 }
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
-    // Gathered again after any change to the holders on this thread; the set may hold more than the
-    // battle needs (dead buffs, switched-off holders), which only costs a walk that finds nothing.
+    // Gathered again after any change to the holders on this thread; the table may hold more than the
+    // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing.
     heldEvents = BattleEventSet();
-    heldBuffs.clear();
-    auto add = [this](ZelkinBuff* buff, int origin, int side) {
+    // The triggers in dispatch order first, counted by event in heldTriggerEnd, with the events listed in
+    // the order they are met.
+    std::vector<HeldTrigger>& gathered = gatheredTriggers;
+    gathered.clear();
+    int events[BATTLE_EVENT_MAX + 1];
+    int eventCount = 0;
+    auto add = [&](ZelkinBuff* buff, int origin, int side) {
         const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
         if (!definition) return;
-        heldEvents.addAll(definition->triggerEvents);
-        if (origin != ORIGIN_STATUS) heldBuffs.push_back({buff, definition, origin, side});
+        // Events outside the table's range are never fired, and triggers that answer to no actor never run.
+        for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
+            const unsigned number = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
+            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX) || !mayAnswer(trigger, origin)) continue;
+            const int event = static_cast<int>(number);
+            if (!heldEvents.contains(event)) {
+                heldEvents.add(event);
+                heldTriggerEnd[event] = 0;
+                events[eventCount++] = event;
+            }
+            ++heldTriggerEnd[event];
+            gathered.push_back({buff, trigger, origin, side, definition});
+        }
     };
     if (field) {
         ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
@@ -206,6 +177,18 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
             if (creature) add(creature->getStatus(), ORIGIN_STATUS, side);
         }
     }
+    // Each event then gets its range, filled from the front in the same order, which leaves
+    // heldTriggerEnd at the ends.
+    int total = 0;
+    for (int i = 0; i < eventCount; ++i) {
+        const int event = events[i];
+        heldTriggerBegin[event] = total;
+        total += heldTriggerEnd[event];
+        heldTriggerEnd[event] = heldTriggerBegin[event];
+    }
+    heldTriggers.resize(gathered.size());
+    for (const HeldTrigger& held : gathered)
+        heldTriggers[static_cast<size_t>(heldTriggerEnd[held.trigger->getEvent()]++)] = held;
     heldEventsCounter = &counter;
     heldEventsRevision = counter;
 }

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 
+#include "rules/BattleEventSet.hpp"
 #include "rules/BattleEvents.hpp"
 
 namespace triggerHolders {
@@ -36,4 +38,12 @@ inline bool someFieldSourceWaitsFor(int event) {
     return number <= static_cast<unsigned>(BATTLE_EVENT_MAX) &&
            (triggerHolders::fieldEvents[number / 64].load(std::memory_order_relaxed) >> (number % 64) & 1u) !=
                0;
+}
+// False when no ruleset or arena loaded so far waits for any of the events.
+inline bool someFieldSourceWaitsForAnyOf(const BattleEventSet& events) {
+    for (size_t i = 0; i < BattleEventSet::WORD_COUNT; ++i) {
+        if ((triggerHolders::fieldEvents[i].load(std::memory_order_relaxed) & events.word(i)) != 0)
+            return true;
+    }
+    return false;
 }

@@ -57,6 +57,7 @@ public:
     virtual const std::vector<ZelkinBuffTrigger*>& getTriggers() const;
     // False when none of the triggers waits for the event.
     bool hasTriggersFor(int event) const { return triggerEvents.contains(event); }
+    bool hasTriggersForAnyOf(const BattleEventSet& events) const { return triggerEvents.intersects(events); }
     virtual const std::vector<std::string>& getTags() const;
     virtual void addTag(const std::string& tag);
 

@@ -1,0 +1,57 @@
+// The engine's test before firing an event, inline for the files that fire events often: most events of a
+// battle find no trigger in any source, and they are told so here without a call.
+#pragma once
+
+#include <cstddef>
+
+#include "battle/BattleInformations.hpp"
+#include "battle/GameBattleEngine.hpp"
+#include "battle/GameField.hpp"
+#include "battle/TriggerHandler.hpp"
+#include "battle/VariableTable.hpp"
+#include "rules/GameParser.hpp"
+#include "rules/Game_Options.hpp"
+#include "rules/Ruleset.hpp"
+#include "rules/Stadium.hpp"
+#include "rules/TriggerHolders.hpp"
+#include "rules/ZelkinMove.hpp"
+
+// Triggers may fire events from inside their commands (a CHECK_STAT_ATT trigger that reads "att" fires
+// CHECK_STAT_ATT again). Data like that would recurse until the stack overflows; past this many nested
+// triggers an event fires nothing instead.
+inline constexpr size_t MAX_NESTED_TRIGGERS = 48;
+
+inline bool GameBattleEngine::fieldSourceWaitsFor(int event) {
+    if (options && options->getRulesetsEffects() != 0) {
+        GameParser* parser = field->getGameParser();
+        Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
+        if (ruleset && ruleset->triggerEvents.contains(event)) return true;
+    }
+    if (options && options->getStadiumsEffects() != 0) {
+        BattleInformations* informations = field->getBattleInformations();
+        Stadium* stadium = informations ? informations->getStadium() : nullptr;
+        if (stadium && stadium->triggerEvents.contains(event)) return true;
+    }
+    return false;
+}
+
+inline bool GameBattleEngine::readyToDispatch(int event) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
+    resetTriggerSequence();
+    const ZelkinMove* move = variables->getMove();
+    if (move && move->hasTriggersFor(event)) return true;
+    if (!field) return false;
+    if (eventsOfHolders().contains(event)) return true;
+    // The ruleset and the arena are asked only for the events that some ruleset or arena of the run
+    // waits for.
+    return someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event);
+}
+
+inline bool GameBattleEngine::mayDispatchAnyOf(const BattleEventSet& events) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
+    resetTriggerSequence();
+    const ZelkinMove* move = variables->getMove();
+    if (move && move->hasTriggersForAnyOf(events)) return true;
+    if (!field) return false;
+    return eventsOfHolders().intersects(events) || someFieldSourceWaitsForAnyOf(events);
+}

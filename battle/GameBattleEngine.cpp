@@ -11,6 +11,7 @@
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/Platform.hpp"
+#include "rules/RecycledBlocks.hpp"
 #include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
@@ -60,6 +61,15 @@ void GameBattleEngine::replaceVariables(VariableTable* fresh) {
         retiredVariables.push_back(variables);
     }
     variables = fresh;
+}
+
+void GameBattleEngine::renewVariables() {
+    // With no animation left to read it, nothing holds the current table: it is set back in place. Sanitizer
+    // builds take a new one each time, so a pointer kept past this still shows as a use after free there.
+    if (QUORVEX_RECYCLE_BLOCKS && variables && animations.empty())
+        variables->restoreDefaults();
+    else
+        replaceVariables(new VariableTable());
 }
 
 void GameBattleEngine::addAnimation(BattleAnimation* animation) {

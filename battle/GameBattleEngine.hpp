@@ -166,6 +166,8 @@ public:
     // Takes ownership of the new table (never null); the current one is deleted, or kept until the
     // animations started under it have made their first step.
     void replaceVariables(VariableTable* fresh);
+    // The same with a table holding a new action's defaults.
+    void renewVariables();
     bool isSimulation() const { return simulation; }
     bool getKeepExecuting() const { return keepExecuting; }
     void setKeepExecuting(bool on) { keepExecuting = on; }

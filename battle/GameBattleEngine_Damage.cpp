@@ -106,7 +106,7 @@ void GameBattleEngine::resetInformations() {
 void GameBattleEngine::prepareMove() {
     ActionSocket* action = field ? field->getCurrentAction() : nullptr;
     ActionSocket* order = field ? field->getCurrentOrder() : nullptr;
-    replaceVariables(new VariableTable());
+    renewVariables();
     if (!action) {
         resetInformations();
         return;

@@ -44,9 +44,6 @@ constexpr int MAX_SWITCH_DRAWS = 1000;
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
-// The leading integer of a duration text; empty means no countdown.
-int durationOf(const std::string& text) { return text.empty() ? 0 : clampedAtoi(text); }
-
 // Reward for landing a buff: 30, or 'perTurn' per turn of a timed buff up to 'cap'.
 int buffPoints(int duration, int perTurn, int cap) {
     if (duration <= 0) return 30;
@@ -59,15 +56,6 @@ void creditNature(Zelkin* creature, const ZelkinBuffData* definition) {
         creature->addBattleStat(1, COUNTER_NEGATIVE_BUFFS);
     else if (definition->getNature() == ZelkinBuffData::NATURE_POSITIVE)
         creature->addBattleStat(1, COUNTER_POSITIVE_BUFFS);
-}
-
-// The stage index of a ModifyStat word, or -1. Note "vit" (not "speed") names the speed stage.
-int stageOfWord(const std::string& word) {
-    static const char* const WORDS[] = {"att", "def", "spe_att", "spe_def", "vit", "crit", "eva", "pre"};
-    for (int i = 0; i < 8; ++i) {
-        if (word == WORDS[i]) return i;
-    }
-    return -1;
 }
 
 float chartMultiplier(ZelkinType* attacking, ZelkinType* defending) {
@@ -108,7 +96,7 @@ CommandOutcome GameBattleEngine::cmdAddBuff(const CommandContext& context) {
     ZelkinBuffData* definition = parser ? parser->findBuff(command.nameText) : nullptr;
     if (!definition || !context.subjectTeam) return CommandOutcome::Failed;
 
-    const int duration = durationOf(command.qualifier);
+    const int duration = command.qualifierNumber;
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
     fireTriggerFor(EVENT_CHECK_BEFORE_ADD_BUFF, context.subject);
@@ -135,7 +123,7 @@ CommandOutcome GameBattleEngine::cmdAddStatut(const CommandContext& context) {
     ZelkinBuffData* definition = parser ? parser->findBuff(command.nameText) : nullptr;
     if (!definition || !context.subjectTeam) return CommandOutcome::Failed;
 
-    const int duration = durationOf(command.qualifier);
+    const int duration = command.qualifierNumber;
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
     fireTriggerFor(EVENT_CHECK_BEFORE_ADD_STATUT, context.subject);
@@ -164,7 +152,7 @@ CommandOutcome GameBattleEngine::cmdAddGlobal(const CommandContext& context) {
     ZelkinBuffData* definition = parser ? parser->findBuff(command.nameText) : nullptr;
     if (!definition) return CommandOutcome::Failed;
 
-    const int duration = durationOf(command.qualifier);
+    const int duration = command.qualifierNumber;
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
 
     if (variables->getSlot(SVAR_RESULT) == 0.0f || !buff->isAlive() || !field->addGlobalBuff(buff)) {
@@ -226,7 +214,7 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     if (result == 0.0f) return CommandOutcome::Failed;
     // The word is only read once the check has let the change through: the check (and its scripts) runs
     // even for a word that names no stage.
-    const int stage = stageOfWord(command.nameText);
+    const int stage = command.statStage;
     if (stage < 0) return CommandOutcome::Failed;
 
     if (context.subjectTeam->modifyStage(stage, saturatingInt(result)) == 0) return CommandOutcome::Failed;

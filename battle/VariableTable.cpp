@@ -12,6 +12,17 @@ VariableTable::VariableTable()
     : runningHandler(ORIGIN_NONE, 0, nullptr, nullptr, nullptr),
       callingHandler(ORIGIN_NONE, 0, nullptr, nullptr, nullptr) {}
 
+void VariableTable::restoreDefaults() {
+    figures = NEW_FIGURES;
+    // In the order the constructor numbers them.
+    runningHandler = TriggerHandler(ORIGIN_NONE, 0, nullptr, nullptr, nullptr);
+    callingHandler = TriggerHandler(ORIGIN_NONE, 0, nullptr, nullptr, nullptr);
+    reason.clear();
+    affectedStat.clear();
+    offensiveTypes.clear();
+    defensiveTypes.clear();
+}
+
 VariableTable::~VariableTable() = default;
 
 void* VariableTable::operator new(std::size_t size) {
@@ -51,9 +62,9 @@ std::vector<std::string> VariableTable::getTextVariable(const std::string& name)
 TextItems VariableTable::getTextSlot(int slot) const {
     switch (slot) {
     case STXT_TYPE_MOVE:
-        return moveType ? TextItems(moveType->getName()) : TextItems();
+        return figures.moveType ? TextItems(figures.moveType->getName()) : TextItems();
     case STXT_SUBTYPE_MOVE:
-        return moveSubtype ? TextItems(moveSubtype->getName()) : TextItems();
+        return figures.moveSubtype ? TextItems(figures.moveSubtype->getName()) : TextItems();
     case STXT_TYPES_OFFENSIVE:
         return TextItems(offensiveTypes);
     case STXT_TYPES_DEFENSIVE:

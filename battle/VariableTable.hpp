@@ -29,10 +29,10 @@ public:
     static void* operator new(std::size_t size);
     static void operator delete(void* block) noexcept;
 
-    virtual int getDamage() const { return damage; }
-    virtual void setDamage(int value) { damage = value; }
-    virtual float getEffectiveness() const { return effectiveness; }
-    virtual void setEffectiveness(int value) { effectiveness = static_cast<float>(value); }
+    virtual int getDamage() const { return figures.damage; }
+    virtual void setDamage(int value) { figures.damage = value; }
+    virtual float getEffectiveness() const { return figures.effectiveness; }
+    virtual void setEffectiveness(int value) { figures.effectiveness = static_cast<float>(value); }
     // Writes the variable of that name (rules/ScriptVariables.hpp); integer fields truncate; unknown names
     // change nothing.
     virtual void setVariable(std::string_view name, float value);
@@ -47,28 +47,28 @@ public:
     TextItems getTextSlot(int slot) const;
 
     // Direct access for the engine (not reachable from scripts by these names).
-    float getRawPercent() const { return rawPercent; }
-    void addRawPercent(float amount) { rawPercent += amount; }
-    float getSameTypeBonus() const { return sameTypeBonus; }
-    ZelkinType* getMoveType() const { return moveType; }
-    void setMoveType(ZelkinType* type) { moveType = type; }
-    ZelkinType* getMoveSubtype() const { return moveSubtype; }
-    void setMoveSubtype(ZelkinType* type) { moveSubtype = type; }
+    float getRawPercent() const { return figures.rawPercent; }
+    void addRawPercent(float amount) { figures.rawPercent += amount; }
+    float getSameTypeBonus() const { return figures.sameTypeBonus; }
+    ZelkinType* getMoveType() const { return figures.moveType; }
+    void setMoveType(ZelkinType* type) { figures.moveType = type; }
+    ZelkinType* getMoveSubtype() const { return figures.moveSubtype; }
+    void setMoveSubtype(ZelkinType* type) { figures.moveSubtype = type; }
     // The category is read only for scripts; the engine sets it when a move is chosen.
-    void setMoveCategory(int category) { moveCategory = category; }
-    int getMoveCategory() const { return moveCategory; }
-    Zelkin* getSourceCreature() const { return sourceCreature; }
-    Zelkin* getTargetCreature() const { return targetCreature; }
-    ZelkinTeam* getSourceTeam() const { return sourceTeam; }
-    ZelkinTeam* getTargetTeam() const { return targetTeam; }
-    void setSourceCreature(Zelkin* creature) { sourceCreature = creature; }
-    void setTargetCreature(Zelkin* creature) { targetCreature = creature; }
-    void setSourceTeam(ZelkinTeam* team) { sourceTeam = team; }
-    void setTargetTeam(ZelkinTeam* team) { targetTeam = team; }
-    ZelkinMove* getMove() const { return move; }
-    void setMove(ZelkinMove* value) { move = value; }
-    ZelkinBuff* getNewBuff() const { return newBuff; }
-    void setNewBuff(ZelkinBuff* buff) { newBuff = buff; }
+    void setMoveCategory(int category) { figures.moveCategory = category; }
+    int getMoveCategory() const { return figures.moveCategory; }
+    Zelkin* getSourceCreature() const { return figures.sourceCreature; }
+    Zelkin* getTargetCreature() const { return figures.targetCreature; }
+    ZelkinTeam* getSourceTeam() const { return figures.sourceTeam; }
+    ZelkinTeam* getTargetTeam() const { return figures.targetTeam; }
+    void setSourceCreature(Zelkin* creature) { figures.sourceCreature = creature; }
+    void setTargetCreature(Zelkin* creature) { figures.targetCreature = creature; }
+    void setSourceTeam(ZelkinTeam* team) { figures.sourceTeam = team; }
+    void setTargetTeam(ZelkinTeam* team) { figures.targetTeam = team; }
+    ZelkinMove* getMove() const { return figures.move; }
+    void setMove(ZelkinMove* value) { figures.move = value; }
+    ZelkinBuff* getNewBuff() const { return figures.newBuff; }
+    void setNewBuff(ZelkinBuff* buff) { figures.newBuff = buff; }
     const TriggerHandler& getRunningHandler() const { return runningHandler; }
     TriggerHandler& getRunningHandler() { return runningHandler; }
     void setRunningHandler(const TriggerHandler& handler) { runningHandler = handler; }
@@ -88,60 +88,71 @@ public:
     // Takes the storage of an outgoing table's type lists for lists of its own that have none yet; the lists
     // stay empty, so the next action fills them without allocating.
     void takeListStorage(VariableTable& outgoing);
+    // Sets the table back to what a new one holds, handlers with fresh sequence numbers included, keeping
+    // the storage of its texts and lists: the engine's table is renewed so for every move.
+    void restoreDefaults();
 
 private:
+    // The figures and pointers of an action, with the values a new action starts from; kept together so that
+    // restoreDefaults sets them back in one go.
+    struct Figures {
+        int damage = 0;
+        int totalDamage = 0;
+        float percentDamage = 0.0f;
+        float totalPercentDamage = 0.0f;
+        float rawPercent = 0.0f;
+        float effectiveness = 1.0f;
+        float immunity = 0.0f;
+        int statAtt = 50;
+        int statDef = 50;
+        int precision = 100;
+        ZelkinType* moveType = nullptr;
+        ZelkinType* moveSubtype = nullptr;
+        int powerMove = 0;
+        int canMove = 1;
+        int moveCategory = 0;
+        int moveHit = 1;
+        int contactMade = 0;
+        int moveSuccess = 1;
+        int hitNum = 0;
+        int numberHits = 1;
+        float criticalRatio = 0.0f;
+        float sameTypeBonus = 1.5f;
+        float multDmg = 1.0f;
+        float criticalBonus = 1.5f;
+        int criticalHit = 0;
+        int moveSpot = 0;
+        float val1 = 0.0f;
+        float val2 = 0.0f;
+        float val3 = 0.0f;
+        float val4 = 0.0f;
+        int campSource = 0;
+        int campTarget = 0;
+        float returnValue = 1.0f;
+        float result = 1.0f;
+        Zelkin* sourceCreature = nullptr;
+        Zelkin* targetCreature = nullptr;
+        ZelkinTeam* sourceTeam = nullptr;
+        ZelkinTeam* targetTeam = nullptr;
+        ZelkinMove* move = nullptr;
+        ZelkinBuff* newBuff = nullptr;
+    };
+
     // Where the variable of each slot lives: an int field (truncated on writing, saturating), a float field,
     // or a die with a number of faces. "move_cat" is read-only.
     struct SlotField {
-        int VariableTable::*intField;
-        float VariableTable::*floatField;
+        int Figures::*intField;
+        float Figures::*floatField;
         bool writable;
         int faces;
     };
     static const SlotField SLOT_FIELDS[SCRIPT_VARIABLE_COUNT];
+    // The figures of a new action, copied over the old ones in one go.
+    static const Figures NEW_FIGURES;
     // A fresh draw of a die with that many faces, 1 to faces.
     static float rollDie(int faces);
 
-    int damage = 0;
-    int totalDamage = 0;
-    float percentDamage = 0.0f;
-    float totalPercentDamage = 0.0f;
-    float rawPercent = 0.0f;
-    float effectiveness = 1.0f;
-    float immunity = 0.0f;
-    int statAtt = 50;
-    int statDef = 50;
-    int precision = 100;
-    ZelkinType* moveType = nullptr;
-    ZelkinType* moveSubtype = nullptr;
-    int powerMove = 0;
-    int canMove = 1;
-    int moveCategory = 0;
-    int moveHit = 1;
-    int contactMade = 0;
-    int moveSuccess = 1;
-    int hitNum = 0;
-    int numberHits = 1;
-    float criticalRatio = 0.0f;
-    float sameTypeBonus = 1.5f;
-    float multDmg = 1.0f;
-    float criticalBonus = 1.5f;
-    int criticalHit = 0;
-    int moveSpot = 0;
-    float val1 = 0.0f;
-    float val2 = 0.0f;
-    float val3 = 0.0f;
-    float val4 = 0.0f;
-    int campSource = 0;
-    int campTarget = 0;
-    float returnValue = 1.0f;
-    float result = 1.0f;
-    Zelkin* sourceCreature = nullptr;
-    Zelkin* targetCreature = nullptr;
-    ZelkinTeam* sourceTeam = nullptr;
-    ZelkinTeam* targetTeam = nullptr;
-    ZelkinMove* move = nullptr;
-    ZelkinBuff* newBuff = nullptr;
+    Figures figures;
     TriggerHandler runningHandler;
     TriggerHandler callingHandler;
     std::string reason;
@@ -153,36 +164,36 @@ private:
 // One entry per slot of ScriptVariables.hpp, in its order. A constant here, so that a slot the engine names
 // (SVAR_RESULT) reads and writes its field directly.
 inline constexpr VariableTable::SlotField VariableTable::SLOT_FIELDS[SCRIPT_VARIABLE_COUNT] = {
-    {&VariableTable::damage, nullptr, true, 0},
-    {&VariableTable::totalDamage, nullptr, true, 0},
-    {&VariableTable::canMove, nullptr, true, 0},
-    {&VariableTable::moveSpot, nullptr, true, 0},
-    {&VariableTable::moveSuccess, nullptr, true, 0},
-    {&VariableTable::moveHit, nullptr, true, 0},
-    {&VariableTable::numberHits, nullptr, true, 0},
-    {&VariableTable::hitNum, nullptr, true, 0},
-    {&VariableTable::contactMade, nullptr, true, 0},
-    {&VariableTable::moveCategory, nullptr, false, 0},
-    {&VariableTable::campSource, nullptr, true, 0},
-    {&VariableTable::campTarget, nullptr, true, 0},
-    {&VariableTable::precision, nullptr, true, 0},
-    {&VariableTable::criticalHit, nullptr, true, 0},
-    {&VariableTable::statAtt, nullptr, true, 0},
-    {&VariableTable::statDef, nullptr, true, 0},
-    {&VariableTable::powerMove, nullptr, true, 0},
-    {nullptr, &VariableTable::percentDamage, true, 0},
-    {nullptr, &VariableTable::totalPercentDamage, true, 0},
-    {nullptr, &VariableTable::criticalRatio, true, 0},
-    {nullptr, &VariableTable::criticalBonus, true, 0},
-    {nullptr, &VariableTable::effectiveness, true, 0},
-    {nullptr, &VariableTable::immunity, true, 0},
-    {nullptr, &VariableTable::multDmg, true, 0},
-    {nullptr, &VariableTable::returnValue, true, 0},
-    {nullptr, &VariableTable::result, true, 0},
-    {nullptr, &VariableTable::val1, true, 0},
-    {nullptr, &VariableTable::val2, true, 0},
-    {nullptr, &VariableTable::val3, true, 0},
-    {nullptr, &VariableTable::val4, true, 0},
+    {&Figures::damage, nullptr, true, 0},
+    {&Figures::totalDamage, nullptr, true, 0},
+    {&Figures::canMove, nullptr, true, 0},
+    {&Figures::moveSpot, nullptr, true, 0},
+    {&Figures::moveSuccess, nullptr, true, 0},
+    {&Figures::moveHit, nullptr, true, 0},
+    {&Figures::numberHits, nullptr, true, 0},
+    {&Figures::hitNum, nullptr, true, 0},
+    {&Figures::contactMade, nullptr, true, 0},
+    {&Figures::moveCategory, nullptr, false, 0},
+    {&Figures::campSource, nullptr, true, 0},
+    {&Figures::campTarget, nullptr, true, 0},
+    {&Figures::precision, nullptr, true, 0},
+    {&Figures::criticalHit, nullptr, true, 0},
+    {&Figures::statAtt, nullptr, true, 0},
+    {&Figures::statDef, nullptr, true, 0},
+    {&Figures::powerMove, nullptr, true, 0},
+    {nullptr, &Figures::percentDamage, true, 0},
+    {nullptr, &Figures::totalPercentDamage, true, 0},
+    {nullptr, &Figures::criticalRatio, true, 0},
+    {nullptr, &Figures::criticalBonus, true, 0},
+    {nullptr, &Figures::effectiveness, true, 0},
+    {nullptr, &Figures::immunity, true, 0},
+    {nullptr, &Figures::multDmg, true, 0},
+    {nullptr, &Figures::returnValue, true, 0},
+    {nullptr, &Figures::result, true, 0},
+    {nullptr, &Figures::val1, true, 0},
+    {nullptr, &Figures::val2, true, 0},
+    {nullptr, &Figures::val3, true, 0},
+    {nullptr, &Figures::val4, true, 0},
     {nullptr, nullptr, false, 100},
     {nullptr, nullptr, false, 20},
     {nullptr, nullptr, false, 12},
@@ -191,11 +202,13 @@ inline constexpr VariableTable::SlotField VariableTable::SLOT_FIELDS[SCRIPT_VARI
     {nullptr, nullptr, false, 2},
 };
 
+inline constexpr VariableTable::Figures VariableTable::NEW_FIGURES{};
+
 inline float VariableTable::getSlot(int slot) {
     if (slot < 0 || slot >= SCRIPT_VARIABLE_COUNT) return 0.0f;
     const SlotField& entry = SLOT_FIELDS[slot];
-    if (entry.intField) return static_cast<float>(this->*entry.intField);
-    if (entry.floatField) return this->*entry.floatField;
+    if (entry.intField) return static_cast<float>(figures.*entry.intField);
+    if (entry.floatField) return figures.*entry.floatField;
     // Dice give a fresh draw every time they are read.
     return rollDie(entry.faces);
 }
@@ -207,7 +220,7 @@ inline void VariableTable::setSlot(int slot, float value) {
     // Scripts compute in floats: a value beyond the int range (or not a number) saturates instead of being
     // converted with undefined behaviour.
     if (entry.intField)
-        this->*entry.intField = saturatingInt(value);
+        figures.*entry.intField = saturatingInt(value);
     else if (entry.floatField)
-        this->*entry.floatField = value;
+        figures.*entry.floatField = value;
 }

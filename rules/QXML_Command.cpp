@@ -32,6 +32,20 @@ void QXML_Command::readOperands() {
     valueOperand = ScriptOperand(valueText);
     chancePercent = chance.empty() ? 100 : clampedAtoi(chance);
     qualifierWord = qualifierWordOf(qualifier);
+    // Only the commands that use them read these: every other command would pay for them at load.
+    if (opcode == CMD_ADD_BUFF || opcode == CMD_ADD_STATUT || opcode == CMD_ADD_GLOBAL)
+        qualifierNumber = qualifierNumberOf(qualifier);
+    if (opcode == CMD_MODIFY_STAT) statStage = statStageOf(nameText);
+}
+
+int QXML_Command::qualifierNumberOf(const std::string& text) { return text.empty() ? 0 : clampedAtoi(text); }
+
+int QXML_Command::statStageOf(std::string_view word) {
+    static const std::string_view WORDS[] = {"att", "def", "spe_att", "spe_def", "vit", "crit", "eva", "pre"};
+    for (int i = 0; i < 8; ++i) {
+        if (word == WORDS[i]) return i;
+    }
+    return -1;
 }
 
 QualifierWord QXML_Command::qualifierWordOf(std::string_view text) {

@@ -38,6 +38,7 @@ public:
     void setRound(const std::string& text) {
         qualifier = text;
         qualifierWord = qualifierWordOf(text);
+        qualifierNumber = qualifierNumberOf(text);
     }
 
     int getOpcode() const { return opcode; }
@@ -62,11 +63,17 @@ public:
     void readOperands();
     // The word of a qualifier text (exact, case included).
     static QualifierWord qualifierWordOf(std::string_view text);
+    // The leading integer of a qualifier text, 0 when it is empty.
+    static int qualifierNumberOf(const std::string& text);
+    // The stat stage a ModifyStat name stands for, or -1. Note "vit" (not "speed") names the speed stage.
+    static int statStageOf(std::string_view word);
 
     // Read directly by the engine.
     int opcode = 0;
     std::string nameText;
     std::string valueText;
+    // The name as a stat stage, read with the operands of a ModifyStat.
+    int statStage = -1;
     ScriptOperand nameOperand;
     ScriptOperand valueOperand;
     // -1 when the element has no usable "target" attribute, 0 for "source", 1 for "target".
@@ -76,8 +83,10 @@ public:
     // The chance as a number (100 when empty), read with the operands.
     int chancePercent = 100;
     std::string qualifier;
-    // The qualifier as a word, read with the operands.
+    // The qualifier as a word, read with the operands; as a number (a buff's duration), read with those of
+    // the commands that add a buff.
     QualifierWord qualifierWord = QualifierWord::Other;
+    int qualifierNumber = 0;
     std::string reason;
     std::string message;
     std::vector<QXML_Command*>* subCommands = nullptr;

@@ -3,7 +3,7 @@
 
 #include "rules/NameIndex.hpp"
 
-int commandOpcodeFromName(const std::string& name) {
+int commandOpcodeFromName(std::string_view name) {
     // Every command element of every data file comes through here: one hashed look-up instead of a
     // comparison with each name. The index points at the name's row, whose position is the opcode. Built on
     // first use; concurrent first uses are safe.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Opcodes are the positions in COMMAND_OPCODE_NAMES; the engine dispatches on them.
 enum CommandOpcode : int {
@@ -89,7 +90,7 @@ static_assert(sizeof(COMMAND_OPCODE_NAMES) / sizeof(COMMAND_OPCODE_NAMES[0]) == 
               "one name per opcode");
 
 // The opcode of an element name (exact, case-sensitive), or -1 when the name is no command.
-int commandOpcodeFromName(const std::string& name);
+int commandOpcodeFromName(std::string_view name);
 
 // The element name of an opcode, or the empty text outside 0 .. COMMAND_OPCODE_COUNT - 1.
 std::string commandOpcodeName(int opcode);

@@ -136,6 +136,12 @@ void Commentator::load(const std::string& path) {
     tinyxml2::XMLDocument document;
     // Without phrases the battle simply runs without a commentator line.
     if (document.LoadFile(path.c_str()) != tinyxml2::XML_SUCCESS) return;
+    // Room for a phrase per element at once, instead of growing phrase by phrase.
+    std::size_t elements = 0;
+    for (const tinyxml2::XMLElement* element = document.FirstChildElement(); element;
+         element = element->NextSiblingElement())
+        ++elements;
+    phrases.reserve(phrases.size() + elements);
     int number = 0;
     for (const tinyxml2::XMLElement* element = document.FirstChildElement("commentator"); element;
          element = element->NextSiblingElement("commentator")) {

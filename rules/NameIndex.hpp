@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -40,14 +41,26 @@ private:
         T* record = nullptr;
     };
 
-    // FNV-1a.
+    // Names are a word or two long: they are mixed eight bytes at a time, and the last few bytes together.
+    // The final steps bring the high bits down, since a slot is chosen by the low ones.
     static std::uint64_t hashOf(std::string_view name) {
-        std::uint64_t hash = 14695981039346656037ull;
-        for (const char c : name) {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= 1099511628211ull;
+        constexpr std::uint64_t MULTIPLIER = 0x9E3779B97F4A7C15ull;
+        const char* bytes = name.data();
+        std::size_t left = name.size();
+        std::uint64_t hash = 14695981039346656037ull ^ left;
+        for (; left >= 8; bytes += 8, left -= 8) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes, sizeof(word));
+            hash = (hash ^ word) * MULTIPLIER;
+            hash ^= hash >> 32;
         }
-        return hash;
+        std::uint64_t tail = 0;
+        for (std::size_t i = 0; i < left; ++i)
+            tail |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+        hash = (hash ^ tail) * MULTIPLIER;
+        hash ^= hash >> 29;
+        hash *= 0xBF58476D1CE4E5B9ull;
+        return hash ^ (hash >> 32);
     }
 
     // The slot holding name, or the empty slot where it belongs.

@@ -11,7 +11,7 @@ QXML_Command::~QXML_Command() {
     delete subCommands;
 }
 
-void QXML_Command::setTypeFromName(const std::string& elementName) {
+void QXML_Command::setTypeFromName(std::string_view elementName) {
     int found = commandOpcodeFromName(elementName);
     if (found >= 0) opcode = found;
 }
@@ -28,8 +28,9 @@ QXML_Command* QXML_Command::getSubCommandAt(int position) const {
 }
 
 void QXML_Command::readOperands() {
-    nameOperand = ScriptOperand(nameText);
-    valueOperand = ScriptOperand(valueText);
+    // An operand with no text is already as an empty text reads; most commands leave one out.
+    if (!nameText.empty() || !nameOperand.isEmpty()) nameOperand = ScriptOperand(nameText);
+    if (!valueText.empty() || !valueOperand.isEmpty()) valueOperand = ScriptOperand(valueText);
     chancePercent = chance.empty() ? 100 : clampedAtoi(chance);
     qualifierWord = qualifierWordOf(qualifier);
     // Only the commands that use them read these: every other command would pay for them at load.
@@ -67,6 +68,8 @@ QualifierWord QXML_Command::qualifierWordOf(std::string_view text) {
         {"hasnt", QualifierWord::Hasnt},
         {"not", QualifierWord::Not},
     };
+    // Most commands carry no qualifier.
+    if (text.empty()) return QualifierWord::Other;
     for (const auto& entry : WORDS) {
         if (entry.text == text) return entry.word;
     }

@@ -34,7 +34,7 @@ public:
     QXML_Command& operator=(const QXML_Command&) = delete;
 
     // Sets the opcode from an element name; a name that is no command leaves the opcode as it is.
-    void setTypeFromName(const std::string& elementName);
+    void setTypeFromName(std::string_view elementName);
     void setRound(const std::string& text) {
         qualifier = text;
         qualifierWord = qualifierWordOf(text);

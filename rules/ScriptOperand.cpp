@@ -1,6 +1,7 @@
 // Operand texts of effect commands, split once when the command is read.
 #include "rules/ScriptOperand.hpp"
 
+#include <algorithm>
 #include <cfloat>
 #include <string_view>
 
@@ -18,7 +19,7 @@ ScriptOperand::Scope scopeOfWord(std::string_view word) {
 }
 } // namespace
 
-ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
+ScriptOperand::ScriptOperand(std::string_view text) : text(text) {
     // Most commands leave one operand out; an empty text reads as the default literal.
     if (text.empty()) return;
     const std::string_view whole(this->text);
@@ -41,7 +42,9 @@ ScriptOperand::ScriptOperand(const std::string& text) : text(text) {
         if (scope == Scope::Source || scope == Scope::Opponent) creatureSlot = creatureVariableFromName(name);
         return;
     }
-    literalNumber = parseNumber(text, literalNumberFailed);
+    literalNumber = parseNumber(this->text, literalNumberFailed);
+    // Room for every item at once: a list does not grow item by item.
+    literalList.reserve(static_cast<size_t>(std::count(whole.begin(), whole.end(), ',')) + 1);
     size_t start = 0;
     while (true) {
         const size_t comma = whole.find(',', start);

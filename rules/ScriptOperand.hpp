@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ScriptOperand {
@@ -14,7 +15,7 @@ public:
     ScriptOperand() = default;
     // A variable reference is "var:name" or "var:scope:name" ("v" may stand for "var"); anything else is a
     // literal.
-    explicit ScriptOperand(const std::string& text);
+    explicit ScriptOperand(std::string_view text);
 
     const std::string& getText() const { return text; }
     bool isEmpty() const { return text.empty(); }

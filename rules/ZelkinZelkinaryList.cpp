@@ -38,8 +38,15 @@ const std::vector<ZelkinZelkinary*>& ZelkinZelkinaryList::getSpecies() const { r
 
 void ZelkinZelkinaryList::addSpecies(ZelkinZelkinary* record) {
     if (!record) return;
+    const int number = record->getNumber();
+    // Files list their species by rising number: one above every listed number needs no search.
+    if (species.empty() || number > largestNumber) {
+        species.push_back(record);
+        largestNumber = number;
+        return;
+    }
     // Every later record with a listed number hangs under the first one as one of its forms.
-    if (ZelkinZelkinary* listed = findByNumber(record->getNumber())) {
+    if (ZelkinZelkinary* listed = findByNumber(number)) {
         listed->addForm(record);
         return;
     }

@@ -42,5 +42,7 @@ private:
     std::string file;
     std::string formFile;
     std::vector<ZelkinZelkinary*> species;
+    // The largest number listed in species (meaningless while it is empty).
+    int largestNumber = 0;
     std::vector<ZelkinZelkinary*> adopted;
 };

@@ -186,6 +186,24 @@ void Commentator::indexPhrases() {
         for (const Candidates& candidates : group.byNumbers)
             if (candidates.val1 == 0 && candidates.val2 == 0 && candidates.hype == 0)
                 group.allZero = &candidates;
+        if (group.byNumbers.empty()) continue;
+        // As candidatesOf chooses: every number 0, unless the numbers have a hype-0 entry, unless they have
+        // an entry for that hype.
+        group.chosen.assign(static_cast<size_t>(NUMBER_LIMIT * NUMBER_LIMIT * NUMBER_LIMIT), group.allZero);
+        auto small = [](const Candidates& c) {
+            return static_cast<unsigned>(c.val1) < NUMBER_LIMIT &&
+                   static_cast<unsigned>(c.val2) < NUMBER_LIMIT &&
+                   static_cast<unsigned>(c.hype) < NUMBER_LIMIT;
+        };
+        for (const Candidates& candidates : group.byNumbers)
+            if (candidates.hype == 0 && small(candidates))
+                for (int hype = 0; hype < NUMBER_LIMIT; ++hype)
+                    group.chosen[static_cast<size_t>(chosenIndex(candidates.val1, candidates.val2, hype))] =
+                        &candidates;
+        for (const Candidates& candidates : group.byNumbers)
+            if (small(candidates))
+                group.chosen[static_cast<size_t>(
+                    chosenIndex(candidates.val1, candidates.val2, candidates.hype))] = &candidates;
     }
 }
 
@@ -218,7 +236,13 @@ CommentatorPhrase* Commentator::choosePhrase(int condition, int special, int val
     if (group == nullptr) return nullptr;
     // From the most precise match to the loosest: all five values, then the numbers with hype 0, then every
     // number 0. The first with any phrase decides, and the draw picks among its phrases in file order.
-    const Candidates* found = candidatesOf(*group, val1, val2, hype);
+    // The usual small numbers were looked up once at load.
+    const Candidates* found = nullptr;
+    if (static_cast<unsigned>(val1) >= NUMBER_LIMIT || static_cast<unsigned>(val2) >= NUMBER_LIMIT ||
+        static_cast<unsigned>(hype) >= NUMBER_LIMIT)
+        found = candidatesOf(*group, val1, val2, hype);
+    else if (!group->chosen.empty())
+        found = group->chosen[static_cast<size_t>(chosenIndex(val1, val2, hype))];
     if (found == nullptr) return nullptr;
     PseudoRNG rng;
     return found->phrases[static_cast<size_t>(rng.random(static_cast<int>(found->phrases.size())))];

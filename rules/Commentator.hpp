@@ -65,7 +65,13 @@ private:
     struct Group {
         std::vector<Candidates> byNumbers;
         const Candidates* allZero = nullptr;
+        // What candidatesOf gives for numbers each below NUMBER_LIMIT, found once for a group with phrases.
+        std::vector<const Candidates*> chosen;
     };
+    static constexpr int NUMBER_LIMIT = 4;
+    static int chosenIndex(int val1, int val2, int hype) {
+        return (val1 * NUMBER_LIMIT + val2) * NUMBER_LIMIT + hype;
+    }
 
     void load(const std::string& path);
     // Groups the phrases by condition and special, and within a group by their numbers, once, so that a

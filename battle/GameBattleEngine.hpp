@@ -331,9 +331,9 @@ private:
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
-    // The triggers of the battle's holders, gathered with heldEvents and grouped by event: those of an event
-    // in heldEvents are heldTriggers[heldTriggerBegin[event]] up to heldTriggers[heldTriggerEnd[event]]
-    // (the bounds of other events are stale). Within an event they keep the order the dispatch numbers
+    // The triggers of the battle's holders that can run, gathered with heldEvents and grouped by event: those
+    // of an event are heldTriggers[heldTriggerBegin[event]] up to heldTriggers[heldTriggerEnd[event]] (an
+    // empty range for an event with none). Within an event they keep the order the dispatch numbers
     // them in: field-wide buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1, the
     // statuses of the active creatures of sides 0 and 1, each holder's triggers in definition order.
     struct HeldTrigger {

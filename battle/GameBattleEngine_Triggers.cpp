@@ -1,6 +1,7 @@
 // Trigger dispatch: gathering the triggers of an event from every source, ordering and running them.
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 
 #include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
@@ -138,22 +139,28 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the table may hold more than the
     // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing.
     heldEvents = BattleEventSet();
+    std::fill(std::begin(heldTriggerBegin), std::end(heldTriggerBegin), 0);
+    std::fill(std::begin(heldTriggerEnd), std::end(heldTriggerEnd), 0);
     // The triggers in dispatch order first, counted by event in heldTriggerEnd, with the events listed in
     // the order they are met.
     std::vector<HeldTrigger>& gathered = gatheredTriggers;
     gathered.clear();
     int events[BATTLE_EVENT_MAX + 1];
     int eventCount = 0;
+    BattleEventSet listed;
     auto add = [&](ZelkinBuff* buff, int origin, int side) {
         const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
         if (!definition) return;
-        // Events outside the table's range are never fired, and triggers that answer to no actor never run.
+        // Every event a holder has a trigger for counts as one that may fire, as a stat read tells its
+        // scripts; only the triggers that can run are listed: events outside the table's range are never
+        // fired, and triggers that answer to no actor never run.
+        heldEvents.addAll(definition->triggerEvents);
         for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
             const unsigned number = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
             if (number > static_cast<unsigned>(BATTLE_EVENT_MAX) || !mayAnswer(trigger, origin)) continue;
             const int event = static_cast<int>(number);
-            if (!heldEvents.contains(event)) {
-                heldEvents.add(event);
+            if (!listed.contains(event)) {
+                listed.add(event);
                 heldTriggerEnd[event] = 0;
                 events[eventCount++] = event;
             }

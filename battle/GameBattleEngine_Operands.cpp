@@ -55,20 +55,12 @@ float GameBattleEngine::getCreatureSlot(int side, int slot) {
 }
 
 void GameBattleEngine::creatureTextInto(int side, int slot, std::vector<std::string>& list) {
-    if (slot == CVAR_TYPE) {
-        // The type names go through the one writer that keeps the list's storage.
-        ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-        if (team)
-            typeNamesInto(side, list);
-        else
-            list.clear();
-        return;
-    }
+    // Copied over the list's own texts, which keeps their storage.
     std::vector<const std::string*> refs;
     creatureTextRefs(side, slot, refs);
-    list.clear();
-    for (const std::string* item : refs)
-        list.push_back(*item);
+    list.resize(refs.size());
+    for (size_t i = 0; i < refs.size(); ++i)
+        list[i] = *refs[i];
 }
 
 void GameBattleEngine::creatureTextRefs(int side, int slot, std::vector<const std::string*>& refs) {

@@ -68,7 +68,9 @@ void QX_Variable::readVariableNumber(const ScriptOperand& operand, GameBattleEng
         number = engine ? engine->getCreatureSlot(sourceSide, operand.getCreatureSlot()) : 0.0f;
         break;
     case ScriptOperand::Scope::Opponent:
-        number = engine ? engine->getCreatureSlot(sourceSide == 0 ? 1 : 0, operand.getCreatureSlot()) : 0.0f;
+        number = engine ? engine->getCreatureSlot(GameBattleEngine::opponentSide(sourceSide),
+                                                  operand.getCreatureSlot())
+                        : 0.0f;
         break;
     case ScriptOperand::Scope::Self:
         table = tableOf(engine, variables);
@@ -159,7 +161,7 @@ void QX_Variable::assignNumber(const ScriptOperand& operand, GameBattleEngine* e
         if (engine) engine->setCreatureVariable(sourceSide, name, value);
         break;
     case ScriptOperand::Scope::Opponent:
-        if (engine) engine->setCreatureVariable(sourceSide == 0 ? 1 : 0, name, value);
+        if (engine) engine->setCreatureVariable(GameBattleEngine::opponentSide(sourceSide), name, value);
         break;
     case ScriptOperand::Scope::Self:
         if (table) table->getRunningHandler().setVariable(name, value);
@@ -255,8 +257,9 @@ TextView QX_Variable::readItems(const ScriptOperand& operand, GameBattleEngine& 
     }
     case ScriptOperand::Scope::Source:
     case ScriptOperand::Scope::Opponent: {
-        const int side =
-            operand.getScope() == ScriptOperand::Scope::Source ? sourceSide : (sourceSide == 0 ? 1 : 0);
+        const int side = operand.getScope() == ScriptOperand::Scope::Source
+                             ? sourceSide
+                             : GameBattleEngine::opponentSide(sourceSide);
         engine.creatureTextRefs(side, operand.getCreatureSlot(), refs);
         return TextView(refs);
     }

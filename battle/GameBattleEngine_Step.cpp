@@ -131,12 +131,11 @@ void GameBattleEngine::collectOrders() {
         if (order == nullptr) return;
         Zelkin* creature = sideCreature(side);
         ZelkinMove* move = creature ? creature->getMove(order->getMoveSlot()) : nullptr;
-        queue.insert(queue.begin(), new ActionSocket(move, side, order->getMoveSlot()));
+        queue.push_front(new ActionSocket(move, side, order->getMoveSlot()));
     };
     auto queueSwitch = [&](int side, GameOrder* order) {
         if (order == nullptr) return;
-        queue.insert(queue.begin(),
-                     new ActionSocket(ActionSocket::SWITCH_ORDER, side, order->getSwitchTarget()));
+        queue.push_front(new ActionSocket(ActionSocket::SWITCH_ORDER, side, order->getSwitchTarget()));
     };
 
     if (k0 == GameOrder::KIND_GIVE_UP && k1 == GameOrder::KIND_GIVE_UP) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "battle/ActionQueue.hpp"
 #include "battle/ActionSocket.hpp"
 #include "battle/GameMove.hpp"
 #include "rules/PhraseSlots.hpp"
@@ -27,8 +28,8 @@ class GameOrder;
 
 class GameField {
 public:
-    // The action list and the order queue: short, front first; a vector keeps its room between turns.
-    using ActionQueue = std::vector<ActionSocket*>;
+    // The action list and the order queue.
+    using ActionQueue = ::ActionQueue;
     static constexpr int SIDE_COUNT = 2;
     static constexpr int TIMER_COUNT = 7;
     static constexpr int EVENT_FLAG_COUNT = 5;
@@ -83,7 +84,7 @@ public:
     virtual void cancelMoveActions();
     // The list operations take the action over.
     void pushFrontAction(ActionSocket* action) {
-        if (action != nullptr) actionList.insert(actionList.begin(), action);
+        if (action != nullptr) actionList.push_front(action);
     }
     void pushBackAction(ActionSocket* action) {
         if (action != nullptr) actionList.push_back(action);
@@ -209,10 +210,7 @@ private:
     static ActionSocket* popFront(ActionQueue& queue, ActionSocket*& current) {
         delete current;
         current = nullptr;
-        if (!queue.empty()) {
-            current = queue.front();
-            queue.erase(queue.begin());
-        }
+        if (!queue.empty()) current = queue.pop_front();
         return current;
     }
     void clearActionList();

@@ -60,8 +60,8 @@ void GameField::decideResult() {
     int battleSpeed = options != nullptr ? options->getBattleSpeed() : 0;
     bool quiet = informations != nullptr && informations->isQuiet();
     if (battleSpeed < 1 && (alive0 == 0 || alive1 == 0) && !quiet)
-        actionList.insert(actionList.begin(), new ActionSocket(ActionSocket::RESULT_TEAM_REMARK, 0, 0));
-    actionList.insert(actionList.begin(), new ActionSocket(ActionSocket::RESULT_REMARK, 0, 0));
+        actionList.push_front(new ActionSocket(ActionSocket::RESULT_TEAM_REMARK, 0, 0));
+    actionList.push_front(new ActionSocket(ActionSocket::RESULT_REMARK, 0, 0));
 }
 
 void GameField::endMatch() {

@@ -250,6 +250,7 @@ private:
     bool closed = false;
     bool composesText = true;
     int starThreshold = 90;
-    int timers[TIMER_COUNT] = {0, 0, 0, 0, 0, 0, 0};
+    // One spare slot, never set, so that the countdown of every frame runs over two whole groups of four.
+    int timers[TIMER_COUNT + 1] = {0, 0, 0, 0, 0, 0, 0, 0};
     std::vector<ZelkinBuffBattleDesc> buffDescriptions;
 };

@@ -150,7 +150,8 @@ void GameField::update() {
         timer -= timer > 0 ? 1 : 0;
     for (int side = 0; side < SIDE_COUNT; ++side)
         if (teams[side] != nullptr) teams[side]->animateHpBar();
-    updateSupporters();
+    // No crowd at all in most battles that nobody watches.
+    if (supporters != nullptr && !supporters->empty()) updateSupporters();
 }
 
 void GameField::setMessage(const std::string& text) {

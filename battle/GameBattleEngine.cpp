@@ -105,15 +105,17 @@ void GameBattleEngine::logLine(const std::string& line, std::string_view placeho
     }
     size_t size = line.size();
     std::memcpy(composed, line.data(), size);
-    for (auto fill : {std::make_pair(placeholder, text), std::make_pair(placeholder2, text2)}) {
-        if (fill.first.empty()) continue;
-        const size_t at = std::string_view(composed, size).find(fill.first);
-        if (at == std::string_view::npos) continue;
-        const size_t after = at + fill.first.size();
-        std::memmove(composed + at + fill.second.size(), composed + after, size - after);
-        std::memcpy(composed + at, fill.second.data(), fill.second.size());
-        size = size - fill.first.size() + fill.second.size();
-    }
+    auto fill = [&](std::string_view key, std::string_view value) {
+        if (key.empty()) return;
+        const size_t at = std::string_view(composed, size).find(key);
+        if (at == std::string_view::npos) return;
+        const size_t after = at + key.size();
+        std::memmove(composed + at + value.size(), composed + after, size - after);
+        std::memcpy(composed + at, value.data(), value.size());
+        size = size - key.size() + value.size();
+    };
+    fill(placeholder, text);
+    fill(placeholder2, text2);
     composed[size++] = '\n';
     logText.append(composed, size);
 }

@@ -92,6 +92,31 @@ void Bot_IA::appendLogLine(const std::string& name, int score) {
     log.append(start, static_cast<size_t>(end - start));
 }
 
+void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], int count) {
+    // Laid out on the stack unless the names are long, each line with room for the longest score, and set
+    // in one go.
+    constexpr size_t SCORE_ROOM = std::numeric_limits<int>::digits10 + 2;
+    size_t room = 0;
+    for (int i = 0; i < count; ++i)
+        room += names[i]->size() + 3 + SCORE_ROOM + 1;
+    char onStack[512];
+    std::string onHeap;
+    char* lines = onStack;
+    if (room > sizeof(onStack)) {
+        onHeap.resize(room);
+        lines = &onHeap[0];
+    }
+    char* at = lines;
+    for (int i = 0; i < count; ++i) {
+        std::memcpy(at, names[i]->data(), names[i]->size());
+        at += names[i]->size();
+        std::memcpy(at, " : ", 3);
+        at = std::to_chars(at + 3, at + 3 + SCORE_ROOM, scores[i]).ptr;
+        *at++ = '\n';
+    }
+    log.assign(lines, static_cast<size_t>(at - lines));
+}
+
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {
     GameField* field = engine != nullptr ? engine->getField() : nullptr;
     ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;

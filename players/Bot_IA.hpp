@@ -63,6 +63,8 @@ protected:
     static bool isUsableMove(GameBattleEngine* engine, int side, int slot);
     void appendLogLine(const std::string& name, float score);
     void appendLogLine(const std::string& name, int score);
+    // The log set to one line "<name> : <score>" for each of the count choices scored, written in one go.
+    void setScoredLog(const std::string* const names[], const int scores[], int count);
     // The level brought into 1..9, where the simulation's average and noise bounds make sense.
     int effectiveLevel() const;
 

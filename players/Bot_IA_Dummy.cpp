@@ -11,6 +11,7 @@
 namespace {
 constexpr int SWITCH_MARK = 4;
 constexpr int FALLBACK_MOVE_SLOT = 4;
+constexpr int MOVE_SLOTS = 4;
 } // namespace
 
 Bot_IA_Dummy::Bot_IA_Dummy(int side) : Bot_IA(side) {}
@@ -23,15 +24,20 @@ int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
     ZelkinTeam* team = engine->getField()->getTeamChecked(side);
     int best = -50;
     int choice = -1;
+    const std::string* names[ZelkinTeam::MAX_MEMBERS];
+    int scores[ZelkinTeam::MAX_MEMBERS];
+    int scored = 0;
     for (int slot = 0; slot < ZelkinTeam::MAX_MEMBERS; ++slot) {
         if (!canComeIn(engine, side, slot)) continue;
         int score = rng.random(100);
-        appendLogLine(team->getMemberAt(slot)->getName(), score);
+        names[scored] = &team->getMemberAt(slot)->getName();
+        scores[scored++] = score;
         if (score > best) {
             best = score;
             choice = slot;
         }
     }
+    setScoredLog(names, scores, scored);
     return choice;
 }
 
@@ -55,16 +61,21 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
         int choice = FALLBACK_MOVE_SLOT;
         // The moves the side may choose (see isUsableMove), with the team and its active creature at hand.
         Zelkin* active = team->getActive();
-        for (int slot = 0; slot < 4; ++slot) {
+        const std::string* names[MOVE_SLOTS];
+        int scores[MOVE_SLOTS];
+        int scored = 0;
+        for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
             ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
             if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            appendLogLine(move->getName(), score);
+            names[scored] = &move->getName();
+            scores[scored++] = score;
             if (score > best) {
                 best = score;
                 choice = slot;
             }
         }
+        setScoredLog(names, scores, scored);
         order.setMove(choice);
     }
     ready.store(true, std::memory_order_release);

@@ -72,13 +72,24 @@ size_t layOut(char* text, size_t size, long long charWidth, long long maxWidth) 
     return write;
 }
 
-// Whether the text is a single line that fits, starting with a word and ending with its line end or not:
-// laid out, such a line keeps every blank where it stands and only gets the closing line end. Most battle
-// messages are one.
-bool isSingleFittingLine(std::string_view line, int charWidth, int maxWidth) {
-    if (line.empty() || line.front() == ' ' || charWidth <= 0 || maxWidth < 0) return false;
-    if (line.size() > static_cast<size_t>(maxWidth / charWidth)) return false;
-    return std::memchr(line.data(), '\n', line.size()) == nullptr;
+// Whether the text, its closing line end aside, is lines that each fit and that layOut keeps as they are:
+// every line starts with a word and is short enough; a later line, counted one character short, must not
+// start with a one-letter word followed by a blank that leads nowhere, which it would drop. Laid out, such
+// a text only gets its closing line end. Most battle messages are one or two such lines.
+bool keepsEveryLine(std::string_view text, int charWidth, int maxWidth) {
+    if (text.empty() || charWidth <= 0 || maxWidth < 0) return false;
+    const size_t widest = static_cast<size_t>(maxWidth / charWidth);
+    for (bool first = true;; first = false) {
+        const void* found = std::memchr(text.data(), '\n', text.size());
+        const size_t end =
+            found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+        const std::string_view line = text.substr(0, end);
+        if (line.empty() || line.size() > widest || line.front() == ' ') return false;
+        if (!first && line.size() >= 2 && line[1] == ' ' && (line.size() == 2 || line[2] == ' '))
+            return false;
+        if (!found) return true;
+        text.remove_prefix(end + 1);
+    }
 }
 
 } // namespace
@@ -86,7 +97,7 @@ bool isSingleFittingLine(std::string_view line, int charWidth, int maxWidth) {
 void wrapTextInto(std::string& out, std::string_view text, int charWidth, int maxWidth) {
     std::string_view line = text;
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    if (isSingleFittingLine(line, charWidth, maxWidth)) {
+    if (keepsEveryLine(line, charWidth, maxWidth)) {
         if (line.size() < text.size()) {
             out.assign(text.data(), text.size());
         } else {

@@ -1,5 +1,7 @@
 // The battle field: field-wide buffs, the description lines shown beside the field, and field variables.
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 
 #include "battle/GameField.hpp"
 #include "rules/DefaultStrings.hpp"
@@ -22,6 +24,26 @@ const std::string& nameOf(ZelkinBuff* buff) {
 const std::string& spotOf(ZelkinBuff* buff) {
     ZelkinBuffData* definition = buff->getDefinition();
     return definition != nullptr ? definition->getSpot() : noText();
+}
+
+// "Turn : 12", laid out on the stack and added to the emptied line in one go.
+void writeTurnLine(std::string& line, const std::string& label, int turn) {
+    constexpr std::string_view SEPARATOR = " : ";
+    const DecimalText number(turn);
+    const std::string_view digits = number.view();
+    char text[64];
+    if (label.size() > sizeof(text) - SEPARATOR.size() - digits.size()) {
+        line.append(label).append(SEPARATOR).append(digits);
+        return;
+    }
+    char* write = text;
+    std::memcpy(write, label.data(), label.size());
+    write += label.size();
+    std::memcpy(write, SEPARATOR.data(), SEPARATOR.size());
+    write += SEPARATOR.size();
+    std::memcpy(write, digits.data(), digits.size());
+    write += digits.size();
+    line.append(text, static_cast<std::size_t>(write - text));
 }
 
 int colourOfNature(int nature) {
@@ -104,9 +126,7 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 void GameField::buildBuffDescriptions() {
     // Each line is written over the one it replaces, in its storage: "Turn : 12", then the field-wide buffs.
     BattleDescWriter lines(buffDescriptions);
-    std::string& turnLine = lines.add(2);
-    turnLine.append(DefaultStrings::NAME_TURN).append(" : ");
-    appendDecimal(turnLine, turn);
+    writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuffData* definition = buff->getDefinition();
         if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;

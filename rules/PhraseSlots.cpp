@@ -110,55 +110,54 @@ PhraseSlots::PhraseSlots(std::string_view phrase) {
 
 bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
                                std::initializer_list<PlaceholderFill> fills) const {
-    if (irregular || fills.size() > MAX_FILLS) return false;
+    const std::size_t fillCount = fills.size();
+    if (irregular || fillCount > MAX_FILLS) return false;
+    const PlaceholderFill* const fill = fills.begin();
     // With no nesting, a placeholder is found in the phrase as a whole slot or not at all, as long as no fill
-    // before it put in a '['. Each fill takes the first slot it matches that no fill before it took.
-    struct Match {
-        std::uint32_t at;
-        std::uint32_t length;
-        const char* text;
-        std::size_t size;
-    };
-    Match matches[MAX_FILLS];
-    std::size_t matched = 0;
+    // before it put in a '['. Each slot, in phrase order, takes the first fill of its word that no slot
+    // before it took: the same pairs as each fill taking in turn the first slot of its word left free.
+    const PlaceholderFill* slotFill[MAX_SLOTS];
     unsigned taken = 0;
-    bool openingPutIn = false;
     std::size_t length = phrase.size();
-    for (const PlaceholderFill* fill = fills.begin(); fill != fills.end(); ++fill) {
-        const std::string_view placeholder = fill->placeholder;
-        if (placeholder.empty()) continue;
-        if (openingPutIn) return false;
-        // A short bracketed word compares by its key, any other placeholder byte by byte.
-        const std::uint64_t key = fill->key;
-        std::uint32_t s = 0;
-        while (s < count &&
-               ((taken >> s & 1U) != 0 || slots[s].length != placeholder.size() ||
-                (key != 0 ? slots[s].key != key
-                          : !sameBytes(phrase.data() + slots[s].at, placeholder.data(), placeholder.size()))))
-            ++s;
-        if (s == count) {
-            if (key == 0 && !isBracketed(placeholder)) return false;
-            continue;
+    for (std::uint32_t s = 0; s < count; ++s) {
+        const Slot& slot = slots[s];
+        slotFill[s] = nullptr;
+        for (std::size_t f = 0; f < fillCount; ++f) {
+            const std::string_view placeholder = fill[f].placeholder;
+            if ((taken >> f & 1U) != 0 || placeholder.size() != slot.length) continue;
+            // A short bracketed word compares by its key, any other placeholder byte by byte.
+            if (fill[f].key != 0 ? fill[f].key != slot.key
+                                 : !sameBytes(phrase.data() + slot.at, placeholder.data(), slot.length))
+                continue;
+            taken |= 1U << f;
+            slotFill[s] = &fill[f];
+            length = length - slot.length + fill[f].text.size();
+            break;
         }
-        taken |= 1U << s;
-        // Kept in phrase order.
-        std::size_t k = matched++;
-        for (; k > 0 && matches[k - 1].at > slots[s].at; --k)
-            matches[k] = matches[k - 1];
-        matches[k] = {slots[s].at, slots[s].length, fill->text.data(), fill->text.size()};
-        length = length - slots[s].length + fill->text.size();
-        if (fill + 1 != fills.end() && holds(fill->text, '[')) openingPutIn = true;
     }
+    // Left to the slow way: a placeholder that is no bracketed word (a bracketed one that found no slot
+    // changes nothing), or a fill putting in a '[' that a fill with a placeholder after it could find.
+    std::size_t last = fillCount;
+    while (last > 0 && fill[last - 1].placeholder.empty())
+        --last;
+    for (std::size_t f = 0; f < last; ++f)
+        if (fill[f].key == 0 && !fill[f].placeholder.empty() && (taken >> f & 1U) == 0 &&
+            !isBracketed(fill[f].placeholder))
+            return false;
+    const unsigned followed = last > 0 ? taken & ((1U << (last - 1)) - 1U) : 0U;
+    for (unsigned rest = followed; rest != 0; rest &= rest - 1U)
+        if (holds(fill[__builtin_ctz(rest)].text, '[')) return false;
 
     // Laid out on the stack and added in one go, which costs less than sizing the string first.
     char filled[MAX_FILLED];
     if (length > sizeof(filled)) return false;
     char* write = filled;
     std::size_t read = 0;
-    for (std::size_t k = 0; k < matched; ++k) {
-        put(write, phrase.data() + read, matches[k].at - read);
-        put(write, matches[k].text, matches[k].size);
-        read = matches[k].at + matches[k].length;
+    for (std::uint32_t s = 0; s < count; ++s) {
+        if (slotFill[s] == nullptr) continue;
+        put(write, phrase.data() + read, slots[s].at - read);
+        put(write, slotFill[s]->text.data(), slotFill[s]->text.size());
+        read = slots[s].at + slots[s].length;
     }
     put(write, phrase.data() + read, phrase.size() - read);
     out.append(filled, length);

@@ -212,7 +212,7 @@ float GameBattleEngine::readStat(int side, int statIndex, bool checked) {
     if (!checked) return checkedStat(statIndex, value, 1.0f);
     variables->setSlot(SVAR_RESULT, 1.0f);
     const int event = STAT_EVENTS[statIndex];
-    if (!readyToDispatch(event)) return checkedStat(statIndex, value, 1.0f);
+    if (!readyToDispatchFor(event, side)) return checkedStat(statIndex, value, 1.0f);
     dispatchTrigger(event, side, opponentSide(side));
     return checkedStat(statIndex, value, variables->getSlot(SVAR_RESULT));
 }

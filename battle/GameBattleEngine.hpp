@@ -318,6 +318,9 @@ private:
     // whether some source may hold a trigger for the event (when none does, the dispatch would gather
     // nothing). Inline in the files that fire events (battle/TriggerGate.hpp).
     bool readyToDispatch(int event);
+    // The same for an event fired by a side against the other (fireTriggerFor, computeStat): only the
+    // holders' triggers that answer to the part each side then plays count.
+    bool readyToDispatchFor(int event, int side);
     // False when firing any of the events, one after the other with nothing else run in between, would
     // run no trigger (the nesting limit, or no source waiting for any of them); the trigger numbering then
     // starts again as readyToDispatch leaves it. Inline in battle/TriggerGate.hpp.
@@ -331,6 +334,9 @@ private:
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
+    // The events of the listed triggers that answer when side 0 (then side 1) acts against the other: its
+    // own holders' triggers as the source, the other side's as the target, the field-wide ones.
+    BattleEventSet heldEventsAsSource[2];
     // The triggers of the battle's holders that can run, gathered with heldEvents and grouped by event: those
     // of an event are heldTriggers[heldTriggerBegin[event]] up to heldTriggers[heldTriggerEnd[event]] (an
     // empty range for an event with none). Within an event they keep the order the dispatch numbers

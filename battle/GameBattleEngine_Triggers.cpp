@@ -139,6 +139,8 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the table may hold more than the
     // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing.
     heldEvents = BattleEventSet();
+    heldEventsAsSource[0] = BattleEventSet();
+    heldEventsAsSource[1] = BattleEventSet();
     std::fill(std::begin(heldTriggerBegin), std::end(heldTriggerBegin), 0);
     std::fill(std::begin(heldTriggerEnd), std::end(heldTriggerEnd), 0);
     // The triggers in dispatch order first, counted by event in heldTriggerEnd, with the events listed in
@@ -165,6 +167,11 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
                 events[eventCount++] = event;
             }
             ++heldTriggerEnd[event];
+            // A side's holders answer as the source when it acts, as the target when the other side does.
+            for (int acting = 0; acting < 2; ++acting) {
+                if (origin == ORIGIN_GLOBAL_BUFF || trigger->matchesActor(side == acting ? 0 : 1))
+                    heldEventsAsSource[acting].add(event);
+            }
             gathered.push_back({buff, trigger, origin, side, definition});
         }
     };
@@ -201,7 +208,7 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) {
-    if (readyToDispatch(event)) dispatchTrigger(event, side, opponentSide(side));
+    if (readyToDispatchFor(event, side)) dispatchTrigger(event, side, opponentSide(side));
 }
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {

@@ -102,6 +102,11 @@ float QX_Variable::readNumber(const ScriptOperand& operand, GameBattleEngine& en
         failed = operand.isLiteralNumberFailed();
         return failed ? 0.0f : operand.getLiteralNumber();
     }
+    // The action's own variables, which most operands name, are read here and not through the scopes.
+    if (operand.getScope() == ScriptOperand::Scope::Table) {
+        VariableTable* table = engine.getVariables();
+        return table ? table->getSlot(operand.getSlot()) : 0.0f;
+    }
     float number = 0.0f;
     readVariableNumber(operand, &engine, engine.getVariables(), sourceSide, true, number);
     return number;
@@ -182,6 +187,11 @@ void QX_Variable::assignNumber(const ScriptOperand& operand, GameBattleEngine* e
 
 void QX_Variable::writeNumber(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,
                               float value) {
+    if (operand.isVariable() && operand.getScope() == ScriptOperand::Scope::Table) {
+        VariableTable* table = engine.getVariables();
+        if (table) table->setSlot(operand.getSlot(), value);
+        return;
+    }
     assignNumber(operand, &engine, engine.getVariables(), sourceSide, value);
 }
 
@@ -223,27 +233,26 @@ TextItems copiedItems(const ScriptOperand& operand, GameBattleEngine& engine, in
 } // namespace
 
 bool QX_Variable::compareViews(const TextView& mine, const TextView& other, QualifierWord comparator) {
-    bool anyFound = false;
-    bool someMissing = false;
-    for (std::size_t i = 0; i < other.count; ++i) {
-        if (containsText(mine, other[i]))
-            anyFound = true;
-        else
-            someMissing = true;
-    }
+    // Each word is settled by the first of the other items that is found ("has", "hasnt"/"not") or missing
+    // ("equal", "dif"); the answer when none is stands after the loop.
+    bool settleOnFound = false;
     switch (comparator) {
-    case QualifierWord::Equal:
-        return !someMissing;
-    case QualifierWord::Dif:
-        return someMissing;
     case QualifierWord::Has:
-        return anyFound;
     case QualifierWord::Hasnt:
     case QualifierWord::Not:
-        return !anyFound;
+        settleOnFound = true;
+        break;
+    case QualifierWord::Equal:
+    case QualifierWord::Dif:
+        break;
     default:
         return false;
     }
+    const bool settledAnswer = comparator == QualifierWord::Has || comparator == QualifierWord::Dif;
+    for (std::size_t i = 0; i < other.count; ++i) {
+        if (containsText(mine, other[i]) == settleOnFound) return settledAnswer;
+    }
+    return !settledAnswer;
 }
 
 TextView QX_Variable::readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,

@@ -1,6 +1,7 @@
 // The rules of one battle: runs queued actions, fires triggers and interprets effect commands on a field.
 #pragma once
 
+#include <cstddef>
 #include <list>
 #include <string>
 #include <string_view>
@@ -174,10 +175,20 @@ public:
     // Takes ownership; a null animation (no screen installed) is ignored.
     void addAnimation(BattleAnimation* animation);
     std::list<BattleAnimation*>& getAnimations() { return animations; }
-    std::vector<TriggerHandler>& getHandlerStack() { return handlerStack; }
-    void pushHandler(const TriggerHandler& handler) { handlerStack.push_back(handler); }
+    const std::vector<size_t>& getHandlerStack() const { return handlerStack; }
+    // Runs what follows under the handler, kept on the end of dispatchBuffer, until popHandler.
+    void pushHandler(const TriggerHandler& handler) {
+        handlerStack.push_back(dispatchBuffer.size());
+        dispatchBuffer.push_back(handler);
+    }
     void popHandler() {
-        if (!handlerStack.empty()) handlerStack.pop_back();
+        if (handlerStack.empty()) return;
+        if (handlerStack.back() + 1 == dispatchBuffer.size()) dispatchBuffer.pop_back();
+        handlerStack.pop_back();
+    }
+    // The handler of the innermost trigger running, or null.
+    const TriggerHandler* runningHandler() const {
+        return handlerStack.empty() ? nullptr : &dispatchBuffer[handlerStack.back()];
     }
     // The message log of the current action. A look-ahead copy composes no text: its log stays empty, and
     // only hasLog tells whether the action said anything.
@@ -297,12 +308,15 @@ private:
     WindowServices* window = nullptr;
     Game_Options* options = nullptr;
     std::list<BattleAnimation*> animations;
-    std::vector<TriggerHandler> handlerStack;
+    // The triggers running, innermost last, as indexes into dispatchBuffer (which a nested dispatch may
+    // move as it grows).
+    std::vector<size_t> handlerStack;
     // The lists the two operands of a text comparison are read into, kept from one comparison to the next.
     std::vector<std::string> comparedLists[2];
     // The same for a creature's lists, read in place through pointers.
     std::vector<const std::string*> comparedRefs[2];
-    // The handlers gathered by the dispatches in progress, innermost last (GameBattleEngine_Triggers.cpp).
+    // The handlers gathered by the dispatches in progress and those pushed, innermost last
+    // (GameBattleEngine_Triggers.cpp).
     std::vector<TriggerHandler> dispatchBuffer;
     // Every event some buff of the battle (field-wide, a team's, an ability, an active creature's status)
     // has a trigger for that may run, and the thread's count of holder changes it was gathered at
@@ -333,6 +347,9 @@ private:
     bool fieldSourceWaitsFor(int event);
     // fireTrigger past its cheap tests.
     void dispatchTrigger(int event, int sourceSide, int targetSide);
+    // Runs the triggers of dispatchBuffer from the first one to its end, each under its own handler, then
+    // takes them off the buffer.
+    void runGatheredHandlers(size_t first, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
     // The events of the listed triggers that answer when side 0 (then side 1) acts against the other: its
     // own holders' triggers as the source, the other side's as the target, the field-wide ones.

@@ -64,8 +64,9 @@ bool hasBody(int opcode) {
 
 void GameBattleEngine::runCommand(int sourceSide, int targetSide, QXML_Command* command) {
     keepExecuting = true;
-    if (!handlerStack.empty()) variables->setRunningHandler(handlerStack.back());
-    if (handlerStack.size() >= 2) variables->setCallingHandler(handlerStack[handlerStack.size() - 2]);
+    const size_t depth = handlerStack.size();
+    if (depth >= 1) variables->setRunningHandler(dispatchBuffer[handlerStack[depth - 1]]);
+    if (depth >= 2) variables->setCallingHandler(dispatchBuffer[handlerStack[depth - 2]]);
     executeCommand(sourceSide, targetSide, command);
 }
 

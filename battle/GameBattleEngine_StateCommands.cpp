@@ -480,7 +480,8 @@ CommandOutcome GameBattleEngine::cmdAddEvent(const CommandContext& context) {
 CommandOutcome GameBattleEngine::cmdDie(const CommandContext&) {
     // The running trigger is the top of the handler stack; the copy in the variable table may be left over
     // from a trigger that an earlier command of this one fired.
-    ZelkinBuff* holder = handlerStack.empty() ? nullptr : handlerStack.back().getHolder();
+    const TriggerHandler* running = runningHandler();
+    ZelkinBuff* holder = running ? running->getHolder() : nullptr;
     if (!holder) return CommandOutcome::Failed;
     holder->kill();
     return CommandOutcome::Succeeded;
@@ -494,7 +495,7 @@ CommandOutcome GameBattleEngine::cmdDropActualMove(const CommandContext&) {
 
 CommandOutcome GameBattleEngine::cmdSelfAnim(const CommandContext& context) {
     if (simulation || handlerStack.empty()) return CommandOutcome::Succeeded;
-    const TriggerHandler& running = handlerStack.back();
+    const TriggerHandler& running = *runningHandler();
     ZelkinBuff* holder = running.getHolder();
     BattleAnimation* animation = nullptr;
     switch (running.getOrigin()) {

@@ -55,6 +55,20 @@ bool mayAnswer(const ZelkinBuffTrigger* trigger, int origin) {
 }
 } // namespace
 
+inline void GameBattleEngine::runGatheredHandlers(size_t first, int sourceSide, int targetSide) {
+    // By index, and nothing refers into the buffer while a trigger runs: a nested dispatch grows the buffer
+    // and may move it. The handler stack holds indexes too.
+    const size_t last = dispatchBuffer.size();
+    for (size_t i = first; i < last; ++i) {
+        QXML_Command* commands = dispatchBuffer[i].getTrigger()->getCommands();
+        handlerStack.push_back(i);
+        runCommand(sourceSide, targetSide, commands);
+        handlerStack.pop_back();
+        restoreScriptHandlers();
+    }
+    dispatchBuffer.resize(first);
+}
+
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
     if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
 }
@@ -121,18 +135,8 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
         }
     }
 
-    const size_t last = handlers.size();
-    if (last - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
-    // By index, and nothing refers into the buffer while a trigger runs: a nested dispatch grows the buffer
-    // and may move it. The handler stack keeps its own copy.
-    for (size_t i = first; i < last; ++i) {
-        ZelkinBuffTrigger* trigger = handlers[i].getTrigger();
-        pushHandler(handlers[i]);
-        runCommand(sourceSide, targetSide, trigger->getCommands());
-        popHandler();
-        restoreScriptHandlers();
-    }
-    handlers.resize(first);
+    if (handlers.size() - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
+    runGatheredHandlers(first, sourceSide, targetSide);
 }
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
@@ -222,15 +226,7 @@ void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
         if (trigger && trigger->getEvent() == EVENT_BEFORE_ADD)
             handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
     }
-    const size_t last = handlers.size();
-    for (size_t i = first; i < last; ++i) {
-        ZelkinBuffTrigger* trigger = handlers[i].getTrigger();
-        pushHandler(handlers[i]);
-        runCommand(side, opponentSide(side), trigger->getCommands());
-        popHandler();
-        restoreScriptHandlers();
-    }
-    handlers.resize(first);
+    runGatheredHandlers(first, side, opponentSide(side));
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {
@@ -244,6 +240,7 @@ void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMov
 void GameBattleEngine::restoreScriptHandlers() {
     // A trigger that fired another event must go on seeing its own handler as "self" (and Die must kill
     // its own buff), not the handler of the nested trigger that ran last.
-    if (!handlerStack.empty()) variables->setRunningHandler(handlerStack.back());
-    if (handlerStack.size() >= 2) variables->setCallingHandler(handlerStack[handlerStack.size() - 2]);
+    const size_t depth = handlerStack.size();
+    if (depth >= 1) variables->setRunningHandler(dispatchBuffer[handlerStack[depth - 1]]);
+    if (depth >= 2) variables->setCallingHandler(dispatchBuffer[handlerStack[depth - 2]]);
 }

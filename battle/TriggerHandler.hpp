@@ -44,22 +44,22 @@ public:
     // The handler under which a move's effects run from a command: origin 8, the move as source.
     TriggerHandler(int side, ZelkinMove* move)
         : sequence(nextTriggerSequence()), origin(ORIGIN_MOVE), side(side), source(move) {}
-    virtual ~TriggerHandler() = default;
+    // Plain data: copied as a block.
     TriggerHandler(const TriggerHandler&) = default;
     TriggerHandler& operator=(const TriggerHandler&) = default;
 
-    virtual ZelkinBuff* getHolder() const;
-    virtual ZelkinMove* getSource() const;
-    virtual int getOrigin() const;
-    virtual int getSequence() const;
-    virtual int getSide() const;
-    virtual ZelkinBuffTrigger* getTrigger() const;
+    ZelkinBuff* getHolder() const;
+    ZelkinMove* getSource() const;
+    int getOrigin() const;
+    int getSequence() const;
+    int getSide() const;
+    ZelkinBuffTrigger* getTrigger() const;
     // "value", "duration" (truncated) and "alive" (0 kills) of the holder; anything else is ignored.
-    virtual void setVariable(const std::string& name, float value);
+    void setVariable(const std::string& name, float value);
     // "value", "duration", "alive" of the holder; 0 without a holder or for another name.
-    virtual float getVariable(const std::string& name) const;
+    float getVariable(const std::string& name) const;
     // "tag" and "name" of the move source, else of the holder's definition; empty otherwise.
-    virtual std::vector<std::string> getTextVariable(const std::string& name) const;
+    std::vector<std::string> getTextVariable(const std::string& name) const;
 
 private:
     int sequence = 0;

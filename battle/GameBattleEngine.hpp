@@ -355,10 +355,11 @@ private:
     // own holders' triggers as the source, the other side's as the target, the field-wide ones.
     BattleEventSet heldEventsAsSource[2];
     // The triggers of the battle's holders that can run, gathered with heldEvents and grouped by event: those
-    // of an event are heldTriggers[heldTriggerBegin[event]] up to heldTriggers[heldTriggerEnd[event]] (an
-    // empty range for an event with none). Within an event they keep the order the dispatch numbers
-    // them in: field-wide buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side 1, the
-    // statuses of the active creatures of sides 0 and 1, each holder's triggers in definition order.
+    // of an event of heldEvents are heldTriggers[heldTriggerBegin[event]] up to
+    // heldTriggers[heldTriggerEnd[event]] (an empty range for one with none; the ranges of the other events
+    // are left over from earlier gatherings and never read). Within an event they keep the order the dispatch
+    // numbers them in: field-wide buffs, the abilities of sides 0 and 1, the team buffs of side 0 then side
+    // 1, the statuses of the active creatures of sides 0 and 1, each holder's triggers in definition order.
     struct HeldTrigger {
         ZelkinBuff* buff;
         ZelkinBuffTrigger* trigger;

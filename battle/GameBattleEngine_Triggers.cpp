@@ -1,7 +1,6 @@
 // Trigger dispatch: gathering the triggers of an event from every source, ordering and running them.
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
 
 #include "battle/BattleInformations.hpp"
 #include "battle/GameBattleEngine.hpp"
@@ -141,12 +140,11 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     // Gathered again after any change to the holders on this thread; the table may hold more than the
-    // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing.
+    // battle runs (dead buffs, switched-off holders), which only costs a look that finds nothing. Only the
+    // ranges of the events of heldEvents are read, so only theirs are set.
     heldEvents = BattleEventSet();
     heldEventsAsSource[0] = BattleEventSet();
     heldEventsAsSource[1] = BattleEventSet();
-    std::fill(std::begin(heldTriggerBegin), std::end(heldTriggerBegin), 0);
-    std::fill(std::begin(heldTriggerEnd), std::end(heldTriggerEnd), 0);
     // The triggers in dispatch order first, counted by event in heldTriggerEnd, with the events listed in
     // the order they are met.
     std::vector<HeldTrigger>& gathered = gatheredTriggers;
@@ -154,6 +152,7 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     int events[BATTLE_EVENT_MAX + 1];
     int eventCount = 0;
     BattleEventSet listed;
+    BattleEventSet unanswered;
     auto add = [&](ZelkinBuff* buff, int origin, int side) {
         const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
         if (!definition) return;
@@ -163,8 +162,14 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
         heldEvents.addAll(definition->triggerEvents);
         for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
             const unsigned number = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
-            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX) || !mayAnswer(trigger, origin)) continue;
+            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX)) continue;
             const int event = static_cast<int>(number);
+            if (!mayAnswer(trigger, origin)) {
+                // Its event still gets a range: empty, unless a later trigger lists the event.
+                if (!listed.contains(event)) heldTriggerBegin[event] = heldTriggerEnd[event] = 0;
+                unanswered.add(event);
+                continue;
+            }
             if (!listed.contains(event)) {
                 listed.add(event);
                 heldTriggerEnd[event] = 0;
@@ -203,6 +208,14 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
         heldTriggerBegin[event] = total;
         total += heldTriggerEnd[event];
         heldTriggerEnd[event] = heldTriggerBegin[event];
+    }
+    // Any other event of heldEvents (a definition's events not matching its triggers) gets an empty range.
+    bool allSet = true;
+    for (size_t i = 0; i < BattleEventSet::WORD_COUNT; ++i)
+        allSet = allSet && (heldEvents.word(i) & ~(listed.word(i) | unanswered.word(i))) == 0;
+    for (int event = 0; !allSet && event <= BATTLE_EVENT_MAX; ++event) {
+        if (heldEvents.contains(event) && !listed.contains(event))
+            heldTriggerBegin[event] = heldTriggerEnd[event] = 0;
     }
     heldTriggers.resize(gathered.size());
     for (const HeldTrigger& held : gathered)

@@ -227,6 +227,10 @@ std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, con
     return list;
 }
 
+void GameBattleEngine::defendingTypesIntoVariables(int side) {
+    variables->setDefensiveTypesOf(field ? field->getTeamChecked(side) : nullptr);
+}
+
 void GameBattleEngine::typeNamesInto(int side, std::vector<std::string>& names) {
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     const size_t typeCount = team ? static_cast<size_t>(team->getTypeCount()) : 0;

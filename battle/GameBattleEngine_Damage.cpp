@@ -187,7 +187,7 @@ void GameBattleEngine::gatherDamageStats() {
             else
                 offensive.push_back(name);
         }
-        typeNamesInto(defender, variables->editDefensiveTypes());
+        defendingTypesIntoVariables(defender);
     }
 
     // The checks are the defender's: in their scripts the source side is the defender.

@@ -116,7 +116,7 @@ float GameBattleEngine::matchupTerm(int side) {
         }
     }
     typeNamesInto(other, variables->editOffensiveTypes());
-    typeNamesInto(side, variables->editDefensiveTypes());
+    defendingTypesIntoVariables(side);
     variables->setSlot(SVAR_RESULT, effectiveness);
     fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, side);
     effectiveness = variables->getSlot(SVAR_RESULT);

@@ -6,6 +6,7 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/ScriptVariables.hpp"
+#include "rules/ZelkinTeam.hpp"
 #include "rules/ZelkinType.hpp"
 
 VariableTable::VariableTable()
@@ -21,6 +22,24 @@ void VariableTable::restoreDefaults() {
     affectedStat.clear();
     offensiveTypes.clear();
     defensiveTypes.clear();
+    defensiveTypesPending = false;
+}
+
+void VariableTable::setDefensiveTypesOf(const ZelkinTeam* team) {
+    defensiveTypeSources.clear();
+    for (int i = 0; team != nullptr && team->getTypeAt(i) != nullptr; ++i)
+        defensiveTypeSources.push_back(team->getTypeAt(i));
+    defensiveTypesPending = true;
+}
+
+const std::vector<std::string>& VariableTable::nameDefensiveTypes() const {
+    if (defensiveTypesPending) {
+        defensiveTypesPending = false;
+        defensiveTypes.clear();
+        for (const ZelkinType* type : defensiveTypeSources)
+            defensiveTypes.push_back(type->getName());
+    }
+    return defensiveTypes;
 }
 
 VariableTable::~VariableTable() = default;
@@ -53,6 +72,10 @@ void VariableTable::takeListStorage(VariableTable& outgoing) {
         defensiveTypes.swap(outgoing.defensiveTypes);
         defensiveTypes.clear();
     }
+    if (defensiveTypeSources.capacity() == 0) {
+        defensiveTypeSources.swap(outgoing.defensiveTypeSources);
+        defensiveTypeSources.clear();
+    }
 }
 
 std::vector<std::string> VariableTable::getTextVariable(const std::string& name) const {
@@ -68,7 +91,7 @@ TextItems VariableTable::getTextSlot(int slot) const {
     case STXT_TYPES_OFFENSIVE:
         return TextItems(offensiveTypes);
     case STXT_TYPES_DEFENSIVE:
-        return TextItems(defensiveTypes);
+        return TextItems(nameDefensiveTypes());
     case STXT_REASON:
         return TextItems(reason);
     case STXT_STAT_AFF:

@@ -80,11 +80,21 @@ public:
     void setAffectedStat(const std::string& text) { affectedStat = text; }
     const std::vector<std::string>& getOffensiveTypes() const { return offensiveTypes; }
     void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes = names; }
-    const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes; }
-    void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
+    const std::vector<std::string>& getDefensiveTypes() const { return nameDefensiveTypes(); }
+    void setDefensiveTypes(const std::vector<std::string>& names) {
+        defensiveTypes = names;
+        defensiveTypesPending = false;
+    }
+    // The defending list as the names of the team's types, up to the first missing one (none for no team).
+    // The names are written out when the list is first read, as a script seldom reads it: a type's name
+    // never changes, and the types live as long as the data they were read from.
+    void setDefensiveTypesOf(const ZelkinTeam* team);
     // The same lists written in place, keeping their storage from one check to the next.
     std::vector<std::string>& editOffensiveTypes() { return offensiveTypes; }
-    std::vector<std::string>& editDefensiveTypes() { return defensiveTypes; }
+    std::vector<std::string>& editDefensiveTypes() {
+        nameDefensiveTypes();
+        return defensiveTypes;
+    }
     // Takes the storage of an outgoing table's type lists for lists of its own that have none yet; the lists
     // stay empty, so the next action fills them without allocating.
     void takeListStorage(VariableTable& outgoing);
@@ -151,6 +161,8 @@ private:
     static const Figures NEW_FIGURES;
     // A fresh draw of a die with that many faces, 1 to faces.
     static float rollDie(int faces);
+    // The defending list, its names written out first if setDefensiveTypesOf left them pending.
+    const std::vector<std::string>& nameDefensiveTypes() const;
 
     Figures figures;
     TriggerHandler runningHandler;
@@ -158,7 +170,10 @@ private:
     std::string reason;
     std::string affectedStat;
     std::vector<std::string> offensiveTypes;
-    std::vector<std::string> defensiveTypes;
+    // Written out from defensiveTypeSources on reading when defensiveTypesPending.
+    mutable std::vector<std::string> defensiveTypes;
+    mutable bool defensiveTypesPending = false;
+    std::vector<const ZelkinType*> defensiveTypeSources;
 };
 
 // One entry per slot of ScriptVariables.hpp, in its order. A constant here, so that a slot the engine names

@@ -30,10 +30,10 @@ void VariableTable::setOffensiveTypesOf(const ZelkinType* type, const ZelkinType
     if (subtype != nullptr) offensiveTypes.addType(subtype);
 }
 
-void VariableTable::setDefensiveTypesOf(const ZelkinTeam* team) {
-    defensiveTypes.startTypes();
+void VariableTable::TypeNames::setTypesOf(const ZelkinTeam* team) {
+    startTypes();
     for (int i = 0; team != nullptr && team->getTypeAt(i) != nullptr; ++i)
-        defensiveTypes.addType(team->getTypeAt(i));
+        addType(team->getTypeAt(i));
 }
 
 void VariableTable::TypeNames::writeNames() const {

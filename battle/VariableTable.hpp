@@ -82,11 +82,12 @@ public:
     void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes.assign(names); }
     const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes.read(); }
     void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes.assign(names); }
-    // The lists as the names of a move's type and subtype (when it has one), and of the team's types up to
-    // the first missing one (none for no team). The names are written out when a list is first read, as
-    // scripts seldom read them.
+    // The lists as the names of a move's type and subtype (when it has one), or of a team's types up to the
+    // first missing one (none for no team). The names are written out when a list is first read, as scripts
+    // seldom read them.
     void setOffensiveTypesOf(const ZelkinType* type, const ZelkinType* subtype);
-    void setDefensiveTypesOf(const ZelkinTeam* team);
+    void setOffensiveTypesOf(const ZelkinTeam* team) { offensiveTypes.setTypesOf(team); }
+    void setDefensiveTypesOf(const ZelkinTeam* team) { defensiveTypes.setTypesOf(team); }
     // The same lists written in place, keeping their storage from one check to the next.
     std::vector<std::string>& editOffensiveTypes() { return offensiveTypes.edit(); }
     std::vector<std::string>& editDefensiveTypes() { return defensiveTypes.edit(); }
@@ -182,6 +183,7 @@ private:
             pending = true;
         }
         void addType(const ZelkinType* type) { types.push_back(type); }
+        void setTypesOf(const ZelkinTeam* team);
         // Takes the storage of an outgoing list for the parts that have none yet, staying as it is.
         void takeStorage(TypeNames& outgoing);
 

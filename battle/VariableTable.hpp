@@ -182,7 +182,10 @@ private:
             types.clear();
             pending = true;
         }
-        void addType(const ZelkinType* type) { types.push_back(type); }
+        // A missing type adds nothing.
+        void addType(const ZelkinType* type) {
+            if (type != nullptr) types.push_back(type);
+        }
         void setTypesOf(const ZelkinTeam* team);
         // Takes the storage of an outgoing list for the parts that have none yet, staying as it is.
         void takeStorage(TypeNames& outgoing);

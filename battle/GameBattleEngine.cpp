@@ -227,21 +227,8 @@ std::vector<std::string> GameBattleEngine::getCreatureTextVariable(int side, con
     return list;
 }
 
-void GameBattleEngine::typeNamesInto(int side, std::vector<std::string>& names) {
-    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-    const size_t typeCount = team ? static_cast<size_t>(team->getTypeCount()) : 0;
-    // One allocation for a fresh list (a new action's table starts with none); none for a list with room.
-    if (names.capacity() < typeCount) names.reserve(typeCount);
-    // The list ends at the first missing type.
-    size_t count = 0;
-    for (ZelkinType* type; count < typeCount && (type = team->getTypeAt(static_cast<int>(count))) != nullptr;
-         ++count) {
-        if (count < names.size())
-            names[count] = type->getName();
-        else
-            names.push_back(type->getName());
-    }
-    if (count < names.size()) names.resize(count);
+void GameBattleEngine::defendingTypesIntoVariables(int side) {
+    variables->setDefensiveTypesOf(field ? field->getTeamChecked(side) : nullptr);
 }
 
 void GameBattleEngine::setCreatureVariable(int side, const std::string& key, float value) {

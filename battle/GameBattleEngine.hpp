@@ -107,8 +107,8 @@ public:
     virtual void fireBeforeAdd(ZelkinBuff* buff, int side);
     // 11. "type", "tag", "name", "crea_truename", "ability", "buff_list"/"list_buffs" of the side's creature.
     virtual std::vector<std::string> getCreatureTextVariable(int side, const std::string& key);
-    // The names of the side's current types (its "type" list) into names, reusing its storage.
-    void typeNamesInto(int side, std::vector<std::string>& names);
+    // The side's current types (its "type" list) as the variables' defending list.
+    void defendingTypesIntoVariables(int side);
     // 12. "hp", "max_hp", "percent_hp", "level", "move_turn", "n_creature", "last_move_spot" and the stats.
     virtual float getCreatureVariable(int side, const std::string& key);
     // 13. Only "hp" is writable.

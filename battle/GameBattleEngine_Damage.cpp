@@ -176,18 +176,8 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setSlot(SVAR_CRITICAL_RATIO, readStat(attacker, STAT_CRITICAL, checked));
 
     if (move->getType()) {
-        // Written over the list's strings where it has some (a fresh table's list is empty).
-        std::vector<std::string>& offensive = variables->editOffensiveTypes();
-        const size_t count = move->getSubtype() ? 2 : 1;
-        if (offensive.size() > count) offensive.resize(count);
-        for (size_t i = 0; i < count; ++i) {
-            const std::string& name = (i == 0 ? move->getType() : move->getSubtype())->getName();
-            if (i < offensive.size())
-                offensive[i] = name;
-            else
-                offensive.push_back(name);
-        }
-        typeNamesInto(defender, variables->editDefensiveTypes());
+        variables->setOffensiveTypesOf(move->getType(), move->getSubtype());
+        defendingTypesIntoVariables(defender);
     }
 
     // The checks are the defender's: in their scripts the source side is the defender.

@@ -115,8 +115,8 @@ float GameBattleEngine::matchupTerm(int side) {
                 immune = 1.0f;
         }
     }
-    typeNamesInto(other, variables->editOffensiveTypes());
-    typeNamesInto(side, variables->editDefensiveTypes());
+    variables->setOffensiveTypesOf(otherTeam);
+    variables->setDefensiveTypesOf(team);
     variables->setSlot(SVAR_RESULT, effectiveness);
     fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, side);
     effectiveness = variables->getSlot(SVAR_RESULT);

@@ -370,7 +370,7 @@ static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext&
     variables->setSlot(SVAR_RETURN_VALUE, computed);
     if (found) {
         variables->setOffensiveTypes(names);
-        engine.typeNamesInto(context.subject, variables->editDefensiveTypes());
+        engine.defendingTypesIntoVariables(context.subject);
     }
 
     // The check event sees the computed value in "return_value" and decides the final one in "result".

@@ -6,6 +6,7 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/ScriptVariables.hpp"
+#include "rules/ZelkinTeam.hpp"
 #include "rules/ZelkinType.hpp"
 
 VariableTable::VariableTable()
@@ -21,6 +22,36 @@ void VariableTable::restoreDefaults() {
     affectedStat.clear();
     offensiveTypes.clear();
     defensiveTypes.clear();
+}
+
+void VariableTable::setOffensiveTypesOf(const ZelkinType* type, const ZelkinType* subtype) {
+    offensiveTypes.startTypes();
+    offensiveTypes.addType(type);
+    if (subtype != nullptr) offensiveTypes.addType(subtype);
+}
+
+void VariableTable::TypeNames::setTypesOf(const ZelkinTeam* team) {
+    startTypes();
+    for (int i = 0; team != nullptr && team->getTypeAt(i) != nullptr; ++i)
+        addType(team->getTypeAt(i));
+}
+
+void VariableTable::TypeNames::writeNames() const {
+    pending = false;
+    names.clear();
+    for (const ZelkinType* type : types)
+        names.push_back(type->getName());
+}
+
+void VariableTable::TypeNames::takeStorage(TypeNames& outgoing) {
+    if (names.capacity() == 0) {
+        names.swap(outgoing.names);
+        names.clear();
+    }
+    if (types.capacity() == 0) {
+        types.swap(outgoing.types);
+        types.clear();
+    }
 }
 
 VariableTable::~VariableTable() = default;
@@ -45,14 +76,8 @@ void VariableTable::setVariable(std::string_view name, float value) {
 }
 
 void VariableTable::takeListStorage(VariableTable& outgoing) {
-    if (offensiveTypes.capacity() == 0) {
-        offensiveTypes.swap(outgoing.offensiveTypes);
-        offensiveTypes.clear();
-    }
-    if (defensiveTypes.capacity() == 0) {
-        defensiveTypes.swap(outgoing.defensiveTypes);
-        defensiveTypes.clear();
-    }
+    offensiveTypes.takeStorage(outgoing.offensiveTypes);
+    defensiveTypes.takeStorage(outgoing.defensiveTypes);
 }
 
 std::vector<std::string> VariableTable::getTextVariable(const std::string& name) const {
@@ -66,9 +91,9 @@ TextItems VariableTable::getTextSlot(int slot) const {
     case STXT_SUBTYPE_MOVE:
         return figures.moveSubtype ? TextItems(figures.moveSubtype->getName()) : TextItems();
     case STXT_TYPES_OFFENSIVE:
-        return TextItems(offensiveTypes);
+        return TextItems(offensiveTypes.read());
     case STXT_TYPES_DEFENSIVE:
-        return TextItems(defensiveTypes);
+        return TextItems(defensiveTypes.read());
     case STXT_REASON:
         return TextItems(reason);
     case STXT_STAT_AFF:

@@ -78,13 +78,19 @@ public:
     void setReason(const std::string& text) { reason = text; }
     const std::string& getAffectedStat() const { return affectedStat; }
     void setAffectedStat(const std::string& text) { affectedStat = text; }
-    const std::vector<std::string>& getOffensiveTypes() const { return offensiveTypes; }
-    void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes = names; }
-    const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes; }
-    void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes = names; }
+    const std::vector<std::string>& getOffensiveTypes() const { return offensiveTypes.read(); }
+    void setOffensiveTypes(const std::vector<std::string>& names) { offensiveTypes.assign(names); }
+    const std::vector<std::string>& getDefensiveTypes() const { return defensiveTypes.read(); }
+    void setDefensiveTypes(const std::vector<std::string>& names) { defensiveTypes.assign(names); }
+    // The lists as the names of a move's type and subtype (when it has one), or of a team's types up to the
+    // first missing one (none for no team). The names are written out when a list is first read, as scripts
+    // seldom read them.
+    void setOffensiveTypesOf(const ZelkinType* type, const ZelkinType* subtype);
+    void setOffensiveTypesOf(const ZelkinTeam* team) { offensiveTypes.setTypesOf(team); }
+    void setDefensiveTypesOf(const ZelkinTeam* team) { defensiveTypes.setTypesOf(team); }
     // The same lists written in place, keeping their storage from one check to the next.
-    std::vector<std::string>& editOffensiveTypes() { return offensiveTypes; }
-    std::vector<std::string>& editDefensiveTypes() { return defensiveTypes; }
+    std::vector<std::string>& editOffensiveTypes() { return offensiveTypes.edit(); }
+    std::vector<std::string>& editDefensiveTypes() { return defensiveTypes.edit(); }
     // Takes the storage of an outgoing table's type lists for lists of its own that have none yet; the lists
     // stay empty, so the next action fills them without allocating.
     void takeListStorage(VariableTable& outgoing);
@@ -151,14 +157,54 @@ private:
     static const Figures NEW_FIGURES;
     // A fresh draw of a die with that many faces, 1 to faces.
     static float rollDie(int faces);
+    // A list of type names, kept as the types themselves until it is read: a type's name never changes, and
+    // the types live as long as the data they were read from.
+    class TypeNames {
+    public:
+        const std::vector<std::string>& read() const {
+            if (pending) writeNames();
+            return names;
+        }
+        std::vector<std::string>& edit() {
+            read();
+            return names;
+        }
+        void assign(const std::vector<std::string>& list) {
+            names = list;
+            pending = false;
+        }
+        void clear() {
+            names.clear();
+            pending = false;
+        }
+        // An empty list, then the names of the types added.
+        void startTypes() {
+            types.clear();
+            pending = true;
+        }
+        // A missing type adds nothing.
+        void addType(const ZelkinType* type) {
+            if (type != nullptr) types.push_back(type);
+        }
+        void setTypesOf(const ZelkinTeam* team);
+        // Takes the storage of an outgoing list for the parts that have none yet, staying as it is.
+        void takeStorage(TypeNames& outgoing);
+
+    private:
+        void writeNames() const;
+
+        mutable std::vector<std::string> names;
+        mutable bool pending = false;
+        std::vector<const ZelkinType*> types;
+    };
 
     Figures figures;
     TriggerHandler runningHandler;
     TriggerHandler callingHandler;
     std::string reason;
     std::string affectedStat;
-    std::vector<std::string> offensiveTypes;
-    std::vector<std::string> defensiveTypes;
+    TypeNames offensiveTypes;
+    TypeNames defensiveTypes;
 };
 
 // One entry per slot of ScriptVariables.hpp, in its order. A constant here, so that a slot the engine names

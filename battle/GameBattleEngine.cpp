@@ -212,8 +212,9 @@ float GameBattleEngine::readStat(int side, int statIndex, bool checked) {
     if (!checked) return checkedStat(statIndex, value, 1.0f);
     variables->setSlot(SVAR_RESULT, 1.0f);
     const int event = STAT_EVENTS[statIndex];
-    if (!readyToDispatchFor(event, side)) return checkedStat(statIndex, value, 1.0f);
-    dispatchTrigger(event, side, opponentSide(side));
+    const DispatchSources sources = readyToDispatchFor(event, side);
+    if (!sources) return checkedStat(statIndex, value, 1.0f);
+    dispatchTrigger(event, side, opponentSide(side), sources);
     return checkedStat(statIndex, value, variables->getSlot(SVAR_RESULT));
 }
 

@@ -328,13 +328,32 @@ private:
         return heldEvents;
     }
     void gatherHeldEvents(const std::uint64_t& counter);
+    // What the tests before a dispatch found, handed to the dispatch so that it asks nothing twice; none
+    // when no trigger may run. The tests stop at the first source that answers: the ruleset and the arena
+    // are always asked again, the holders when the move answered first. Only valid until something else
+    // runs.
+    struct DispatchSources {
+        enum : unsigned {
+            // The move has a trigger for the event.
+            MOVE = 1u,
+            // Some holder has a trigger for the event (whatever part its side plays).
+            HOLDERS = 2u,
+            // The holders were not asked.
+            HOLDERS_UNASKED = 4u,
+            // The ruleset or the arena answered.
+            FIELD = 8u,
+        };
+        unsigned found = 0;
+        bool has(unsigned source) const { return (found & source) != 0; }
+        explicit operator bool() const { return found != 0; }
+    };
     // The tests of fireTrigger, fireTriggerFor and computeStat before a dispatch: the nesting limit, then
     // whether some source may hold a trigger for the event (when none does, the dispatch would gather
     // nothing). Inline in the files that fire events (battle/TriggerGate.hpp).
-    bool readyToDispatch(int event);
+    DispatchSources readyToDispatch(int event);
     // The same for an event fired by a side against the other (fireTriggerFor, computeStat): only the
     // holders' triggers that answer to the part each side then plays count.
-    bool readyToDispatchFor(int event, int side);
+    DispatchSources readyToDispatchFor(int event, int side);
     // False when firing any of the events, one after the other with nothing else run in between, would
     // run no trigger (the nesting limit, or no source waiting for any of them); the trigger numbering then
     // starts again as readyToDispatch leaves it. Inline in battle/TriggerGate.hpp.
@@ -345,8 +364,8 @@ private:
     // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
     // Inline in battle/TriggerGate.hpp.
     bool fieldSourceWaitsFor(int event);
-    // fireTrigger past its cheap tests.
-    void dispatchTrigger(int event, int sourceSide, int targetSide);
+    // fireTrigger past its cheap tests, gathering from the sources they found.
+    void dispatchTrigger(int event, int sourceSide, int targetSide, DispatchSources sources);
     // Runs the triggers of dispatchBuffer from the first one to its end, each under its own handler, then
     // takes them off the buffer.
     void runGatheredHandlers(size_t first, int sourceSide, int targetSide);

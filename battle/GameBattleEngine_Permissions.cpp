@@ -34,12 +34,13 @@ void GameBattleEngine::checkOrders(int side) {
             creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
         variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
         variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
-        if (!readyToDispatch(EVENT_CHECK_MOVE_ORDER)) {
+        const DispatchSources sources = readyToDispatch(EVENT_CHECK_MOVE_ORDER);
+        if (!sources) {
             team->setMemberMark(slot, usable ? 1 : 0);
             ++slot;
             break;
         }
-        dispatchTrigger(EVENT_CHECK_MOVE_ORDER, side, opponentSide(side));
+        dispatchTrigger(EVENT_CHECK_MOVE_ORDER, side, opponentSide(side), sources);
         float result = variables->getSlot(SVAR_RESULT);
         team->setMemberMark(slot, saturatingInt(result));
         if (result > 1.0f) forced[forcedCount++] = slot;

@@ -69,10 +69,11 @@ inline void GameBattleEngine::runGatheredHandlers(size_t first, int sourceSide, 
 }
 
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
-    if (readyToDispatch(event)) dispatchTrigger(event, sourceSide, targetSide);
+    if (const DispatchSources sources = readyToDispatch(event))
+        dispatchTrigger(event, sourceSide, targetSide, sources);
 }
 
-void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide) {
+void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide, DispatchSources sources) {
     // The handlers of this dispatch go on the end of the shared buffer, above those of the dispatches it is
     // nested in, and come off when it is over: no allocation once the buffer has grown.
     std::vector<TriggerHandler>& handlers = dispatchBuffer;
@@ -94,8 +95,10 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
                 collectFromList(stadium->triggers, event, ORIGIN_STADIUM, handlers);
         }
         // The holders' triggers of the event, gathered when the holders last changed; what may change
-        // between two gatherings (a buff's life, the switches, the options, the actors) is read here.
-        if (eventsOfHolders().contains(event)) {
+        // between two gatherings (a buff's life, the switches, the options, the actors) is read here. The
+        // tests before the dispatch have asked whether there are any, unless the move answered first.
+        if (sources.has(DispatchSources::HOLDERS) ||
+            (sources.has(DispatchSources::HOLDERS_UNASKED) && eventsOfHolders().contains(event))) {
             ZelkinTeam* teams[2] = {field->getTeamChecked(0), field->getTeamChecked(1)};
             int actors[2] = {actorOf(0, sourceSide, targetSide), actorOf(1, sourceSide, targetSide)};
             const bool abilitiesOn = options && options->getAbilitiesEffects() != 0;
@@ -125,8 +128,8 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
             }
         }
     }
-    ZelkinMove* move = variables->getMove();
-    if (move && move->hasTriggersFor(event)) {
+    if (sources.has(DispatchSources::MOVE)) {
+        ZelkinMove* move = variables->getMove();
         int moveSide = saturatingInt(variables->getSlot(SVAR_CAMP_SOURCE));
         for (ZelkinBuffTrigger* trigger : move->getTriggers()) {
             if (trigger && trigger->getEvent() == event)
@@ -225,7 +228,8 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
 }
 
 void GameBattleEngine::fireTriggerFor(int event, int side) {
-    if (readyToDispatchFor(event, side)) dispatchTrigger(event, side, opponentSide(side));
+    if (const DispatchSources sources = readyToDispatchFor(event, side))
+        dispatchTrigger(event, side, opponentSide(side), sources);
 }
 
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {

@@ -35,22 +35,30 @@ inline bool GameBattleEngine::fieldSourceWaitsFor(int event) {
     return false;
 }
 
-inline bool GameBattleEngine::readyToDispatch(int event) { return readyToDispatchFor(event, -1); }
+inline GameBattleEngine::DispatchSources GameBattleEngine::readyToDispatch(int event) {
+    return readyToDispatchFor(event, -1);
+}
 
-inline bool GameBattleEngine::readyToDispatchFor(int event, int side) {
-    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return false;
+inline GameBattleEngine::DispatchSources GameBattleEngine::readyToDispatchFor(int event, int side) {
+    if (handlerStack.size() >= MAX_NESTED_TRIGGERS) return {};
     resetTriggerSequence();
     const ZelkinMove* move = variables->getMove();
-    if (move && move->hasTriggersFor(event)) return true;
-    if (!field) return false;
+    if (move && move->hasTriggersFor(event))
+        return {DispatchSources::MOVE | DispatchSources::HOLDERS_UNASKED};
+    if (!field) return {};
     // Most events have no holder's trigger at all; for one that has, the set of the acting side (read once
     // the holders are gathered) tells whether one of them answers. Any other side counts every event.
-    if (eventsOfHolders().contains(event) &&
-        ((side != 0 && side != 1) || heldEventsAsSource[side].contains(event)))
-        return true;
+    unsigned holders = 0;
+    if (eventsOfHolders().contains(event)) {
+        if ((side != 0 && side != 1) || heldEventsAsSource[side].contains(event))
+            return {DispatchSources::HOLDERS};
+        holders = DispatchSources::HOLDERS;
+    }
     // The ruleset and the arena are asked only for the events that some ruleset or arena of the run
     // waits for.
-    return someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event);
+    if (someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event))
+        return {holders | DispatchSources::FIELD};
+    return {};
 }
 
 inline bool GameBattleEngine::mayDispatchAnyOf(const BattleEventSet& events) {

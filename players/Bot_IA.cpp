@@ -2,6 +2,7 @@
 #include "players/Bot_IA.hpp"
 
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 #include <sstream>
@@ -92,29 +93,90 @@ void Bot_IA::appendLogLine(const std::string& name, int score) {
     log.append(start, static_cast<size_t>(end - start));
 }
 
-void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], int count) {
-    // Laid out on the stack unless the names are long, each line with room for the longest score, and set
-    // in one go.
-    constexpr size_t SCORE_ROOM = std::numeric_limits<int>::digits10 + 2;
-    size_t room = 0;
-    for (int i = 0; i < count; ++i)
-        room += names[i]->size() + 3 + SCORE_ROOM + 1;
-    char onStack[512];
-    std::string onHeap;
-    char* lines = onStack;
-    if (room > sizeof(onStack)) {
-        onHeap.resize(room);
-        lines = &onHeap[0];
+namespace {
+
+template <typename Word> void moveEnds(char* to, const char* from, size_t size) {
+    Word head;
+    Word tail;
+    std::memcpy(&head, from, sizeof(Word));
+    std::memcpy(&tail, from + size - sizeof(Word), sizeof(Word));
+    std::memcpy(to, &head, sizeof(Word));
+    std::memcpy(to + size - sizeof(Word), &tail, sizeof(Word));
+}
+
+// Copies a name to to. Up to 32 bytes go as a word or two read from each end, overlapping in the middle:
+// cheaper than the library's call for the short names of the log.
+void copyName(char* to, const std::string& name) {
+    const char* from = name.data();
+    const size_t size = name.size();
+    if (size >= 8) {
+        if (size <= 16) {
+            moveEnds<std::uint64_t>(to, from, size);
+        } else if (size <= 32) {
+            moveEnds<std::uint64_t>(to, from, 16);
+            moveEnds<std::uint64_t>(to + size - 16, from + size - 16, 16);
+        } else {
+            std::memcpy(to, from, size);
+        }
+    } else if (size >= 4) {
+        moveEnds<std::uint32_t>(to, from, size);
+    } else if (size >= 2) {
+        moveEnds<std::uint16_t>(to, from, size);
+    } else if (size == 1) {
+        *to = *from;
     }
+}
+
+// "00" to "99", two characters each.
+constexpr char DIGIT_PAIRS[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// The score's digits at at, a minus sign first if it is below zero; gives where they end. Most scores have
+// one or two digits and are written on the spot.
+char* writeScore(char* at, char* end, int score) {
+    if (score >= 0 && score < 10) {
+        *at = static_cast<char>('0' + score);
+        return at + 1;
+    }
+    if (score >= 10 && score < 100) {
+        std::memcpy(at, DIGIT_PAIRS + 2 * score, 2);
+        return at + 2;
+    }
+    return std::to_chars(at, end, score).ptr;
+}
+
+} // namespace
+
+void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], int count) {
+    // Laid out on the stack while the lines fit, each with room for the longest score, and set in one go;
+    // lines past a long name are added one by one.
+    constexpr size_t SCORE_ROOM = std::numeric_limits<int>::digits10 + 2;
+    constexpr size_t LINE_ROOM = 3 + SCORE_ROOM + 1;
+    char lines[512];
     char* at = lines;
-    for (int i = 0; i < count; ++i) {
-        std::memcpy(at, names[i]->data(), names[i]->size());
-        at += names[i]->size();
+    int i = 0;
+    for (; i < count; ++i) {
+        const std::string& name = *names[i];
+        if (name.size() + LINE_ROOM > static_cast<size_t>(lines + sizeof(lines) - at)) break;
+        copyName(at, name);
+        at += name.size();
         std::memcpy(at, " : ", 3);
-        at = std::to_chars(at + 3, at + 3 + SCORE_ROOM, scores[i]).ptr;
+        at = writeScore(at + 3, at + 3 + SCORE_ROOM, scores[i]);
         *at++ = '\n';
     }
-    log.assign(lines, static_cast<size_t>(at - lines));
+    // Emptied and appended to: the library does that in line and at less cost than replacing.
+    log.clear();
+    log.append(lines, static_cast<size_t>(at - lines));
+    for (; i < count; ++i) {
+        char line[LINE_ROOM];
+        std::memcpy(line, " : ", 3);
+        char* end = writeScore(line + 3, line + 3 + SCORE_ROOM, scores[i]);
+        *end++ = '\n';
+        log += *names[i];
+        log.append(line, static_cast<size_t>(end - line));
+    }
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

@@ -148,6 +148,11 @@ bool PhraseSlots::appendFilled(std::string& out, std::string_view phrase,
     for (unsigned rest = followed; rest != 0; rest &= rest - 1U)
         if (holds(fill[__builtin_ctz(rest)].text, '[')) return false;
 
+    // A phrase none of whose placeholders is filled goes in as it is.
+    if (taken == 0) {
+        out.append(phrase.data(), phrase.size());
+        return true;
+    }
     // Laid out on the stack and added in one go, which costs less than sizing the string first.
     char filled[MAX_FILLED];
     if (length > sizeof(filled)) return false;

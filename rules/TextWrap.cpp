@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -95,22 +96,28 @@ bool keepsEveryLine(std::string_view text, int charWidth, int maxWidth) {
 } // namespace
 
 void wrapTextInto(std::string& out, std::string_view text, int charWidth, int maxWidth) {
+    // Emptied and appended to, which the library does in line and at less cost than replacing; a text
+    // read from out itself is replaced the safe way.
+    const std::less<const char*> before;
+    const bool fromOut = !before(text.data(), out.data()) && before(text.data(), out.data() + out.capacity());
+    if (fromOut) {
+        const std::string copy(text);
+        wrapTextInto(out, copy, charWidth, maxWidth);
+        return;
+    }
+    out.clear();
     std::string_view line = text;
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
     if (keepsEveryLine(line, charWidth, maxWidth)) {
-        if (line.size() < text.size()) {
-            out.assign(text.data(), text.size());
-        } else {
-            out.assign(line.data(), line.size());
-            out.push_back('\n');
-        }
+        out.append(text.data(), text.size());
+        if (line.size() == text.size()) out.push_back('\n');
         return;
     }
     // Each separator gives one character at most, and the closing line end one more.
     const size_t size = text.size();
-    out.assign(text.data(), size);
+    out.append(text.data(), size);
     out.push_back('\n');
-    out.resize(layOut(&out[0], size, charWidth, maxWidth));
+    out.erase(layOut(&out[0], size, charWidth, maxWidth));
 }
 
 std::string wrapText(const std::string& text, int charWidth, int maxWidth) {

@@ -17,6 +17,16 @@ constexpr int MOVE_SLOTS = 4;
 constexpr int SWITCH_MARK = 4;
 // The slot of a forced order that uses the team's timed-effect move.
 constexpr int TIMED_EFFECT_SLOT = 4;
+
+// Whether the team has two standing members: one to send in besides the one out. The count stops there.
+bool hasTwoStanding(const ZelkinTeam& team) {
+    int standing = 0;
+    for (int i = 0; i < team.getMemberCount(); ++i) {
+        Zelkin* member = team.getMemberAt(i);
+        if (member != nullptr && member->getHp() > 0 && ++standing == 2) return true;
+    }
+    return false;
+}
 } // namespace
 
 void GameBattleEngine::checkOrders(int side) {
@@ -29,17 +39,20 @@ void GameBattleEngine::checkOrders(int side) {
     int forced[MOVE_SLOTS];
     int forcedCount = 0;
     int slot = 0;
+    bool noneWaits = false;
     for (; slot < MOVE_SLOTS; ++slot) {
         bool usable =
             creature && creature->getHp() > 0 && creature->getMove(slot) && creature->getPp(slot) != 0;
-        variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
-        variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
+        // The test reads neither variable: when no trigger waits, both are written again below anyway.
         const DispatchSources sources = readyToDispatch(EVENT_CHECK_MOVE_ORDER);
         if (!sources) {
             team->setMemberMark(slot, usable ? 1 : 0);
             ++slot;
+            noneWaits = true;
             break;
         }
+        variables->setSlot(SVAR_RESULT, usable ? 1.0f : 0.0f);
+        variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(slot));
         dispatchTrigger(EVENT_CHECK_MOVE_ORDER, side, opponentSide(side), sources);
         float result = variables->getSlot(SVAR_RESULT);
         team->setMemberMark(slot, saturatingInt(result));
@@ -48,7 +61,7 @@ void GameBattleEngine::checkOrders(int side) {
     // Once no trigger waits for the check of a slot, none waits for the next ones either: nothing runs in
     // between that could add one. Each mark is then what the slot itself allows, and the slot variable is
     // left as the checks one by one would leave it ("result" is written next in any case).
-    if (slot < MOVE_SLOTS) {
+    if (noneWaits) {
         bool standing = creature && creature->getHp() > 0;
         for (; slot < MOVE_SLOTS; ++slot)
             team->setMemberMark(slot,
@@ -56,7 +69,7 @@ void GameBattleEngine::checkOrders(int side) {
         variables->setSlot(SVAR_MOVE_SPOT, static_cast<float>(MOVE_SLOTS - 1));
     }
 
-    variables->setSlot(SVAR_RESULT, team->countAlive() < 2 ? 0.0f : 1.0f);
+    variables->setSlot(SVAR_RESULT, hasTwoStanding(*team) ? 1.0f : 0.0f);
     fireTriggerFor(EVENT_CHECK_CHANGE_ORDER, side);
     team->setMemberMark(SWITCH_MARK, saturatingInt(variables->getSlot(SVAR_RESULT)));
 

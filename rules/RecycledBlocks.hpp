@@ -25,26 +25,23 @@ public:
             if (cache.head != nullptr) {
                 void* block = cache.head;
                 cache.head = *static_cast<void**>(block);
-                --cache.count;
+                ++cache.room;
                 return block;
             }
         }
         return ::operator new(size);
     }
 
+    // Nearly always the block joins a cache with room left: that case alone is inline.
     static void give(void* block) noexcept {
-        if (block == nullptr) return;
         if (QUORVEX_RECYCLE_BLOCKS) {
             Cache& cache = threadCache();
-            if (!cache.closed && cache.count < CAPACITY) {
-                if (cache.head == nullptr) keepReleased();
-                *static_cast<void**>(block) = cache.head;
-                cache.head = block;
-                ++cache.count;
+            if (block != nullptr && cache.room > 0) {
+                keep(cache, block);
                 return;
             }
         }
-        ::operator delete(block);
+        giveOtherwise(block);
     }
 
     // For a class with derived classes, whose delete learns the size: a block of another size was never
@@ -62,11 +59,38 @@ private:
 
     // The first bytes of each freed block point to the next one. Plain data, so it stays usable until its
     // thread is gone: objects that thread-local or static lists free at the very end still come here.
+    // room is how many more blocks the cache takes: 0 until its first block, when full and once closed.
     struct Cache {
         void* head = nullptr;
-        int count = 0;
+        int room = 0;
+        bool opened = false;
         bool closed = false;
     };
+
+    static void keep(Cache& cache, void* block) {
+        *static_cast<void**>(block) = cache.head;
+        cache.head = block;
+        --cache.room;
+    }
+
+    // The rest of give: a null block, the first block the thread keeps, a full cache, or one closed at the
+    // end of its thread.
+    [[gnu::noinline]] static void giveOtherwise(void* block) noexcept {
+        if (block == nullptr) return;
+        if (QUORVEX_RECYCLE_BLOCKS) {
+            Cache& cache = threadCache();
+            if (!cache.opened && !cache.closed) {
+                keepReleased();
+                cache.opened = true;
+                cache.room = CAPACITY;
+            }
+            if (cache.room > 0) {
+                keep(cache, block);
+                return;
+            }
+        }
+        ::operator delete(block);
+    }
 
     // Frees the kept blocks when its thread ends; whatever is given back after that is freed at once.
     struct Releaser {
@@ -77,7 +101,7 @@ private:
                 ::operator delete(cache.head);
                 cache.head = next;
             }
-            cache.count = 0;
+            cache.room = 0;
             cache.closed = true;
         }
     };

@@ -1,6 +1,7 @@
 // One line of a buff list on screen: a text and a colour code chosen by whoever builds the list.
 #include "rules/ZelkinBuffBattleDesc.hpp"
 
+#include <cstring>
 
 #include "rules/ZelkinBuffData.hpp"
 
@@ -14,13 +15,38 @@ std::string& BattleDescWriter::add(int color) {
 
 void BattleDescWriter::addBuff(const ZelkinBuffData& definition, int number, int color) {
     std::string& text = add(color);
-    if (!definition.getSpot().empty()) text.append(definition.getSpot()).append(" : ");
-    text += definition.getName();
-    if (number > 0) {
-        text += " (";
-        appendDecimal(text, number);
-        text += ')';
+    const std::string& spot = definition.getSpot();
+    const std::string& name = definition.getName();
+    // Laid out on the stack and added to the emptied line in one go; a line too long for it is appended
+    // piece by piece.
+    char line[128];
+    constexpr size_t NUMBER_ROOM = 16;
+    if (spot.size() + name.size() + NUMBER_ROOM > sizeof(line)) {
+        if (!spot.empty()) text.append(spot).append(" : ");
+        text += name;
+        if (number > 0) {
+            text += " (";
+            appendDecimal(text, number);
+            text += ')';
+        }
+        return;
     }
+    char* write = line;
+    if (!spot.empty()) {
+        std::memcpy(write, spot.data(), spot.size());
+        write += spot.size();
+        std::memcpy(write, " : ", 3);
+        write += 3;
+    }
+    std::memcpy(write, name.data(), name.size());
+    write += name.size();
+    if (number > 0) {
+        *write++ = ' ';
+        *write++ = '(';
+        write = std::to_chars(write, line + sizeof(line), number).ptr;
+        *write++ = ')';
+    }
+    text.append(line, static_cast<size_t>(write - line));
 }
 
 void BattleDescWriter::finish() {

@@ -64,9 +64,7 @@ bool hasBody(int opcode) {
 
 void GameBattleEngine::runCommand(int sourceSide, int targetSide, QXML_Command* command) {
     keepExecuting = true;
-    const size_t depth = handlerStack.size();
-    if (depth >= 1) variables->setRunningHandler(dispatchBuffer[handlerStack[depth - 1]]);
-    if (depth >= 2) variables->setCallingHandler(dispatchBuffer[handlerStack[depth - 2]]);
+    restoreScriptHandlers();
     executeCommand(sourceSide, targetSide, command);
 }
 

@@ -155,7 +155,6 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     int events[BATTLE_EVENT_MAX + 1];
     int eventCount = 0;
     BattleEventSet listed;
-    BattleEventSet unanswered;
     auto add = [&](ZelkinBuff* buff, int origin, int side) {
         const ZelkinBuffData* definition = buff ? buff->getDefinition() : nullptr;
         if (!definition) return;
@@ -165,14 +164,8 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
         heldEvents.addAll(definition->triggerEvents);
         for (ZelkinBuffTrigger* trigger : definition->getTriggers()) {
             const unsigned number = trigger ? static_cast<unsigned>(trigger->getEvent()) : ~0u;
-            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX)) continue;
+            if (number > static_cast<unsigned>(BATTLE_EVENT_MAX) || !mayAnswer(trigger, origin)) continue;
             const int event = static_cast<int>(number);
-            if (!mayAnswer(trigger, origin)) {
-                // Its event still gets a range: empty, unless a later trigger lists the event.
-                if (!listed.contains(event)) heldTriggerBegin[event] = heldTriggerEnd[event] = 0;
-                unanswered.add(event);
-                continue;
-            }
             if (!listed.contains(event)) {
                 listed.add(event);
                 heldTriggerEnd[event] = 0;
@@ -212,13 +205,13 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
         total += heldTriggerEnd[event];
         heldTriggerEnd[event] = heldTriggerBegin[event];
     }
-    // Any other event of heldEvents (a definition's events not matching its triggers) gets an empty range.
-    bool allSet = true;
-    for (size_t i = 0; i < BattleEventSet::WORD_COUNT; ++i)
-        allSet = allSet && (heldEvents.word(i) & ~(listed.word(i) | unanswered.word(i))) == 0;
-    for (int event = 0; !allSet && event <= BATTLE_EVENT_MAX; ++event) {
-        if (heldEvents.contains(event) && !listed.contains(event))
+    // The other events of heldEvents (only triggers that answer to no actor) get an empty range.
+    for (size_t i = 0; i < BattleEventSet::WORD_COUNT; ++i) {
+        for (std::uint64_t unlisted = heldEvents.word(i) & ~listed.word(i); unlisted != 0;
+             unlisted &= unlisted - 1) {
+            const size_t event = i * 64 + static_cast<size_t>(__builtin_ctzll(unlisted));
             heldTriggerBegin[event] = heldTriggerEnd[event] = 0;
+        }
     }
     heldTriggers.resize(gathered.size());
     for (const HeldTrigger& held : gathered)

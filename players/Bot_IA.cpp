@@ -169,14 +169,8 @@ void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], 
     // Emptied and appended to: the library does that in line and at less cost than replacing.
     log.clear();
     log.append(lines, static_cast<size_t>(at - lines));
-    for (; i < count; ++i) {
-        char line[LINE_ROOM];
-        std::memcpy(line, " : ", 3);
-        char* end = writeScore(line + 3, line + 3 + SCORE_ROOM, scores[i]);
-        *end++ = '\n';
-        log += *names[i];
-        log.append(line, static_cast<size_t>(end - line));
-    }
+    for (; i < count; ++i)
+        appendLogLine(*names[i], scores[i]);
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

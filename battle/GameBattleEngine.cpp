@@ -13,6 +13,7 @@
 #include "rules/Platform.hpp"
 #include "rules/RecycledBlocks.hpp"
 #include "rules/ScriptVariables.hpp"
+#include "rules/ShortText.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinBuff.hpp"
 #include "rules/ZelkinBuffData.hpp"
@@ -107,7 +108,7 @@ void GameBattleEngine::logLine(const std::string& line, std::string_view placeho
     std::memcpy(composed, line.data(), size);
     auto fill = [&](std::string_view key, std::string_view value) {
         if (key.empty()) return;
-        const size_t at = std::string_view(composed, size).find(key);
+        const size_t at = shorttext::findText(std::string_view(composed, size), key);
         if (at == std::string_view::npos) return;
         const size_t after = at + key.size();
         std::memmove(composed + at + value.size(), composed + after, size - after);

@@ -1,6 +1,8 @@
 // Where a phrase's bracketed placeholders stand, and filling them in one go.
 #include "rules/PhraseSlots.hpp"
 
+#include "rules/ShortText.hpp"
+
 #include <cstring>
 #include <limits>
 
@@ -11,36 +13,11 @@ constexpr std::size_t MAX_FILLS = 8;
 // A commentator's phrase with its names in is a line or two.
 constexpr std::size_t MAX_FILLED = 512;
 
-// Placeholders and names are a few bytes long: word-wide reads cost less than the library's calls here.
-template <typename Word> Word load(const char* bytes) {
-    Word word;
-    std::memcpy(&word, bytes, sizeof(Word));
-    return word;
-}
+using shorttext::anyByteIs;
+using shorttext::load;
+using shorttext::sameBytes;
 
-// Two texts of the same length, compared with two overlapping reads where they are short.
-bool sameBytes(const char* a, const char* b, std::size_t size) {
-    if (size >= 8 && size <= 16)
-        return load<std::uint64_t>(a) == load<std::uint64_t>(b) &&
-               load<std::uint64_t>(a + size - 8) == load<std::uint64_t>(b + size - 8);
-    if (size >= 4 && size < 8)
-        return load<std::uint32_t>(a) == load<std::uint32_t>(b) &&
-               load<std::uint32_t>(a + size - 4) == load<std::uint32_t>(b + size - 4);
-    if (size >= 2 && size < 4)
-        return load<std::uint16_t>(a) == load<std::uint16_t>(b) &&
-               load<std::uint16_t>(a + size - 2) == load<std::uint16_t>(b + size - 2);
-    return size == 0 || std::memcmp(a, b, size) == 0;
-}
-
-// Whether a byte of the eight in word is c: a zero byte once xored with c. The test may flag a byte
-// above a true zero, never one without a zero below it, so it is exact about "any".
-bool anyByteIs(std::uint64_t word, char c) {
-    constexpr std::uint64_t ONES = 0x0101010101010101ULL;
-    constexpr std::uint64_t TOPS = 0x8080808080808080ULL;
-    word ^= ONES * static_cast<unsigned char>(c);
-    return ((word - ONES) & ~word & TOPS) != 0;
-}
-
+// Whether c stands anywhere in text, the last eight bytes read as one word.
 bool holds(std::string_view text, char c) {
     const char* bytes = text.data();
     const std::size_t size = text.size();
@@ -52,15 +29,6 @@ bool holds(std::string_view text, char c) {
     for (std::size_t at = 0; at + 8 < size; at += 8)
         if (anyByteIs(load<std::uint64_t>(bytes + at), c)) return true;
     return anyByteIs(load<std::uint64_t>(bytes + size - 8), c);
-}
-
-// Where the next '[' at or after from stands in text[0, size), else size.
-std::size_t nextOpening(const char* text, std::size_t from, std::size_t size) {
-    for (; from + 8 <= size; from += 8)
-        if (anyByteIs(load<std::uint64_t>(text + from), '[')) break;
-    for (; from < size; ++from)
-        if (text[from] == '[') return from;
-    return size;
 }
 
 // '[', anything but ']', ']'. A placeholder with a '[' inside counts too: in a phrase whose brackets do not
@@ -86,7 +54,8 @@ PhraseSlots::PhraseSlots(std::string_view phrase) {
         irregular = true;
         return;
     }
-    for (std::size_t at = nextOpening(bytes, 0, size); at < size; at = nextOpening(bytes, at, size)) {
+    for (std::size_t at = shorttext::findByte(bytes, 0, size, '['); at < size;
+         at = shorttext::findByte(bytes, at, size, '[')) {
         // The word ends at the first ']'; a '[' before it nests.
         std::size_t end = at + 1;
         while (end < size && bytes[end] != ']') {

@@ -14,6 +14,7 @@
 #include "players/TrainerStats.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/Zelkin.hpp"
+#include "rules/ZelkinMove.hpp"
 #include "rules/ZelkinTeam.hpp"
 
 Bot_IA::Bot_IA(int side) : side(side) {}
@@ -61,7 +62,10 @@ int Bot_IA::effectiveLevel() const {
 
 void Bot_IA::getLog(std::string& out) {
     // The worker writes the log until it is done; only then is it safe to copy.
-    if (!thinking.load(std::memory_order_acquire)) publishedLog = log;
+    if (!thinking.load(std::memory_order_acquire)) {
+        writeScoredMoves();
+        publishedLog = log;
+    }
     out = publishedLog;
 }
 
@@ -167,10 +171,39 @@ void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], 
         *at++ = '\n';
     }
     // Emptied and appended to: the library does that in line and at less cost than replacing.
-    log.clear();
+    clearLog();
     log.append(lines, static_cast<size_t>(at - lines));
     for (; i < count; ++i)
         appendLogLine(*names[i], scores[i]);
+}
+
+void Bot_IA::setScoredMoveLog(const ZelkinMove* const moves[], const int scores[], int count) {
+    clearLog();
+    if (count > MAX_SCORED_MOVES) {
+        // More than the moves a creature has: written at once.
+        for (int i = 0; i < count; ++i)
+            appendLogLine(moves[i]->getName(), scores[i]);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        scoredMoves[i] = moves[i];
+        scoredMoveScores[i] = scores[i];
+    }
+    scoredMoveCount = count;
+}
+
+void Bot_IA::writeScoredMoves() {
+    if (scoredMoveCount == 0) return;
+    const std::string* names[MAX_SCORED_MOVES];
+    for (int i = 0; i < scoredMoveCount; ++i)
+        names[i] = &scoredMoves[i]->getName();
+    // Setting the log lets the moves go.
+    setScoredLog(names, scoredMoveScores, scoredMoveCount);
+}
+
+void Bot_IA::clearLog() {
+    log.clear();
+    scoredMoveCount = 0;
 }
 
 bool Bot_IA::canComeIn(GameBattleEngine* engine, int side, int slot) {

@@ -10,6 +10,7 @@
 class GameBattleEngine;
 class SelectTeam;
 class TrainerStats;
+class ZelkinMove;
 
 class Bot_IA {
 public:
@@ -65,6 +66,11 @@ protected:
     void appendLogLine(const std::string& name, int score);
     // The log set to one line "<name> : <score>" for each of the count choices scored, written in one go.
     void setScoredLog(const std::string* const names[], const int scores[], int count);
+    // The same for up to four moves, the last the decision writes, kept as they are and written out when
+    // the log is read: only a debug view reads it, and moves are definitions, which outlive the decision.
+    void setScoredMoveLog(const ZelkinMove* const moves[], const int scores[], int count);
+    // Empties the log, moves kept for it included.
+    void clearLog();
     // The level brought into 1..9, where the simulation's average and noise bounds make sense.
     int effectiveLevel() const;
 
@@ -77,9 +83,15 @@ protected:
 
 private:
     void joinWorker();
+    // The moves kept by setScoredMoveLog written into the log.
+    void writeScoredMoves();
 
     std::thread worker;
     std::atomic<bool> thinking{false};
     // What getLog shows while a decision runs; only the calling (main) thread touches it.
     std::string publishedLog;
+    static constexpr int MAX_SCORED_MOVES = 4;
+    const ZelkinMove* scoredMoves[MAX_SCORED_MOVES] = {};
+    int scoredMoveScores[MAX_SCORED_MOVES] = {};
+    int scoredMoveCount = 0;
 };

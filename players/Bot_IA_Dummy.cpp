@@ -42,7 +42,7 @@ int Bot_IA_Dummy::chooseRandomSwitch(GameBattleEngine* engine) {
 }
 
 void Bot_IA_Dummy::think(GameBattleEngine* engine) {
-    log.clear();
+    clearLog();
     order.reset();
     GameField* field = engine != nullptr ? engine->getField() : nullptr;
     ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;
@@ -61,21 +61,21 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
         int choice = FALLBACK_MOVE_SLOT;
         // The moves the side may choose (see isUsableMove), with the team and its active creature at hand.
         Zelkin* active = team->getActive();
-        const std::string* names[MOVE_SLOTS];
+        const ZelkinMove* moves[MOVE_SLOTS];
         int scores[MOVE_SLOTS];
         int scored = 0;
         for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
             ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
             if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            names[scored] = &move->getName();
+            moves[scored] = move;
             scores[scored++] = score;
             if (score > best) {
                 best = score;
                 choice = slot;
             }
         }
-        setScoredLog(names, scores, scored);
+        setScoredMoveLog(moves, scores, scored);
         order.setMove(choice);
     }
     ready.store(true, std::memory_order_release);

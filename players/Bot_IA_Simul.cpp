@@ -49,7 +49,7 @@ int Bot_IA_Simul::chooseReplacement(GameBattleEngine* engine, int lvl) {
 }
 
 void Bot_IA_Simul::think(GameBattleEngine* engine) {
-    log.clear();
+    clearLog();
     GameField* field = engine != nullptr ? engine->getField() : nullptr;
     ZelkinTeam* team = field != nullptr ? field->getTeamChecked(side) : nullptr;
     if (team == nullptr) {

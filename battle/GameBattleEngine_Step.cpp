@@ -84,8 +84,11 @@ void GameBattleEngine::step() {
         if (!field->getActionList().empty()) {
             field->popAction();
             processAction();
+            // Only whether the field waits is read below, and with an action current it never does.
+            state = GameField::STATE_RUNNING;
+        } else {
+            state = field->getState();
         }
-        state = field->getState();
     }
 
     if (state > GameField::STATE_WAITING && field->tickMessageTimer() <= 0) {
@@ -93,7 +96,7 @@ void GameBattleEngine::step() {
         if (!field->getActionList().empty()) {
             field->popAction();
             processAction();
-        } else if (field->getState() == GameField::STATE_RUNNING && field->getOrderQueue().empty()) {
+        } else if (field->getOrderQueue().empty() && field->getState() == GameField::STATE_RUNNING) {
             startNewTurn();
         }
     }

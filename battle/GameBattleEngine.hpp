@@ -234,6 +234,9 @@ public:
     BattleAnimation* startAnimation(int kind, int facing, BattleFigure* figure, Zelkin* creature);
 
 private:
+    // The part of step that takes the next order off the queue and queues the actions it starts: kept
+    // apart from the frames that only show an action.
+    void queueNextOrder();
     // applyDamage; shownAtClose: the action's closing shows the log, so the hit need not lay it out.
     void dealDamage(bool shownAtClose);
 

@@ -234,6 +234,9 @@ public:
     BattleAnimation* startAnimation(int kind, int facing, BattleFigure* figure, Zelkin* creature);
 
 private:
+    // The part of step that takes the next order off the queue and queues the actions it starts: kept
+    // apart from the frames that only show an action.
+    void queueNextOrder();
     // applyDamage; shownAtClose: the action's closing shows the log, so the hit need not lay it out.
     void dealDamage(bool shownAtClose);
 
@@ -366,9 +369,9 @@ private:
     bool fieldSourceWaitsFor(int event);
     // fireTrigger past its cheap tests, gathering from the sources they found.
     void dispatchTrigger(int event, int sourceSide, int targetSide, DispatchSources sources);
-    // Runs the triggers of dispatchBuffer from the first one to its end, each under its own handler, then
-    // takes them off the buffer.
-    void runGatheredHandlers(size_t first, int sourceSide, int targetSide);
+    // Runs the triggers of dispatchBuffer from the first one to the end, each under its own handler, then
+    // takes them off the buffer; end is the buffer's size.
+    void runGatheredHandlers(size_t first, size_t end, int sourceSide, int targetSide);
     BattleEventSet heldEvents;
     // The events of the listed triggers that answer when side 0 (then side 1) acts against the other: its
     // own holders' triggers as the source, the other side's as the target, the field-wide ones.

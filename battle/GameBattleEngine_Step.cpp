@@ -48,44 +48,15 @@ void GameBattleEngine::step() {
     // The plain tests first: on most frames an action is being shown.
     if (field->getCurrentAction() == nullptr && field->getActionList().empty() &&
         !field->getOrderQueue().empty() && state == GameField::STATE_RUNNING) {
-        ActionSocket* order = field->popOrder();
-        // Once side 0 is down, the move orders still queued this turn are dropped.
-        while (order && order->getType() == ActionSocket::MOVE_ORDER && sideHp(0) <= 0)
-            order = field->popOrder();
-        if (order) {
-            int s = order->getSource();
-            switch (order->getType()) {
-            case ActionSocket::MOVE_ORDER:
-                if (sideHp(s) > 0) {
-                    field->newMoveRecord();
-                    field->pushFrontAction(new ActionSocket(ActionSocket::BEFORE_MOVE, s, 0));
-                }
-                break;
-            case ActionSocket::SWITCH_ORDER: {
-                field->pushFrontAction(new ActionSocket(ActionSocket::SEND_OUT, s, order->getArgument()));
-                ZelkinTeam* team = field->getTeamChecked(s);
-                // The withdrawal runs first; a creature already down or blocked has nothing to withdraw.
-                if (sideHp(s) > 0 && team && !team->isActionBlocked())
-                    field->pushFrontAction(new ActionSocket(ActionSocket::WITHDRAW, s, 0));
-                break;
-            }
-            case ActionSocket::ORDERS_COMPLETE: {
-                int first = field->compareInitiative(moveSpeed(0), moveSpeed(1), 0, 0);
-                int second = opponentSide(first);
-                field->pushFrontAction(new ActionSocket(ActionSocket::PREP_NEW_TURN, first, 0));
-                field->pushFrontAction(new ActionSocket(ActionSocket::END_TURN, second, 0));
-                field->pushFrontAction(new ActionSocket(ActionSocket::END_TURN, first, 0));
-                break;
-            }
-            default:
-                break;
-            }
-        }
+        queueNextOrder();
         if (!field->getActionList().empty()) {
             field->popAction();
             processAction();
+            // Only whether the field waits is read below, and with an action current it never does.
+            state = GameField::STATE_RUNNING;
+        } else {
+            state = field->getState();
         }
-        state = field->getState();
     }
 
     if (state > GameField::STATE_WAITING && field->tickMessageTimer() <= 0) {
@@ -93,7 +64,7 @@ void GameBattleEngine::step() {
         if (!field->getActionList().empty()) {
             field->popAction();
             processAction();
-        } else if (field->getState() == GameField::STATE_RUNNING && field->getOrderQueue().empty()) {
+        } else if (field->getOrderQueue().empty() && field->getState() == GameField::STATE_RUNNING) {
             startNewTurn();
         }
     }
@@ -102,6 +73,42 @@ void GameBattleEngine::step() {
         field->update();
         // Most frames have no animation running and no replaced table to free.
         if (!animations.empty() || !retiredVariables.empty()) updateAnimations();
+    }
+}
+
+void GameBattleEngine::queueNextOrder() {
+    ActionSocket* order = field->popOrder();
+    // Once side 0 is down, the move orders still queued this turn are dropped.
+    while (order && order->getType() == ActionSocket::MOVE_ORDER && sideHp(0) <= 0)
+        order = field->popOrder();
+    if (order) {
+        int s = order->getSource();
+        switch (order->getType()) {
+        case ActionSocket::MOVE_ORDER:
+            if (sideHp(s) > 0) {
+                field->newMoveRecord();
+                field->pushFrontAction(new ActionSocket(ActionSocket::BEFORE_MOVE, s, 0));
+            }
+            break;
+        case ActionSocket::SWITCH_ORDER: {
+            field->pushFrontAction(new ActionSocket(ActionSocket::SEND_OUT, s, order->getArgument()));
+            ZelkinTeam* team = field->getTeamChecked(s);
+            // The withdrawal runs first; a creature already down or blocked has nothing to withdraw.
+            if (sideHp(s) > 0 && team && !team->isActionBlocked())
+                field->pushFrontAction(new ActionSocket(ActionSocket::WITHDRAW, s, 0));
+            break;
+        }
+        case ActionSocket::ORDERS_COMPLETE: {
+            int first = field->compareInitiative(moveSpeed(0), moveSpeed(1), 0, 0);
+            int second = opponentSide(first);
+            field->pushFrontAction(new ActionSocket(ActionSocket::PREP_NEW_TURN, first, 0));
+            field->pushFrontAction(new ActionSocket(ActionSocket::END_TURN, second, 0));
+            field->pushFrontAction(new ActionSocket(ActionSocket::END_TURN, first, 0));
+            break;
+        }
+        default:
+            break;
+        }
     }
 }
 

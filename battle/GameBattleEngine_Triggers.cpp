@@ -54,18 +54,17 @@ bool mayAnswer(const ZelkinBuffTrigger* trigger, int origin) {
 }
 } // namespace
 
-inline void GameBattleEngine::runGatheredHandlers(size_t first, int sourceSide, int targetSide) {
+inline void GameBattleEngine::runGatheredHandlers(size_t first, size_t end, int sourceSide, int targetSide) {
     // By index, and nothing refers into the buffer while a trigger runs: a nested dispatch grows the buffer
-    // and may move it. The handler stack holds indexes too.
-    const size_t last = dispatchBuffer.size();
-    for (size_t i = first; i < last; ++i) {
+    // and may move it, and leaves it at this size again. The handler stack holds indexes too.
+    for (size_t i = first; i < end; ++i) {
         QXML_Command* commands = dispatchBuffer[i].getTrigger()->getCommands();
         handlerStack.push_back(i);
         runCommand(sourceSide, targetSide, commands);
         handlerStack.pop_back();
         restoreScriptHandlers();
     }
-    dispatchBuffer.resize(first);
+    dispatchBuffer.erase(dispatchBuffer.begin() + static_cast<std::ptrdiff_t>(first), dispatchBuffer.end());
 }
 
 void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
@@ -137,8 +136,9 @@ void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide
         }
     }
 
-    if (handlers.size() - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
-    runGatheredHandlers(first, sourceSide, targetSide);
+    const size_t end = handlers.size();
+    if (end - first > 1) std::sort(handlers.begin() + first, handlers.end(), compareHandlers);
+    runGatheredHandlers(first, end, sourceSide, targetSide);
 }
 
 void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
@@ -236,7 +236,7 @@ void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
         if (trigger && trigger->getEvent() == EVENT_BEFORE_ADD)
             handlers.emplace_back(ORIGIN_BUFF, side, buff, nullptr, trigger);
     }
-    runGatheredHandlers(first, side, opponentSide(side));
+    runGatheredHandlers(first, handlers.size(), side, opponentSide(side));
 }
 
 void GameBattleEngine::runMoveEffects(int sourceSide, int subjectSide, ZelkinMove* move) {

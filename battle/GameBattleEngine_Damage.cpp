@@ -40,16 +40,24 @@ constexpr int MVP_SUPPORT = 2;
 // Commentator category of a hit.
 constexpr int COMMENT_HIT = 4;
 
-// The check events a hit fires while its figures are gathered, by the kind of its stats.
-constexpr BattleEventSet hitChecks(int attackEvent, int defenceEvent) {
+// The check events a hit fires while its figures are gathered, by the kind of its stats: those of its five
+// stats, then all of them with the checks of the types.
+constexpr BattleEventSet statChecks(int attackEvent, int defenceEvent) {
     BattleEventSet events;
     for (int event : {attackEvent, defenceEvent, int{EVENT_CHECK_STAT_PRE}, int{EVENT_CHECK_STAT_EVA},
-                      int{EVENT_CHECK_STAT_CRIT}, int{EVENT_CHECK_EFFECTIVENESS}, int{EVENT_CHECK_IMMUNITY}})
+                      int{EVENT_CHECK_STAT_CRIT}})
         events.add(event);
     return events;
 }
-constexpr BattleEventSet PHYSICAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_ATT, EVENT_CHECK_STAT_DEF);
-constexpr BattleEventSet SPECIAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF);
+constexpr BattleEventSet hitChecks(BattleEventSet events) {
+    events.add(EVENT_CHECK_EFFECTIVENESS);
+    events.add(EVENT_CHECK_IMMUNITY);
+    return events;
+}
+constexpr BattleEventSet PHYSICAL_STAT_CHECKS = statChecks(EVENT_CHECK_STAT_ATT, EVENT_CHECK_STAT_DEF);
+constexpr BattleEventSet SPECIAL_STAT_CHECKS = statChecks(EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF);
+constexpr BattleEventSet PHYSICAL_HIT_CHECKS = hitChecks(PHYSICAL_STAT_CHECKS);
+constexpr BattleEventSet SPECIAL_HIT_CHECKS = hitChecks(SPECIAL_STAT_CHECKS);
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
@@ -156,27 +164,31 @@ void GameBattleEngine::gatherDamageStats() {
     variables->setMoveSubtype(move->getSubtype());
 
     // computeStat fires the stat's check event, so the table is read afresh after each call. When no
-    // source waits for any check of the hit, none of them can run: the stats are then read in one go,
-    // without them.
+    // source waits for any check of the hit, none of them can run; when none waits for the checks of the
+    // stats, the stats are read one after the other with nothing run in between. Either way they are then
+    // read in one go, without their checks.
     const bool special = move->getCategory() == 2;
     const bool checked = mayDispatchAnyOf(special ? SPECIAL_HIT_CHECKS : PHYSICAL_HIT_CHECKS);
-    const HitStats unchecked = checked ? HitStats() : readHitStats(attacker, defender, special);
+    const bool statsChecked =
+        checked && mayDispatchAnyOf(special ? SPECIAL_STAT_CHECKS : PHYSICAL_STAT_CHECKS);
+    const HitStats unchecked = statsChecked ? HitStats() : readHitStats(attacker, defender, special);
     const float attack =
-        checked ? readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK) : unchecked.attack;
+        statsChecked ? readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK) : unchecked.attack;
     const float defence =
-        checked ? readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE) : unchecked.defence;
+        statsChecked ? readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE) : unchecked.defence;
     variables->setSlot(SVAR_STAT_ATT, static_cast<float>(saturatingInt(attack)));
     variables->setSlot(SVAR_STAT_DEF, static_cast<float>(saturatingInt(defence)));
 
     // The move's precision is read between the two stats, before the evasion check's triggers run.
-    const float precisionStat = checked ? readStat(attacker, STAT_PRECISION) : unchecked.precision;
+    const float precisionStat = statsChecked ? readStat(attacker, STAT_PRECISION) : unchecked.precision;
     const float product = precisionStat * variables->getSlot(SVAR_PRECISION);
-    const float evasion = checked ? readStat(defender, STAT_EVASION) : unchecked.evasion;
+    const float evasion = statsChecked ? readStat(defender, STAT_EVASION) : unchecked.evasion;
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
     variables->setSlot(SVAR_PRECISION, static_cast<float>(saturatingInt(precision)));
 
-    variables->setSlot(SVAR_CRITICAL_RATIO, checked ? readStat(attacker, STAT_CRITICAL) : unchecked.critical);
+    variables->setSlot(SVAR_CRITICAL_RATIO,
+                       statsChecked ? readStat(attacker, STAT_CRITICAL) : unchecked.critical);
 
     if (move->getType()) {
         variables->setOffensiveTypesOf(move->getType(), move->getSubtype());

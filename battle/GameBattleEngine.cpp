@@ -161,7 +161,8 @@ double baseStat(Zelkin* creature, int statIndex) {
 
 // The stat at a non-zero stage, where the team's switches let raised or lowered stages count. Kept out of
 // line: stages are seldom set, and the common read at stage 0 stays small enough to inline.
-[[gnu::noinline]] double stagedStat(int statIndex, double base, long long stage, const PowerSwitchesHandler& switches) {
+[[gnu::noinline]] double stagedStat(int statIndex, double base, long long stage,
+                                    const PowerSwitchesHandler& switches) {
     const bool raisedCounts = stage > 0 && switches.isOn(1);
     const bool loweredCounts = stage < 0 && switches.isOn(2);
     if (statIndex <= STAT_SPEED) {

@@ -360,9 +360,9 @@ private:
     bool mayDispatchAnyOf(const BattleEventSet& events);
     // computeStat, called without the virtual call.
     float readStat(int side, int statIndex);
-    // The five stats of a hit, read unchecked in one go for a hit whose checks no trigger waits for:
-    // (special) attack, precision and critical ratio of the attacker, (special) defence and evasion of the
-    // defender, each as readStat gives it.
+    // The five stats of a hit, read in one go without their checks, for a hit whose stat checks no trigger
+    // waits for: (special) attack, precision and critical ratio of the attacker, (special) defence and
+    // evasion of the defender, each as readStat gives it when its check runs nothing.
     struct HitStats {
         float attack = 0.0f;
         float defence = 0.0f;

@@ -160,8 +160,10 @@ double baseStat(Zelkin* creature, int statIndex) {
     }
 }
 
-// The stat at a non-zero stage, where the team's switches let raised or lowered stages count.
-double stagedStat(int statIndex, double base, long long stage, const PowerSwitchesHandler& switches) {
+// The stat at a non-zero stage, where the team's switches let raised or lowered stages count. Kept out of
+// line: stages are seldom set, and the common read at stage 0 stays small enough to inline.
+[[gnu::noinline]] double stagedStat(int statIndex, double base, long long stage,
+                                    const PowerSwitchesHandler& switches) {
     const bool raisedCounts = stage > 0 && switches.isOn(1);
     const bool loweredCounts = stage < 0 && switches.isOn(2);
     if (statIndex <= STAT_SPEED) {
@@ -186,6 +188,15 @@ double stagedStat(int statIndex, double base, long long stage, const PowerSwitch
     return base;
 }
 
+// The stat of the team's active creature at the team's stage, before its check event. In 64 bits: the
+// critical stage has no ceiling, and the move's critical value adds to it.
+double stageValue(const ZelkinTeam& team, Zelkin& creature, int statIndex, const ZelkinMove* move) {
+    long long stage = team.getStage(statIndex);
+    if (statIndex == STAT_CRITICAL && move) stage += move->getCritical();
+    const double base = baseStat(&creature, statIndex);
+    return stage != 0 ? stagedStat(statIndex, base, stage, team.readPowerSwitches()) : base;
+}
+
 // The stat after its check event left the factor in "result". Every stat but the critical ratio is a whole
 // number, which a factor left at 1 keeps as it is.
 float checkedStat(int statIndex, double value, float result) {
@@ -194,29 +205,44 @@ float checkedStat(int statIndex, double value, float result) {
 }
 } // namespace
 
-float GameBattleEngine::computeStat(int side, int statIndex) { return readStat(side, statIndex, true); }
+float GameBattleEngine::computeStat(int side, int statIndex) { return readStat(side, statIndex); }
 
-float GameBattleEngine::readStat(int side, int statIndex, bool checked) {
+float GameBattleEngine::readStat(int side, int statIndex) {
     if (side != 0 && side != 1) return 0.0f;
     if (statIndex < 0 || statIndex > STAT_PRECISION) return 0.0f;
     ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
     Zelkin* creature = team ? team->getActive() : nullptr;
     if (!creature) return 0.0f;
-
-    // In 64 bits: the critical stage has no ceiling, and the move's critical value adds to it.
-    long long stage = team->getStage(statIndex);
-    if (statIndex == STAT_CRITICAL && variables->getMove()) stage += variables->getMove()->getCritical();
-    const double base = baseStat(creature, statIndex);
-    const double value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
+    const double value = stageValue(*team, *creature, statIndex, variables->getMove());
 
     // The stat's check event, as fireTrigger fires it; when no trigger runs the factor stays at 1.
-    if (!checked) return checkedStat(statIndex, value, 1.0f);
     variables->setSlot(SVAR_RESULT, 1.0f);
     const int event = STAT_EVENTS[statIndex];
     const DispatchSources sources = readyToDispatchFor(event, side);
     if (!sources) return checkedStat(statIndex, value, 1.0f);
     dispatchTrigger(event, side, opponentSide(side), sources);
     return checkedStat(statIndex, value, variables->getSlot(SVAR_RESULT));
+}
+
+GameBattleEngine::HitStats GameBattleEngine::readHitStats(int attacker, int defender, bool special) {
+    HitStats stats;
+    const ZelkinMove* move = variables->getMove();
+    // Sides other than 0 and 1, and teams without an active creature, read 0.
+    ZelkinTeam* team = field && (attacker == 0 || attacker == 1) ? field->getTeamChecked(attacker) : nullptr;
+    if (Zelkin* creature = team ? team->getActive() : nullptr) {
+        const int attack = special ? STAT_SPECIAL_ATTACK : STAT_ATTACK;
+        stats.attack = checkedStat(attack, stageValue(*team, *creature, attack, move), 1.0f);
+        stats.precision =
+            checkedStat(STAT_PRECISION, stageValue(*team, *creature, STAT_PRECISION, move), 1.0f);
+        stats.critical = checkedStat(STAT_CRITICAL, stageValue(*team, *creature, STAT_CRITICAL, move), 1.0f);
+    }
+    team = field && (defender == 0 || defender == 1) ? field->getTeamChecked(defender) : nullptr;
+    if (Zelkin* creature = team ? team->getActive() : nullptr) {
+        const int defence = special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE;
+        stats.defence = checkedStat(defence, stageValue(*team, *creature, defence, move), 1.0f);
+        stats.evasion = checkedStat(STAT_EVASION, stageValue(*team, *creature, STAT_EVASION, move), 1.0f);
+    }
+    return stats;
 }
 
 float GameBattleEngine::getCreatureVariable(int side, const std::string& key) {

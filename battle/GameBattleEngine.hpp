@@ -361,9 +361,19 @@ private:
     // run no trigger (the nesting limit, or no source waiting for any of them); the trigger numbering then
     // starts again as readyToDispatch leaves it. Inline in battle/TriggerGate.hpp.
     bool mayDispatchAnyOf(const BattleEventSet& events);
-    // computeStat; unchecked, without the stat's check event nor its "result", for a caller that knows no
-    // trigger waits for it.
-    float readStat(int side, int statIndex, bool checked);
+    // computeStat, called without the virtual call.
+    float readStat(int side, int statIndex);
+    // The five stats of a hit, read in one go without their checks, for a hit whose stat checks no trigger
+    // waits for: (special) attack, precision and critical ratio of the attacker, (special) defence and
+    // evasion of the defender, each as readStat gives it when its check runs nothing.
+    struct HitStats {
+        float attack = 0.0f;
+        float defence = 0.0f;
+        float precision = 0.0f;
+        float evasion = 0.0f;
+        float critical = 0.0f;
+    };
+    HitStats readHitStats(int attacker, int defender, bool special);
     // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
     // Inline in battle/TriggerGate.hpp.
     bool fieldSourceWaitsFor(int event);

@@ -251,7 +251,7 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
     } else if (ordered->getCategory() == 0) {
         field->pushFrontAction(new ActionSocket(ActionSocket::MOVE_EFFECTS, s, 0));
     } else {
-        int hits = std::min(saturatingInt(variables->getSlot(SVAR_NUMBER_HITS)), ZelkinMove::MAX_HITS);
+        int hits = std::min(variables->getHitCount(), ZelkinMove::MAX_HITS);
         if (GameMove* record = field->getCurrentMove()) record->setHitsWanted(hits);
         for (int i = 0; i < hits; ++i)
             field->pushFrontAction(new ActionSocket(ActionSocket::DMG_CALC, s, 0));

@@ -1,6 +1,7 @@
 // Move use and damage: the move's variables, the damage of a hit, and the countdown of buffs.
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "battle/ActionSocket.hpp"
 #include "battle/GameBattleEngine.hpp"
@@ -39,28 +40,34 @@ constexpr int MVP_SUPPORT = 2;
 // Commentator category of a hit.
 constexpr int COMMENT_HIT = 4;
 
-// The check events a hit fires while its figures are gathered, by the kind of its stats.
-constexpr BattleEventSet hitChecks(int attackEvent, int defenceEvent) {
+// The check events a hit fires while its figures are gathered, by the kind of its stats: those of its five
+// stats, then all of them with the checks of the types.
+constexpr BattleEventSet statChecks(int attackEvent, int defenceEvent) {
     BattleEventSet events;
     for (int event : {attackEvent, defenceEvent, int{EVENT_CHECK_STAT_PRE}, int{EVENT_CHECK_STAT_EVA},
-                      int{EVENT_CHECK_STAT_CRIT}, int{EVENT_CHECK_EFFECTIVENESS}, int{EVENT_CHECK_IMMUNITY}})
+                      int{EVENT_CHECK_STAT_CRIT}})
         events.add(event);
     return events;
 }
-constexpr BattleEventSet PHYSICAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_ATT, EVENT_CHECK_STAT_DEF);
-constexpr BattleEventSet SPECIAL_HIT_CHECKS = hitChecks(EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF);
+constexpr BattleEventSet hitChecks(BattleEventSet events) {
+    events.add(EVENT_CHECK_EFFECTIVENESS);
+    events.add(EVENT_CHECK_IMMUNITY);
+    return events;
+}
+constexpr BattleEventSet PHYSICAL_STAT_CHECKS = statChecks(EVENT_CHECK_STAT_ATT, EVENT_CHECK_STAT_DEF);
+constexpr BattleEventSet SPECIAL_STAT_CHECKS = statChecks(EVENT_CHECK_STAT_SPE_ATT, EVENT_CHECK_STAT_SPE_DEF);
+constexpr BattleEventSet PHYSICAL_HIT_CHECKS = hitChecks(PHYSICAL_STAT_CHECKS);
+constexpr BattleEventSet SPECIAL_HIT_CHECKS = hitChecks(SPECIAL_STAT_CHECKS);
 
 Zelkin* activeOf(ZelkinTeam* team) { return team ? team->getActive() : nullptr; }
 
-int sideVariable(VariableTable* variables, ScriptVariable slot) {
-    return saturatingInt(variables->getSlot(slot));
-}
+// The reason a hit gives the checks of its damage.
+const std::string REASON_ATTACK = "ATTACK";
 
 // (amount × scale) / maximum, in integer arithmetic; 0 for a creature without maximum HP.
 int shareOf(int amount, int scale, int maximum) {
     if (maximum <= 0) return 0;
-    const int64_t share = static_cast<int64_t>(amount) * scale / maximum;
-    return saturatingInt(static_cast<double>(share));
+    return clampToInt(static_cast<int64_t>(amount) * scale / maximum);
 }
 
 // The countdown shared by a side's buffs and the field's: ticks every buff, takes the expired ones off
@@ -150,30 +157,38 @@ void GameBattleEngine::prepareMove() {
 void GameBattleEngine::gatherDamageStats() {
     ZelkinMove* move = variables->getMove();
     if (!move) return;
-    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
-    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
+    const int attacker = variables->getSourceSide();
+    const int defender = variables->getTargetSide();
 
     variables->setMoveType(move->getType());
     variables->setMoveSubtype(move->getSubtype());
 
     // computeStat fires the stat's check event, so the table is read afresh after each call. When no
-    // source waits for any check of the hit, none of them can run: the stats are then read without them.
+    // source waits for any check of the hit, none of them can run; when none waits for the checks of the
+    // stats, the stats are read one after the other with nothing run in between. Either way they are then
+    // read in one go, without their checks.
     const bool special = move->getCategory() == 2;
     const bool checked = mayDispatchAnyOf(special ? SPECIAL_HIT_CHECKS : PHYSICAL_HIT_CHECKS);
-    const float attack = readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK, checked);
-    const float defence = readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE, checked);
+    const bool statsChecked =
+        checked && mayDispatchAnyOf(special ? SPECIAL_STAT_CHECKS : PHYSICAL_STAT_CHECKS);
+    const HitStats unchecked = statsChecked ? HitStats() : readHitStats(attacker, defender, special);
+    const float attack =
+        statsChecked ? readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK) : unchecked.attack;
+    const float defence =
+        statsChecked ? readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE) : unchecked.defence;
     variables->setSlot(SVAR_STAT_ATT, static_cast<float>(saturatingInt(attack)));
     variables->setSlot(SVAR_STAT_DEF, static_cast<float>(saturatingInt(defence)));
 
     // The move's precision is read between the two stats, before the evasion check's triggers run.
-    const float precisionStat = readStat(attacker, STAT_PRECISION, checked);
+    const float precisionStat = statsChecked ? readStat(attacker, STAT_PRECISION) : unchecked.precision;
     const float product = precisionStat * variables->getSlot(SVAR_PRECISION);
-    const float evasion = readStat(defender, STAT_EVASION, checked);
+    const float evasion = statsChecked ? readStat(defender, STAT_EVASION) : unchecked.evasion;
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
     variables->setSlot(SVAR_PRECISION, static_cast<float>(saturatingInt(precision)));
 
-    variables->setSlot(SVAR_CRITICAL_RATIO, readStat(attacker, STAT_CRITICAL, checked));
+    variables->setSlot(SVAR_CRITICAL_RATIO,
+                       statsChecked ? readStat(attacker, STAT_CRITICAL) : unchecked.critical);
 
     if (move->getType()) {
         variables->setOffensiveTypesOf(move->getType(), move->getSubtype());
@@ -195,8 +210,8 @@ void GameBattleEngine::computeDamage() {
     const int roll = rng.random(100);
     variables->setSlot(SVAR_HIT_NUM, variables->getSlot(SVAR_HIT_NUM) + 1.0f);
 
-    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
-    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
+    const int attacker = variables->getSourceSide();
+    const int defender = variables->getTargetSide();
     ZelkinTeam* attackerTeam = field ? field->getTeamChecked(attacker) : nullptr;
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* user = activeOf(attackerTeam);
@@ -231,8 +246,8 @@ void GameBattleEngine::computeDamage() {
 }
 
 void GameBattleEngine::dealDamage(bool shownAtClose) {
-    const int attacker = sideVariable(variables, SVAR_CAMP_SOURCE);
-    const int defender = sideVariable(variables, SVAR_CAMP_TARGET);
+    const int attacker = variables->getSourceSide();
+    const int defender = variables->getTargetSide();
     ZelkinTeam* defenderTeam = field ? field->getTeamChecked(defender) : nullptr;
     Zelkin* target = activeOf(defenderTeam);
     if (!target || variables->getSlot(SVAR_MOVE_HIT) == 0.0f) return;
@@ -247,7 +262,7 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
     if (variables->getSlot(SVAR_CRITICAL_HIT) == 1.0f) logLine(DefaultStrings::INBATTLE_CRITICAL_HIT);
 
     variables->setSlot(SVAR_RESULT, static_cast<float>(dealt));
-    variables->setReason("ATTACK");
+    variables->setReason(REASON_ATTACK);
     fireTriggerFor(EVENT_CHECK_BEFORE_DMG, defender);
     dealt = saturatingInt(variables->getSlot(SVAR_RESULT));
     // A check may lower the damage to nothing, but never turn the hit into healing.
@@ -305,7 +320,7 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
 
     ZelkinTeam* attackerTeam = field->getTeamChecked(attacker);
     Zelkin* user = activeOf(attackerTeam);
-    const int hitNum = sideVariable(variables, SVAR_HIT_NUM);
+    const int hitNum = variables->getHitNumber();
     // The log so far on screen (a look-ahead shows it as it is, without copying it).
     auto showLog = [&]() {
         // An empty text only starts the message timer.
@@ -316,7 +331,7 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
         else
             field->setMessage(formatMessage(getLogText(), attacker));
     };
-    if (hitNum < sideVariable(variables, SVAR_NUMBER_HITS) && standing) {
+    if (hitNum < variables->getHitCount() && standing) {
         // More hits follow: show this one briefly, the verdict comes with the last.
         showLog();
         field->setMessageTimer(31);
@@ -325,7 +340,7 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
             logLine(DefaultStrings::INBATTLE_NOT_EFFECTIVE);
         else if (effectiveness > 1.0f)
             logLine(DefaultStrings::INBATTLE_SUPER_EFFECTIVE);
-        if (sideVariable(variables, SVAR_NUMBER_HITS) > 1) {
+        if (variables->getHitCount() > 1) {
             const DecimalText hits(hitNum);
             logLine(DefaultStrings::INBATTLE_MULTI_HIT, "[X]", hits.view());
         }

@@ -50,6 +50,12 @@ public:
     float getRawPercent() const { return figures.rawPercent; }
     void addRawPercent(float amount) { figures.rawPercent += amount; }
     float getSameTypeBonus() const { return figures.sameTypeBonus; }
+    // The sides and the hit counts as whole numbers. They are written through setSlot only, which truncates
+    // floats: whole numbers a float holds exactly, so getSlot's float converted back gives the same.
+    int getSourceSide() const { return figures.campSource; }
+    int getTargetSide() const { return figures.campTarget; }
+    int getHitNumber() const { return figures.hitNum; }
+    int getHitCount() const { return figures.numberHits; }
     ZelkinType* getMoveType() const { return figures.moveType; }
     void setMoveType(ZelkinType* type) { figures.moveType = type; }
     ZelkinType* getMoveSubtype() const { return figures.moveSubtype; }

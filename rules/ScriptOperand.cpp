@@ -43,8 +43,11 @@ ScriptOperand::ScriptOperand(std::string_view text) : text(text) {
         return;
     }
     literalNumber = parseNumber(this->text, literalNumberFailed);
+    const size_t commas = static_cast<size_t>(std::count(whole.begin(), whole.end(), ','));
+    literalCount = static_cast<unsigned>(commas + 1);
+    if (commas == 0) return;
     // Room for every item at once: a list does not grow item by item.
-    literalList.reserve(static_cast<size_t>(std::count(whole.begin(), whole.end(), ',')) + 1);
+    literalList.reserve(commas + 1);
     size_t start = 0;
     while (true) {
         const size_t comma = whole.find(',', start);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/TextItems.hpp"
+
 class ScriptOperand {
 public:
     // Where a variable reference reads and writes: "var:name" is the action's table, "var:scope:name" the
@@ -32,8 +34,11 @@ public:
     // For a literal: its number, and whether the text failed to read as one.
     float getLiteralNumber() const { return literalNumber; }
     bool isLiteralNumberFailed() const { return literalNumberFailed; }
-    // For a literal: its comma-separated items.
-    const std::vector<std::string>& getLiteralList() const { return literalList; }
+    // For a literal: its comma-separated items, valid while the operand is. A literal without a comma is
+    // its one item, read from the text itself.
+    TextItems getLiteralList() const {
+        return TextItems(literalList.empty() ? &text : literalList.data(), literalCount);
+    }
 
     // Digits with one decimal mark (any other character) and an optional leading "-"; failed is set when
     // the text is no such number (the result is then 0).
@@ -49,5 +54,8 @@ private:
     int creatureSlot = -1;
     float literalNumber = 0.0f;
     bool literalNumberFailed = false;
+    // How many items the literal has: none for a variable or an empty text, else one more than its commas.
+    unsigned literalCount = 0;
+    // Filled only for a literal with a comma.
     std::vector<std::string> literalList;
 };

@@ -18,7 +18,8 @@ std::size_t bucketOf(std::size_t length, char first) {
 
 XmlChildIndex::XmlChildIndex(const char* const* names, int count)
     : names(names), firsts(static_cast<std::size_t>(count), nullptr),
-      counts(static_cast<std::size_t>(count), 0) {
+      counts(static_cast<std::size_t>(count), 0), heads(static_cast<std::size_t>(count), -1),
+      tails(static_cast<std::size_t>(count), -1) {
     // The fields grouped by the length and first byte of their name: a child's name is compared with those
     // of its group only, which rules out nearly every other field without a comparison.
     nameLengths.resize(static_cast<std::size_t>(count));
@@ -53,9 +54,16 @@ void XmlChildIndex::read(tinyxml2::XMLElement* parent) {
         for (int i = firstOfBucket[bucket]; i < firstOfBucket[bucket + 1]; ++i) {
             const int field = byBucket[i];
             if (nameLengths[field] != length || std::memcmp(names[field], name, length) != 0) continue;
-            if (!firsts[field]) firsts[field] = child;
+            const int at = static_cast<int>(matches.size());
+            if (counts[field] == 0) {
+                firsts[field] = child;
+                heads[field] = at;
+            } else {
+                matches[static_cast<std::size_t>(tails[field])].next = at;
+            }
+            tails[field] = at;
             ++counts[field];
-            matches.push_back({field, child});
+            matches.push_back({child, -1});
             break;
         }
     }

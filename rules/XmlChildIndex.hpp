@@ -35,14 +35,16 @@ public:
     int count(int field) const { return counts[field]; }
     // Calls visit(child) for every child called names[field], in document order.
     template <typename Visit> void each(int field, Visit visit) const {
-        for (const Match& match : matches)
-            if (match.field == field) visit(match.element);
+        if (counts[field] == 0) return;
+        for (int at = heads[field]; at >= 0; at = matches[static_cast<std::size_t>(at)].next)
+            visit(matches[static_cast<std::size_t>(at)].element);
     }
 
 private:
+    // A child and the position in matches of the next child of the same name, or -1.
     struct Match {
-        int field;
         tinyxml2::XMLElement* element;
+        int next;
     };
     const char* const* names;
     std::vector<std::size_t> nameLengths;
@@ -52,6 +54,11 @@ private:
     std::vector<int> byBucket;
     std::vector<tinyxml2::XMLElement*> firsts;
     std::vector<int> counts;
-    // Every indexed child in document order; kept between records so that reading allocates nothing.
+    // For a field with children: the positions in matches of its first and last child. Read only while
+    // counts holds the field's children, so a new record need not clear them.
+    std::vector<int> heads;
+    std::vector<int> tails;
+    // Every indexed child in document order, each field's children chained from its head; kept between
+    // records so that reading allocates nothing.
     std::vector<Match> matches;
 };

@@ -177,21 +177,6 @@ void Bot_IA::setScoredLog(const std::string* const names[], const int scores[], 
         appendLogLine(*names[i], scores[i]);
 }
 
-void Bot_IA::setScoredMoveLog(const ZelkinMove* const moves[], const int scores[], int count) {
-    clearLog();
-    if (count > MAX_SCORED_MOVES) {
-        // More than the moves a creature has: written at once.
-        for (int i = 0; i < count; ++i)
-            appendLogLine(moves[i]->getName(), scores[i]);
-        return;
-    }
-    for (int i = 0; i < count; ++i) {
-        scoredMoves[i] = moves[i];
-        scoredMoveScores[i] = scores[i];
-    }
-    scoredMoveCount = count;
-}
-
 void Bot_IA::writeScoredMoves() {
     if (scoredMoveCount == 0) return;
     const std::string* names[MAX_SCORED_MOVES];

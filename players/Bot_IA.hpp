@@ -66,9 +66,14 @@ protected:
     void appendLogLine(const std::string& name, int score);
     // The log set to one line "<name> : <score>" for each of the count choices scored, written in one go.
     void setScoredLog(const std::string* const names[], const int scores[], int count);
-    // The same for up to four moves, the last the decision writes, kept as they are and written out when
-    // the log is read: only a debug view reads it, and moves are definitions, which outlive the decision.
-    void setScoredMoveLog(const ZelkinMove* const moves[], const int scores[], int count);
+    // After clearLog, one of up to four moves the decision scores last, kept as it is and written out the
+    // same way when the log is read: only a debug view reads it, and moves are definitions, which outlive
+    // the decision. A creature has at most four moves.
+    void keepScoredMove(const ZelkinMove* move, int score) {
+        if (scoredMoveCount == MAX_SCORED_MOVES) return;
+        scoredMoves[scoredMoveCount] = move;
+        scoredMoveScores[scoredMoveCount++] = score;
+    }
     // Empties the log, moves kept for it included.
     void clearLog();
     // The level brought into 1..9, where the simulation's average and noise bounds make sense.
@@ -83,7 +88,7 @@ protected:
 
 private:
     void joinWorker();
-    // The moves kept by setScoredMoveLog written into the log.
+    // The moves kept by keepScoredMove written into the log.
     void writeScoredMoves();
 
     std::thread worker;

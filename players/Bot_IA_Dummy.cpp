@@ -60,22 +60,19 @@ void Bot_IA_Dummy::think(GameBattleEngine* engine) {
         int best = -50;
         int choice = FALLBACK_MOVE_SLOT;
         // The moves the side may choose (see isUsableMove), with the team and its active creature at hand.
+        // They are scored straight into the log's kept moves; a switch that found nobody left a log line.
         Zelkin* active = team->getActive();
-        const ZelkinMove* moves[MOVE_SLOTS];
-        int scores[MOVE_SLOTS];
-        int scored = 0;
+        clearLog();
         for (int slot = 0; slot < MOVE_SLOTS; ++slot) {
             ZelkinMove* move = active != nullptr ? active->getMove(slot) : nullptr;
             if (move == nullptr || team->getMemberMark(slot) <= 0) continue;
             int score = rng.random(100) + rng.random(9) - 4;
-            moves[scored] = move;
-            scores[scored++] = score;
+            keepScoredMove(move, score);
             if (score > best) {
                 best = score;
                 choice = slot;
             }
         }
-        setScoredMoveLog(moves, scores, scored);
         order.setMove(choice);
     }
     ready.store(true, std::memory_order_release);

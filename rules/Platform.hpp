@@ -43,11 +43,12 @@ int clampedAtoi(const char* text);
 double clampedAtof(const std::string& text);
 double clampedAtof(const char* text);
 // Truncates toward zero, saturating at the int range; NaN gives 0. Inline: scripts convert at every write.
+// The usual case, a value inside the range, is settled by the first test (NaN fails it too).
 inline int saturatingInt(double value) {
+    if (value > static_cast<double>(INT_MIN) && value < static_cast<double>(INT_MAX))
+        return static_cast<int>(value);
     if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
-    if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
-    return static_cast<int>(value);
+    return value > 0 ? INT_MAX : INT_MIN;
 }
 // The value saturated at the int range: wide integer arithmetic (sums, products of stats) that must not wrap.
 inline int clampToInt(long long value) {

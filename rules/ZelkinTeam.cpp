@@ -264,9 +264,11 @@ void ZelkinTeam::stepHpBar() {
     }
     if (totalSteps <= 0) return;
     --stepsLeft;
+    // At most the whole way from startHp to h (1 <= totalSteps - stepsLeft <= totalSteps): the bar shows a
+    // value between the two, an int like them.
     long long moved =
         (static_cast<long long>(totalSteps - stepsLeft) * (static_cast<long long>(startHp) - h)) / totalSteps;
-    displayedHp = clampToInt(startHp - moved);
+    displayedHp = static_cast<int>(startHp - moved);
     if (stepsLeft == 0) startHp = h;
 }
 

@@ -18,6 +18,7 @@ class Game_Options;
 class VariableTable;
 class ScriptOperand;
 class QXML_Command;
+class ScriptMessage;
 class ZelkinBuff;
 class ZelkinBuffData;
 class ZelkinBuffTrigger;
@@ -127,6 +128,8 @@ public:
     virtual std::string formatMessage(const std::string& message, int side);
     // formatMessage written straight onto the end of out.
     void appendFormatted(std::string& out, const std::string& message, int side);
+    // writeLog of a script command's message, whose bracketed words were found when it was read.
+    void writeMessage(const ScriptMessage& message, int side);
     // 20. Entry for the root of a command tree: sets the keep-executing flag and the script's handlers.
     virtual void runCommand(int sourceSide, int targetSide, QXML_Command* command);
     // 21. Interprets one command and, recursively, its sub-commands.

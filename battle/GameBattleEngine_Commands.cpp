@@ -10,6 +10,7 @@
 #include "rules/Platform.hpp"
 #include "rules/PseudoRNG.hpp"
 #include "rules/QXML_Command.hpp"
+#include "rules/ScriptMessage.hpp"
 #include "rules/ScriptVariables.hpp"
 #include "rules/Zelkin.hpp"
 #include "rules/ZelkinTeam.hpp"
@@ -96,7 +97,7 @@ void GameBattleEngine::executeCommand(int sourceSide, int targetSide, QXML_Comma
 
     std::vector<QXML_Command*>* subCommands = command->subCommands;
     if (!subCommands) {
-        if (!command->message.empty()) writeLog(command->message, sourceSide);
+        if (!command->message.empty()) writeMessage(command->message, sourceSide);
         return;
     }
     // Indexes rather than iterators: a command never changes the loaded tree, but this costs nothing.
@@ -121,41 +122,72 @@ std::string GameBattleEngine::formatMessage(const std::string& message, int side
     return text;
 }
 
+namespace {
+// Writes a text onto the end of out, each of its bracketed words, given in order, replaced by the name it
+// stands for: the active creature or the owner of the side's team or of the other.
+class NamedText {
+public:
+    NamedText(std::string& out, std::string_view text, GameField* field, int side)
+        : out(out), text(text), team(field ? field->getTeamChecked(side) : nullptr),
+          otherTeam(field ? field->getTeamChecked(GameBattleEngine::opponentSide(side)) : nullptr) {}
+    void operator()(const ScriptMessage::Word& word) {
+        out.append(text.data() + position, word.open - position);
+        out += nameFor(word.name);
+        position = word.end;
+    }
+    void finish() {
+        if (position < text.size()) out.append(text.data() + position, text.size() - position);
+    }
+
+private:
+    const std::string& nameFor(ScriptMessage::Name name) const {
+        static const std::string none;
+        switch (name) {
+        case ScriptMessage::Name::SourceCreature:
+            return GameBattleEngine::creatureName(team ? team->getActive() : nullptr);
+        case ScriptMessage::Name::TargetCreature:
+            return GameBattleEngine::creatureName(otherTeam ? otherTeam->getActive() : nullptr);
+        case ScriptMessage::Name::SourceOwner:
+            return team ? team->getOwnerName() : none;
+        case ScriptMessage::Name::TargetOwner:
+            return otherTeam ? otherTeam->getOwnerName() : none;
+        default:
+            return none;
+        }
+    }
+
+    std::string& out;
+    std::string_view text;
+    ZelkinTeam* team;
+    ZelkinTeam* otherTeam;
+    size_t position = 0;
+};
+} // namespace
+
 void GameBattleEngine::appendFormatted(std::string& out, const std::string& message, int side) {
-    const std::string_view text(message);
-    size_t open = text.find('[');
-    if (open == std::string_view::npos) {
+    if (message.find('[') == std::string::npos) {
         out += message;
         return;
     }
-    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-    ZelkinTeam* otherTeam = field ? field->getTeamChecked(opponentSide(side)) : nullptr;
-    static const std::string none;
-    auto activeName = [](ZelkinTeam* t) -> const std::string& {
-        return creatureName(t ? t->getActive() : nullptr);
-    };
-    auto ownerName = [](ZelkinTeam* t) -> const std::string& { return t ? t->getOwnerName() : none; };
-
     // Every bracketed word is replaced (an unknown one by nothing); the replacements are never read again.
-    size_t position = 0;
-    for (; open != std::string_view::npos; open = text.find('[', position)) {
-        const size_t close = text.find(']', open);
-        if (close == std::string_view::npos) break;
-        const std::string_view token = text.substr(open, close - open + 1);
-        const std::string* replacement = &none;
-        if (token == "[ZLKN]" || token == "[SOURCE]")
-            replacement = &activeName(team);
-        else if (token == "[ZLKN2]" || token == "[TARGET]")
-            replacement = &activeName(otherTeam);
-        else if (token == "[TRAINER]" || token == "[TSOURCE]")
-            replacement = &ownerName(team);
-        else if (token == "[TRAINER2]" || token == "[TTARGET]")
-            replacement = &ownerName(otherTeam);
-        out.append(text.data() + position, open - position);
-        out += *replacement;
-        position = close + 1;
+    NamedText named(out, message, field, side);
+    ScriptMessage::forEachWord(message, named);
+    named.finish();
+}
+
+void GameBattleEngine::writeMessage(const ScriptMessage& message, int side) {
+    logged = true;
+    if (simulation) return;
+    // The words were found when the message was read: only their names are looked up.
+    if (message.words().empty()) {
+        logText += message.text();
+    } else {
+        NamedText named(logText, message.text(), field, side);
+        for (const ScriptMessage::Word& word : message.words())
+            named(word);
+        named.finish();
     }
-    if (position < text.size()) out.append(text.data() + position, text.size() - position);
+    logText += '\n';
 }
 
 namespace {

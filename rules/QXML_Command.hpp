@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/ScriptMessage.hpp"
 #include "rules/ScriptOperand.hpp"
 
 // The words a qualifier compares or rounds by; Other for any other text (the empty one included).
@@ -47,7 +48,7 @@ public:
     // The qualifier attribute: round, duration, comparator or tag, depending on the opcode.
     const std::string& getRound() const { return qualifier; }
     // The message: the text written inside the command's element.
-    const std::string& getExtraText() const { return message; }
+    const std::string& getExtraText() const { return message.text(); }
     int getTarget() const { return target; }
     const std::string& getChance() const { return chance; }
     const std::string& getReason() const { return reason; }
@@ -88,6 +89,6 @@ public:
     QualifierWord qualifierWord = QualifierWord::Other;
     int qualifierNumber = 0;
     std::string reason;
-    std::string message;
+    ScriptMessage message;
     std::vector<QXML_Command*>* subCommands = nullptr;
 };

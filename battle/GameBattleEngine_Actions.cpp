@@ -7,6 +7,7 @@
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
 #include "battle/GameMove.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/DefaultStrings.hpp"

@@ -306,6 +306,17 @@ CommandOutcome GameBattleEngine::cmdStringCompare(const CommandContext& context)
     const QXML_Command& command = *context.command;
     if (command.nameText.empty() || command.valueText.empty() || command.qualifier.empty())
         return CommandOutcome::Failed;
+    // Most comparisons read one of the action's texts against a literal: both lie side by side where they
+    // are, and are compared there.
+    const ScriptOperand& name = command.nameOperand;
+    const ScriptOperand& value = command.valueOperand;
+    if (name.isVariable() && name.getScope() == ScriptOperand::Scope::Table && variables &&
+        !value.isEmpty() && !value.isVariable()) {
+        const TextItems mine = variables->getTextSlot(name.getTextSlot());
+        return QX_Variable::compareTexts(mine, TextItems(value.getLiteralList()), command.qualifierWord)
+                   ? CommandOutcome::Succeeded
+                   : CommandOutcome::Failed;
+    }
     // No script runs between these reads and the comparison: the texts read in place stay as they are,
     // and the two stores (for lists that exist only as copies) are free again after it.
     const TextView mine =

@@ -5,6 +5,7 @@
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
 #include "battle/GameOrder.hpp"
+#include "battle/TriggerGate.hpp"
 #include "battle/VariableTable.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/ScriptVariables.hpp"

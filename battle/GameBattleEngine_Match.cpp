@@ -6,6 +6,7 @@
 #include "battle/BattlePresentation.hpp"
 #include "battle/GameBattleEngine.hpp"
 #include "battle/GameField.hpp"
+#include "battle/TriggerGate.hpp"
 #include "rules/BattleEvents.hpp"
 #include "rules/DefaultStrings.hpp"
 #include "rules/Game_Options.hpp"

@@ -220,11 +220,6 @@ void GameBattleEngine::gatherHeldEvents(const std::uint64_t& counter) {
     heldEventsRevision = counter;
 }
 
-void GameBattleEngine::fireTriggerFor(int event, int side) {
-    if (const DispatchSources sources = readyToDispatchFor(event, side))
-        dispatchTrigger(event, side, opponentSide(side), sources);
-}
-
 void GameBattleEngine::fireBeforeAdd(ZelkinBuff* buff, int side) {
     variables->setSlot(SVAR_RESULT, 1.0f);
     if (!buff || !buff->getDefinition() || handlerStack.size() >= MAX_NESTED_TRIGGERS) return;

@@ -232,7 +232,17 @@ TextItems copiedItems(const ScriptOperand& operand, GameBattleEngine& engine, in
 }
 } // namespace
 
-bool QX_Variable::compareViews(const TextView& mine, const TextView& other, QualifierWord comparator) {
+namespace {
+// Whether one of the items is the text, for items side by side.
+bool containsText(TextItems items, const std::string& text) {
+    for (const std::string& item : items)
+        if (sameText(item, text)) return true;
+    return false;
+}
+
+// "equal", "dif", "has", "hasnt"/"not" of the other items against mine, for either kind of items.
+template <typename Mine, typename Other>
+bool compareLists(const Mine& mine, const Other& other, QualifierWord comparator) {
     // Each word is settled by the first of the other items that is found ("has", "hasnt"/"not") or missing
     // ("equal", "dif"); the answer when none is stands after the loop.
     bool settleOnFound = false;
@@ -249,10 +259,38 @@ bool QX_Variable::compareViews(const TextView& mine, const TextView& other, Qual
         return false;
     }
     const bool settledAnswer = comparator == QualifierWord::Has || comparator == QualifierWord::Dif;
-    for (std::size_t i = 0; i < other.count; ++i) {
-        if (containsText(mine, other[i]) == settleOnFound) return settledAnswer;
+    for (const std::string& item : other) {
+        if (containsText(mine, item) == settleOnFound) return settledAnswer;
     }
     return !settledAnswer;
+}
+
+// The texts of a view one by one, for the loop above.
+struct ViewItems {
+    const TextView& view;
+    struct Iterator {
+        const TextView* view;
+        std::size_t index;
+        const std::string& operator*() const { return (*view)[index]; }
+        Iterator& operator++() {
+            ++index;
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const { return index != other.index; }
+    };
+    Iterator begin() const { return {&view, 0}; }
+    Iterator end() const { return {&view, view.count}; }
+};
+} // namespace
+
+bool QX_Variable::compareViews(const TextView& mine, const TextView& other, QualifierWord comparator) {
+    // The other items are nearly always a literal's, side by side.
+    if (!other.refs) return compareLists(mine, TextItems(other.texts, other.count), comparator);
+    return compareLists(mine, ViewItems{other}, comparator);
+}
+
+bool QX_Variable::compareTexts(TextItems mine, TextItems other, QualifierWord comparator) {
+    return compareLists(mine, other, comparator);
 }
 
 TextView QX_Variable::readItems(const ScriptOperand& operand, GameBattleEngine& engine, int sourceSide,

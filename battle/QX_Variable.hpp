@@ -75,6 +75,8 @@ public:
                               std::vector<std::string>& storage, std::vector<const std::string*>& refs);
     // "equal", "dif", "has", "hasnt"/"not" of the other items against mine.
     static bool compareViews(const TextView& mine, const TextView& other, QualifierWord comparator);
+    // The same for items side by side, as a text of the action and a literal are.
+    static bool compareTexts(TextItems mine, TextItems other, QualifierWord comparator);
 
 private:
     // The variable table to use now.

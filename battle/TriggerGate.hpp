@@ -1,5 +1,6 @@
-// The engine's test before firing an event, inline for the files that fire events often: most events of a
-// battle find no trigger in any source, and they are told so here without a call.
+// The engine's test before firing an event, inline for the files that fire events: most events of a battle
+// find no trigger in any source, and they are told so here without a call. Every file that fires an event
+// for a side (fireTriggerFor) includes this.
 #pragma once
 
 #include <cstddef>
@@ -59,6 +60,11 @@ inline GameBattleEngine::DispatchSources GameBattleEngine::readyToDispatchFor(in
     if (someFieldSourceWaitsFor(event) && fieldSourceWaitsFor(event))
         return {holders | DispatchSources::FIELD};
     return {};
+}
+
+inline void GameBattleEngine::fireTriggerFor(int event, int side) {
+    if (const DispatchSources sources = readyToDispatchFor(event, side))
+        dispatchTrigger(event, side, opponentSide(side), sources);
 }
 
 inline bool GameBattleEngine::mayDispatchAnyOf(const BattleEventSet& events) {

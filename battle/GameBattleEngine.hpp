@@ -33,9 +33,10 @@ class Zelkin;
 // Where each group of members is defined:
 //   GameBattleEngine.cpp                  construction, copy, simulation flag, actors, computeStat,
 //                                         creature variables, accessors
-//   GameBattleEngine_Triggers.cpp         fireTrigger, fireBeforeAdd, runMoveEffects, restoreScriptHandlers
+//   GameBattleEngine_Triggers.cpp         fireTrigger, fireTriggerFor, fireBeforeAdd, runMoveEffects,
+//                                         restoreScriptHandlers
 //   TriggerGate.hpp                       the inline tests before a dispatch (readyToDispatch,
-//                                         mayDispatchAnyOf, fieldSourceWaitsFor) and fireTriggerFor
+//                                         mayDispatchAnyOf, fieldSourceWaitsFor) and fireFor
 //   GameBattleEngine_Commands.cpp         runCommand, executeCommand, the opcode table, writeLog,
 //                                         formatMessage, compareNumbers, the script-value commands
 //   GameBattleEngine_Operands.cpp         makeOperand, creature variables by slot
@@ -101,9 +102,11 @@ public:
     virtual void resetInformations();
     // 8. Collects the triggers of the event, orders them and runs them.
     virtual void fireTrigger(int event, int sourceSide, int targetSide);
-    // 9. fireTrigger(event, side, opponentSide(side)). Inline, with its tests (battle/TriggerGate.hpp): most
+    // 9. fireTrigger(event, side, opponentSide(side)).
+    virtual void fireTriggerFor(int event, int side);
+    // The same as the engine's own code fires events: inline, with its tests (battle/TriggerGate.hpp). Most
     // events fired find nothing to run, and are told so without a call.
-    inline void fireTriggerFor(int event, int side);
+    inline void fireFor(int event, int side);
     // 10. The BEFORE_ADD triggers of a buff about to be added, in definition order.
     virtual void fireBeforeAdd(ZelkinBuff* buff, int side);
     // 11. "type", "tag", "name", "crea_truename", "ability", "buff_list"/"list_buffs" of the side's creature.

@@ -169,7 +169,7 @@ void GameBattleEngine::processAction() {
 bool GameBattleEngine::actBeforeMove(ActionFrame& frame) {
     prepareMove();
     if (variables->getMove() == nullptr) return false;
-    fireTriggerFor(EVENT_BEFORE_MOVE, frame.source);
+    fireFor(EVENT_BEFORE_MOVE, frame.source);
     if (ZelkinTeam* team = field->getTeamChecked(frame.source)) {
         team->incrementTurnCounter();
         team->setLockedMoveIndex(-1);
@@ -209,7 +209,7 @@ bool GameBattleEngine::actMoveDeclare(ActionFrame& frame) {
             team->setLockedMoveIndex(order->getArgument());
     }
     gatherDamageStats();
-    fireTriggerFor(EVENT_MOVE_DECLARE, s);
+    fireFor(EVENT_MOVE_DECLARE, s);
 
     if (move->getPrecision() >= 1) {
         PseudoRNG rng;
@@ -275,7 +275,7 @@ bool GameBattleEngine::actDamageCalc(ActionFrame& frame) {
         field->setTimer(o, 50);
     }
     computeDamage();
-    fireTriggerFor(EVENT_DMG_CALC, s);
+    fireFor(EVENT_DMG_CALC, s);
     // Closing, the action lays out the log over whatever the hit showed.
     dealDamage(true);
     if (sideHp(o) <= 0) {
@@ -283,7 +283,7 @@ bool GameBattleEngine::actDamageCalc(ActionFrame& frame) {
         int victim = order ? opponentSide(order->getSource()) : o;
         field->pushFrontAction(new ActionSocket(ActionSocket::KNOCK_OUT, victim, 0));
     }
-    if (variables->getSlot(SVAR_TOTAL_DAMAGE) > 0.0f) fireTriggerFor(EVENT_AFTER_HIT, s);
+    if (variables->getSlot(SVAR_TOTAL_DAMAGE) > 0.0f) fireFor(EVENT_AFTER_HIT, s);
     field->insertAction(new ActionSocket(ActionSocket::MOVE_EFFECTS, s, 0, 0));
     frame.causeOpponent = 0;
     frame.causeSource = 1;
@@ -307,7 +307,7 @@ bool GameBattleEngine::actMoveMiss(ActionFrame& frame) {
                                   ? DefaultStrings::INBATTLE_DODGED_MOVE
                                   : DefaultStrings::INBATTLE_NO_EFFECT;
     logLine(line, "[SOURCE]", creatureName(sideCreature(s)), "[TARGET]", creatureName(sideCreature(o)));
-    fireTriggerFor(EVENT_MOVE_MISS, s);
+    fireFor(EVENT_MOVE_MISS, s);
     frame.causeSource = 1;
     resetInformations();
     return true;

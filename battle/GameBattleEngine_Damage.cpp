@@ -197,11 +197,11 @@ void GameBattleEngine::gatherDamageStats() {
 
     // The checks are the defender's: in their scripts the source side is the defender.
     variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_EFFECTIVENESS));
-    if (checked) fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, defender);
+    if (checked) fireFor(EVENT_CHECK_EFFECTIVENESS, defender);
     variables->setSlot(SVAR_EFFECTIVENESS, variables->getSlot(SVAR_RESULT));
 
     variables->setSlot(SVAR_RESULT, variables->getSlot(SVAR_IMMUNITY));
-    if (checked) fireTriggerFor(EVENT_CHECK_IMMUNITY, defender);
+    if (checked) fireFor(EVENT_CHECK_IMMUNITY, defender);
     variables->setSlot(SVAR_IMMUNITY, variables->getSlot(SVAR_RESULT));
 }
 
@@ -263,7 +263,7 @@ void GameBattleEngine::dealDamage(bool shownAtClose) {
 
     variables->setSlot(SVAR_RESULT, static_cast<float>(dealt));
     variables->setReason(REASON_ATTACK);
-    fireTriggerFor(EVENT_CHECK_BEFORE_DMG, defender);
+    fireFor(EVENT_CHECK_BEFORE_DMG, defender);
     dealt = saturatingInt(variables->getSlot(SVAR_RESULT));
     // A check may lower the damage to nothing, but never turn the hit into healing.
     if (dealt < 0) dealt = 0;

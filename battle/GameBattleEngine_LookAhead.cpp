@@ -119,10 +119,10 @@ float GameBattleEngine::matchupTerm(int side) {
     variables->setOffensiveTypesOf(otherTeam);
     variables->setDefensiveTypesOf(team);
     variables->setSlot(SVAR_RESULT, effectiveness);
-    fireTriggerFor(EVENT_CHECK_EFFECTIVENESS, side);
+    fireFor(EVENT_CHECK_EFFECTIVENESS, side);
     effectiveness = variables->getSlot(SVAR_RESULT);
     variables->setSlot(SVAR_RESULT, immune);
-    fireTriggerFor(EVENT_CHECK_IMMUNITY, side);
+    fireFor(EVENT_CHECK_IMMUNITY, side);
     if (variables->getSlot(SVAR_RESULT) > 0.0f) effectiveness *= 0.25f;
 
     // Each stat read fires its check event, so the four reads are made one statement at a time, in the

@@ -43,8 +43,8 @@ bool GameBattleEngine::actMatchStart(ActionFrame& frame) {
                : isRoundAbove(informations, 4)          ? 1
                : (stadium && stadium->isUltimate() > 0) ? 5
                                                         : 0;
-    fireTriggerFor(EVENT_START_MATCH, s);
-    fireTriggerFor(EVENT_PREP_NEW_TURN, s);
+    fireFor(EVENT_START_MATCH, s);
+    fireFor(EVENT_PREP_NEW_TURN, s);
     field->makeComment(14, kind, 0, 0);
     return true;
 }

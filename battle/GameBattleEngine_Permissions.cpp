@@ -70,7 +70,7 @@ void GameBattleEngine::checkOrders(int side) {
     }
 
     variables->setSlot(SVAR_RESULT, hasTwoStanding(*team) ? 1.0f : 0.0f);
-    fireTriggerFor(EVENT_CHECK_CHANGE_ORDER, side);
+    fireFor(EVENT_CHECK_CHANGE_ORDER, side);
     team->setMemberMark(SWITCH_MARK, saturatingInt(variables->getSlot(SVAR_RESULT)));
 
     GameOrder* order = nullptr;

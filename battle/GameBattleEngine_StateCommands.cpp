@@ -100,7 +100,7 @@ CommandOutcome GameBattleEngine::cmdAddBuff(const CommandContext& context) {
     const int duration = command.qualifierNumber;
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
-    fireTriggerFor(EVENT_CHECK_BEFORE_ADD_BUFF, context.subject);
+    fireFor(EVENT_CHECK_BEFORE_ADD_BUFF, context.subject);
     variables->setNewBuff(nullptr);
 
     if (variables->getSlot(SVAR_RESULT) == 0.0f || !buff->isAlive() || !context.subjectTeam->addBuff(buff)) {
@@ -127,7 +127,7 @@ CommandOutcome GameBattleEngine::cmdAddStatut(const CommandContext& context) {
     const int duration = command.qualifierNumber;
     ZelkinBuff* buff = newCommandBuff(*this, definition, context, duration);
     variables->setNewBuff(buff);
-    fireTriggerFor(EVENT_CHECK_BEFORE_ADD_STATUT, context.subject);
+    fireFor(EVENT_CHECK_BEFORE_ADD_STATUT, context.subject);
     variables->setNewBuff(nullptr);
 
     Zelkin* receiver = activeOf(context.subjectTeam);
@@ -210,7 +210,7 @@ CommandOutcome GameBattleEngine::cmdModifyStat(const CommandContext& context) {
     variables->setSlot(SVAR_RESULT, value);
     variables->setAffectedStat(command.nameText);
     // Stat changes answer to the same check as direct damage: whatever cancels one cancels the other.
-    fireTriggerFor(EVENT_CHECK_BEFORE_DMG, context.subject);
+    fireFor(EVENT_CHECK_BEFORE_DMG, context.subject);
     const float result = variables->getSlot(SVAR_RESULT);
     if (result == 0.0f) return CommandOutcome::Failed;
     // The word is only read once the check has let the change through: the check (and its scripts) runs
@@ -310,8 +310,8 @@ static CommandOutcome changeHp(GameBattleEngine& engine, const CommandContext& c
     if (failed || value <= 0.0f) return CommandOutcome::Failed;
 
     engine.getVariables()->setSlot(SVAR_RESULT, value);
-    engine.fireTriggerFor(kind == HpChange::Damage ? EVENT_CHECK_BEFORE_DMG : EVENT_CHECK_BEFORE_HEAL,
-                          context.subject);
+    engine.fireFor(kind == HpChange::Damage ? EVENT_CHECK_BEFORE_DMG : EVENT_CHECK_BEFORE_HEAL,
+                   context.subject);
     // A check that leaves nothing (or a negative amount) to deal changes nothing: a negative damage must
     // not heal, nor a negative heal wound.
     const int wanted = saturatingInt(engine.getVariables()->getSlot(SVAR_RESULT));
@@ -377,8 +377,8 @@ static CommandOutcome checkTypes(GameBattleEngine& engine, const CommandContext&
     // The check event sees the computed value in "return_value" and decides the final one in "result".
     const char* const base = kind == TypeCheck::Effectiveness ? "effectiveness" : "immunity";
     variables->setSlot(SVAR_RESULT, variables->getVariable(base));
-    engine.fireTriggerFor(kind == TypeCheck::Effectiveness ? EVENT_CHECK_EFFECTIVENESS : EVENT_CHECK_IMMUNITY,
-                          context.subject);
+    engine.fireFor(kind == TypeCheck::Effectiveness ? EVENT_CHECK_EFFECTIVENESS : EVENT_CHECK_IMMUNITY,
+                   context.subject);
     variables = engine.getVariables();
     variables->setSlot(SVAR_RETURN_VALUE, variables->getSlot(SVAR_RESULT));
     return found ? CommandOutcome::Succeeded : CommandOutcome::Failed;

@@ -79,7 +79,7 @@ bool GameBattleEngine::actKnockOut(ActionFrame& frame) {
 
     team->setActionBlocked(1);
     team->clearSwitchState();
-    fireTriggerFor(EVENT_BEFORE_SWITCH, s);
+    fireFor(EVENT_BEFORE_SWITCH, s);
 
     if (!simulation) {
         logLine(DefaultStrings::INBATTLE_KO_MESSAGE, "[SOURCE]", creatureName(fallen));
@@ -112,7 +112,7 @@ bool GameBattleEngine::actWithdraw(ActionFrame& frame) {
         logLine(DefaultStrings::INBATTLE_WITHDRAW_CREATURE, "[SOURCE]", creatureName(creature), "[MASTER]",
                 teamName(team));
     }
-    fireTriggerFor(EVENT_BEFORE_SWITCH, s);
+    fireFor(EVENT_BEFORE_SWITCH, s);
     startAnimation(3, s, field->getSideFigure(s), creature);
     return true;
 }
@@ -154,13 +154,13 @@ bool GameBattleEngine::actSendOut(ActionFrame& frame) {
 }
 
 bool GameBattleEngine::actAfterSwitch(ActionFrame& frame) {
-    fireTriggerFor(EVENT_AFTER_SWITCH, frame.source);
+    fireFor(EVENT_AFTER_SWITCH, frame.source);
     return true;
 }
 
 bool GameBattleEngine::actEndTurn(ActionFrame& frame) {
     if (sideHp(frame.source) <= 0) return false;
-    fireTriggerFor(EVENT_END_TURN, frame.source);
+    fireFor(EVENT_END_TURN, frame.source);
     if (hasLog()) field->setMessageTimer(45);
     return true;
 }
@@ -168,7 +168,7 @@ bool GameBattleEngine::actEndTurn(ActionFrame& frame) {
 bool GameBattleEngine::actPrepNewTurn(ActionFrame& frame) {
     int s = frame.source;
     int o = frame.opponent;
-    fireTriggerFor(EVENT_PREP_NEW_TURN, s);
+    fireFor(EVENT_PREP_NEW_TURN, s);
     appendLog(tickCreatureBuffs(s));
     appendLog(tickCreatureBuffs(o));
     appendLog(tickFieldBuffs());

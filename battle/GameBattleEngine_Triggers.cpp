@@ -72,6 +72,8 @@ void GameBattleEngine::fireTrigger(int event, int sourceSide, int targetSide) {
         dispatchTrigger(event, sourceSide, targetSide, sources);
 }
 
+void GameBattleEngine::fireTriggerFor(int event, int side) { fireTrigger(event, side, opponentSide(side)); }
+
 void GameBattleEngine::dispatchTrigger(int event, int sourceSide, int targetSide, DispatchSources sources) {
     // The handlers of this dispatch go on the end of the shared buffer, above those of the dispatches it is
     // nested in, and come off when it is over: no allocation once the buffer has grown.

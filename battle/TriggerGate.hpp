@@ -1,6 +1,6 @@
 // The engine's test before firing an event, inline for the files that fire events: most events of a battle
 // find no trigger in any source, and they are told so here without a call. Every file that fires an event
-// for a side (fireTriggerFor) includes this.
+// for a side (fireFor) includes this.
 #pragma once
 
 #include <cstddef>
@@ -62,7 +62,7 @@ inline GameBattleEngine::DispatchSources GameBattleEngine::readyToDispatchFor(in
     return {};
 }
 
-inline void GameBattleEngine::fireTriggerFor(int event, int side) {
+inline void GameBattleEngine::fireFor(int event, int side) {
     if (const DispatchSources sources = readyToDispatchFor(event, side))
         dispatchTrigger(event, side, opponentSide(side), sources);
 }

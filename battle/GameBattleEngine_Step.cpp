@@ -251,11 +251,20 @@ void GameBattleEngine::startNewTurn() {
             field->makeCommentWithHype(1, 1, classA, classB, hype);
         }
         int other = 1 - leader;
-        int leaderAlive = teams[leader]->countAlive();
-        int otherAlive = teams[other]->countAlive();
-        const DecimalText alive(leaderAlive);
-        const DecimalText otherCount(otherAlive);
-        const DecimalText lead(leaderAlive - otherAlive);
+        // The counts are read and written only for a phrase with a place for them (theirs are the first
+        // fills, so no fill before them can put one in).
+        DecimalText alive;
+        DecimalText otherCount;
+        DecimalText lead;
+        constexpr std::uint64_t COUNT_WORDS[] = {bracketedWordKey("[X]"), bracketedWordKey("[X2]"),
+                                                 bracketedWordKey("[X3]")};
+        if (field->commentMayHold({COUNT_WORDS[0], COUNT_WORDS[1], COUNT_WORDS[2]})) {
+            const int leaderAlive = teams[leader]->countAlive();
+            const int otherAlive = teams[other]->countAlive();
+            alive = DecimalText(leaderAlive);
+            otherCount = DecimalText(otherAlive);
+            lead = DecimalText(leaderAlive - otherAlive);
+        }
         field->fillComment({{"[X]", alive.view()},
                             {"[X2]", otherCount.view()},
                             {"[X3]", lead.view()},

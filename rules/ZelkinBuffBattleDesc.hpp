@@ -46,6 +46,9 @@ public:
     // number is above 0.
     void addBuff(const ZelkinBuffData& definition, int number, int color);
     void finish();
+    // The text of the previous list's only line, for the caller to amend in place instead of writing a new
+    // list (its colour stays); null when that list did not have exactly one line.
+    std::string* soleLine() { return lines.size() == 1 ? &lines.front().text : nullptr; }
 
 private:
     std::vector<ZelkinBuffBattleDesc>& lines;

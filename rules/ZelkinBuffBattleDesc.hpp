@@ -61,8 +61,6 @@ void appendDecimal(std::string& out, int value);
 // Value in decimal, as std::to_string writes it, held on the stack for a fill that only reads it.
 class DecimalText {
 public:
-    // The empty text.
-    DecimalText() : length(0) {}
     explicit DecimalText(int value)
         : length(static_cast<size_t>(std::to_chars(digits, digits + sizeof(digits), value).ptr - digits)) {}
     std::string_view view() const { return std::string_view(digits, length); }

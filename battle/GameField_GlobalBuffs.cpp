@@ -142,14 +142,15 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 }
 
 void GameField::buildBuffDescriptions() {
+    // "Turn : 12", then the field-wide buffs, each line written over the one it replaces, in its storage.
+    // The turn line, still starting with the label, has only its number rewritten, as has a buff's line
+    // that replaces the same buff's.
     BattleDescWriter lines(buffDescriptions);
-    // Most turns there is no field-wide buff: the list then held the turn line alone and still does.
-    if (globalBuffs.empty()) {
-        std::string* turnLine = lines.soleLine();
-        if (turnLine != nullptr && renumberTurnLine(*turnLine, DefaultStrings::NAME_TURN, turn)) return;
-    }
-    // Each line is written over the one it replaces, in its storage: "Turn : 12", then the field-wide buffs.
-    writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
+    std::string* turnLine = lines.nextLine();
+    if (turnLine != nullptr && renumberTurnLine(*turnLine, DefaultStrings::NAME_TURN, turn))
+        lines.keepNext(2);
+    else
+        writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuffData* definition = buff->getDefinition();
         if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;

@@ -251,18 +251,34 @@ void GameBattleEngine::startNewTurn() {
             field->makeCommentWithHype(1, 1, classA, classB, hype);
         }
         int other = 1 - leader;
-        int leaderAlive = teams[leader]->countAlive();
-        int otherAlive = teams[other]->countAlive();
-        const DecimalText alive(leaderAlive);
-        const DecimalText otherCount(otherAlive);
-        const DecimalText lead(leaderAlive - otherAlive);
-        field->fillComment({{"[X]", alive.view()},
-                            {"[X2]", otherCount.view()},
-                            {"[X3]", lead.view()},
-                            {"[TRAINER]", teamName(teams[leader])},
-                            {"[TRAINER2]", teamName(teams[other])},
-                            {"[ZLKN]", creatureName(actives[leader])},
-                            {"[ZLKN2]", creatureName(actives[other])}});
+        // The counts are read, written and looked for only in a phrase with a place for them. Theirs are
+        // the first fills, so no fill before them can put one in, and without such a place they change
+        // nothing.
+        const std::string_view trainer = teamName(teams[leader]);
+        const std::string_view otherTrainer = teamName(teams[other]);
+        const std::string_view creature = creatureName(actives[leader]);
+        const std::string_view otherCreature = creatureName(actives[other]);
+        constexpr std::uint64_t COUNT_WORDS[] = {bracketedWordKey("[X]"), bracketedWordKey("[X2]"),
+                                                 bracketedWordKey("[X3]")};
+        if (field->commentMayHold({COUNT_WORDS[0], COUNT_WORDS[1], COUNT_WORDS[2]})) {
+            const int leaderAlive = teams[leader]->countAlive();
+            const int otherAlive = teams[other]->countAlive();
+            const DecimalText alive(leaderAlive);
+            const DecimalText otherCount(otherAlive);
+            const DecimalText lead(leaderAlive - otherAlive);
+            field->fillComment({{"[X]", alive.view()},
+                                {"[X2]", otherCount.view()},
+                                {"[X3]", lead.view()},
+                                {"[TRAINER]", trainer},
+                                {"[TRAINER2]", otherTrainer},
+                                {"[ZLKN]", creature},
+                                {"[ZLKN2]", otherCreature}});
+        } else {
+            field->fillComment({{"[TRAINER]", trainer},
+                                {"[TRAINER2]", otherTrainer},
+                                {"[ZLKN]", creature},
+                                {"[ZLKN2]", otherCreature}});
+        }
         field->requestOrders();
     } else {
         // A knock-out: remark on it and ask the fallen sides for replacements.

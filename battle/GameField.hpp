@@ -139,6 +139,9 @@ public:
     // Fills the pending comment one placeholder after the other, each as replaceInComment does, in the
     // comment as the fills before it left it.
     void fillComment(std::initializer_list<CommentFill> fills);
+    // Whether a fill made first of one of these short bracketed words (by their bracketedWordKey) could
+    // change the pending comment; false without a drawn phrase.
+    bool commentMayHold(std::initializer_list<std::uint64_t> keys) const;
     virtual bool replaceFirst(std::string& target, const std::string& placeholder, const std::string& text);
     virtual Game_Options* getOptions();
     virtual GameMove* getCurrentMove();

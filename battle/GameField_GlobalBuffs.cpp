@@ -46,6 +46,24 @@ void writeTurnLine(std::string& line, const std::string& label, int turn) {
     line.append(text, static_cast<std::size_t>(write - text));
 }
 
+// The turn line "Turn : 11" made "Turn : 12" in place, when it already starts with the label; false for a
+// line to be written anew. A number of as many digits is written over the old one.
+bool renumberTurnLine(std::string& line, const std::string& label, int turn) {
+    constexpr std::string_view SEPARATOR = " : ";
+    const std::size_t prefix = label.size() + SEPARATOR.size();
+    if (line.size() <= prefix || std::memcmp(line.data(), label.data(), label.size()) != 0 ||
+        std::memcmp(line.data() + label.size(), SEPARATOR.data(), SEPARATOR.size()) != 0)
+        return false;
+    const DecimalText number(turn);
+    const std::string_view digits = number.view();
+    if (line.size() - prefix == digits.size())
+        for (std::size_t i = 0; i < digits.size(); ++i)
+            line[prefix + i] = digits[i];
+    else
+        line.replace(prefix, line.size() - prefix, digits.data(), digits.size());
+    return true;
+}
+
 int colourOfNature(int nature) {
     switch (nature) {
     case ZelkinBuffData::NATURE_POSITIVE:
@@ -124,9 +142,15 @@ bool GameField::removeGlobalBuffsWithTag(const std::string& tag) {
 }
 
 void GameField::buildBuffDescriptions() {
-    // Each line is written over the one it replaces, in its storage: "Turn : 12", then the field-wide buffs.
+    // "Turn : 12", then the field-wide buffs, each line written over the one it replaces, in its storage.
+    // The turn line, still starting with the label, has only its number rewritten, as has a buff's line
+    // that replaces the same buff's.
     BattleDescWriter lines(buffDescriptions);
-    writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
+    std::string* turnLine = lines.nextLine();
+    if (turnLine != nullptr && renumberTurnLine(*turnLine, DefaultStrings::NAME_TURN, turn))
+        lines.keepNext(2);
+    else
+        writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuffData* definition = buff->getDefinition();
         if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;

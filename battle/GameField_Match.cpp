@@ -214,6 +214,13 @@ void GameField::fillComment(std::initializer_list<CommentFill> fills) {
     }
 }
 
+bool GameField::commentMayHold(std::initializer_list<std::uint64_t> keys) const {
+    if (drawnPhrase == nullptr) return false;
+    for (std::uint64_t key : keys)
+        if (drawnPhrase->getSlots().mayHold(key)) return true;
+    return false;
+}
+
 bool GameField::replaceFirst(std::string& target, const std::string& placeholder, const std::string& text) {
     return replaceFirstIn(target, placeholder, text);
 }

@@ -43,6 +43,14 @@ public:
     // appends nothing and gives false, for the caller to replace one fill after the other.
     bool appendFilled(std::string& out, std::string_view phrase,
                       std::initializer_list<PlaceholderFill> fills) const;
+    // False only when a fill of the short bracketed word with this key (bracketedWordKey), made before any
+    // other fill, can change nothing: the phrase is filled the quick way and none of its slots has the key.
+    bool mayHold(std::uint64_t key) const {
+        if (irregular || key == 0) return true;
+        for (std::uint32_t s = 0; s < count; ++s)
+            if (slots[s].key == key) return true;
+        return false;
+    }
 
 private:
     static constexpr std::size_t MAX_SLOTS = 8;

@@ -5,18 +5,62 @@
 
 #include "rules/ZelkinBuffData.hpp"
 
+namespace {
+
+// What follows a buff line's spot and name, from at on, made " (number)", or nothing for a number not
+// above 0.
+void replaceNumber(std::string& text, size_t at, int number) {
+    char end[16];
+    size_t size = 0;
+    if (number > 0) {
+        end[0] = ' ';
+        end[1] = '(';
+        char* write = std::to_chars(end + 2, end + sizeof(end), number).ptr;
+        *write++ = ')';
+        size = static_cast<size_t>(write - end);
+    }
+    // Most often the number keeps its length.
+    if (text.size() - at == size) {
+        if (size > 0) std::memcpy(&text[at], end, size);
+    } else {
+        text.replace(at, text.size() - at, end, size);
+    }
+}
+
+} // namespace
+
 std::string& BattleDescWriter::add(int color) {
     if (used == lines.size()) lines.emplace_back(std::string(), color);
     ZelkinBuffBattleDesc& line = lines[used++];
     line.text.clear();
     line.color = color;
+    line.source = nullptr;
     return line.text;
 }
 
+void BattleDescWriter::keepNext(int color) {
+    ZelkinBuffBattleDesc& line = lines[used++];
+    line.color = color;
+    line.source = nullptr;
+}
+
 void BattleDescWriter::addBuff(const ZelkinBuffData& definition, int number, int color) {
-    std::string& text = add(color);
     const std::string& spot = definition.getSpot();
     const std::string& name = definition.getName();
+    // The line it replaces was this buff's too: the spot and name stay, only the number after them is
+    // written again (a buff's duration changes every turn).
+    if (used < lines.size() && lines[used].source == &definition) {
+        ZelkinBuffBattleDesc& line = lines[used];
+        const size_t head = (spot.empty() ? 0 : spot.size() + 3) + name.size();
+        if (line.text.size() >= head) {
+            ++used;
+            line.color = color;
+            replaceNumber(line.text, head, number);
+            return;
+        }
+    }
+    std::string& text = add(color);
+    lines[used - 1].source = &definition;
     // Laid out on the stack and added to the emptied line in one go; a line too long for it is appended
     // piece by piece.
     char line[128];

@@ -29,6 +29,9 @@ private:
 
     std::string text;
     int color = 0;
+    // The buff definition the writer made this line for, null for any other line: the line of the same
+    // definition in the next list differs at most in its number.
+    const ZelkinBuffData* source = nullptr;
 };
 
 // Writes a list of lines anew over the previous one: each line reuses the text storage of the line it
@@ -43,9 +46,13 @@ public:
     // The text of a new last line of that colour, empty, for the caller to write.
     std::string& add(int color);
     // A buff's line: "spot : name", without the spot part when it has none, then " (number)" when the
-    // number is above 0.
+    // number is above 0. Over the same buff's line only the number is written again.
     void addBuff(const ZelkinBuffData& definition, int number, int color);
     void finish();
+    // The text of the previous list's next line, for the caller to amend in place instead of writing it
+    // anew; null when that list has no more lines. keepNext then counts it as written, in that colour.
+    std::string* nextLine() { return used < lines.size() ? &lines[used].text : nullptr; }
+    void keepNext(int color);
 
 private:
     std::vector<ZelkinBuffBattleDesc>& lines;

@@ -30,12 +30,26 @@ void replaceNumber(std::string& text, size_t at, int number) {
 } // namespace
 
 std::string& BattleDescWriter::add(int color) {
-    if (used == lines.size()) lines.emplace_back(std::string(), color);
+    if (used == lines.size()) {
+        // Room for a usual list at once rather than growing line by line.
+        constexpr size_t USUAL_LINES = 8;
+        if (lines.capacity() < USUAL_LINES) lines.reserve(USUAL_LINES);
+        lines.emplace_back(std::string(), color);
+    }
     ZelkinBuffBattleDesc& line = lines[used++];
     line.text.clear();
     line.color = color;
     line.source = nullptr;
     return line.text;
+}
+
+void BattleDescWriter::addText(int color, std::string_view text) {
+    // A list rebuilt for one changed line has the others as they were.
+    if (used < lines.size() && lines[used].text == text) {
+        keepNext(color);
+        return;
+    }
+    add(color).append(text.data(), text.size());
 }
 
 void BattleDescWriter::keepNext(int color) {

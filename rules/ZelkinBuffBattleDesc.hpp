@@ -45,6 +45,8 @@ public:
 
     // The text of a new last line of that colour, empty, for the caller to write.
     std::string& add(int color);
+    // A new last line of that colour holding text; the line it replaces keeps its text when it is the same.
+    void addText(int color, std::string_view text);
     // A buff's line: "spot : name", without the spot part when it has none, then " (number)" when the
     // number is above 0. Over the same buff's line only the number is written again.
     void addBuff(const ZelkinBuffData& definition, int number, int color);

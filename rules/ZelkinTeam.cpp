@@ -2,9 +2,12 @@
 #include "rules/ZelkinTeam.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <string_view>
 
 #include "rules/DefaultStrings.hpp"
 #include "rules/Platform.hpp"
@@ -192,8 +195,7 @@ const std::vector<ZelkinBuffBattleDesc>& ZelkinTeam::getBattleDescription() cons
 // not change once loaded, nor do the stat labels once the game's texts are read.
 bool ZelkinTeam::isDescriptionCurrent() {
     if (!described) return false;
-    for (int k = 0; k < STAGE_COUNT; ++k)
-        if (stages[k] != describedStages[k]) return false;
+    if (std::memcmp(stages, describedStages, sizeof(stages)) != 0) return false;
     size_t listed = 0;
     for (ZelkinBuff* buff : buffs) {
         const ZelkinBuffData* definition = buff->getDefinition();
@@ -223,10 +225,10 @@ void ZelkinTeam::buildBattleDescription() {
         if (nature == ZelkinBuffData::NATURE_NONE) continue;
         describedBuffs.emplace_back(definition, buff->getValue());
         if (definition->isTeamBuff()) {
-            if (!teamHeading) lines.add(COLOUR_HEADING) = "TEAM :";
+            if (!teamHeading) lines.addText(COLOUR_HEADING, "TEAM :");
             teamHeading = true;
         } else {
-            if (!altsHeading) lines.add(COLOUR_HEADING) = "ALTS :";
+            if (!altsHeading) lines.addText(COLOUR_HEADING, "ALTS :");
             altsHeading = true;
         }
         int colour = COLOUR_HEADING;
@@ -239,15 +241,31 @@ void ZelkinTeam::buildBattleDescription() {
     for (int k = 0; k < STAGE_COUNT; ++k) {
         if (stages[k] != 0) anyStage = true;
     }
-    if (anyStage) lines.add(COLOUR_HEADING) = "STATS :";
+    if (anyStage) lines.addText(COLOUR_HEADING, "STATS :");
     for (int k = 0; k < STAGE_COUNT; ++k) {
         int s = stages[k];
         if (s == 0 || (s < 0 && k == STAGE_CRITICAL)) continue;
-        std::string& text = lines.add(s > 0 ? COLOUR_POSITIVE : COLOUR_NEGATIVE);
-        if (s > 0) text += '+';
-        appendDecimal(text, s);
-        text += ' ';
-        text += statLabel(k);
+        const int colour = s > 0 ? COLOUR_POSITIVE : COLOUR_NEGATIVE;
+        const std::string& label = statLabel(k);
+        // Laid out on the stack, so a line that did not change is kept as it is; a label too long for it is
+        // appended piece by piece.
+        char line[64];
+        constexpr size_t NUMBER_ROOM = 16;
+        if (label.size() + NUMBER_ROOM > sizeof(line)) {
+            std::string& text = lines.add(colour);
+            if (s > 0) text += '+';
+            appendDecimal(text, s);
+            text += ' ';
+            text += label;
+            continue;
+        }
+        char* write = line;
+        if (s > 0) *write++ = '+';
+        write = std::to_chars(write, line + sizeof(line), s).ptr;
+        *write++ = ' ';
+        std::memcpy(write, label.data(), label.size());
+        write += label.size();
+        lines.addText(colour, std::string_view(line, static_cast<size_t>(write - line)));
     }
     lines.finish();
 }

@@ -26,41 +26,16 @@ const std::string& spotOf(ZelkinBuff* buff) {
     return definition != nullptr ? definition->getSpot() : noText();
 }
 
-// "Turn : 12", laid out on the stack and added to the emptied line in one go.
-void writeTurnLine(std::string& line, const std::string& label, int turn) {
-    constexpr std::string_view SEPARATOR = " : ";
-    const DecimalText number(turn);
-    const std::string_view digits = number.view();
-    char text[64];
-    if (label.size() > sizeof(text) - SEPARATOR.size() - digits.size()) {
-        line.append(label).append(SEPARATOR).append(digits);
-        return;
-    }
-    char* write = text;
-    std::memcpy(write, label.data(), label.size());
-    write += label.size();
-    std::memcpy(write, SEPARATOR.data(), SEPARATOR.size());
-    write += SEPARATOR.size();
-    std::memcpy(write, digits.data(), digits.size());
-    write += digits.size();
-    line.append(text, static_cast<std::size_t>(write - text));
-}
+constexpr std::string_view TURN_SEPARATOR = " : ";
 
 // The turn line "Turn : 11" made "Turn : 12" in place, when it already starts with the label; false for a
-// line to be written anew. A number of as many digits is written over the old one.
+// line to be written anew.
 bool renumberTurnLine(std::string& line, const std::string& label, int turn) {
-    constexpr std::string_view SEPARATOR = " : ";
-    const std::size_t prefix = label.size() + SEPARATOR.size();
+    const std::size_t prefix = label.size() + TURN_SEPARATOR.size();
     if (line.size() <= prefix || std::memcmp(line.data(), label.data(), label.size()) != 0 ||
-        std::memcmp(line.data() + label.size(), SEPARATOR.data(), SEPARATOR.size()) != 0)
+        std::memcmp(line.data() + label.size(), TURN_SEPARATOR.data(), TURN_SEPARATOR.size()) != 0)
         return false;
-    const DecimalText number(turn);
-    const std::string_view digits = number.view();
-    if (line.size() - prefix == digits.size())
-        for (std::size_t i = 0; i < digits.size(); ++i)
-            line[prefix + i] = digits[i];
-    else
-        line.replace(prefix, line.size() - prefix, digits.data(), digits.size());
+    replaceTail(line, prefix, DecimalText(turn).view());
     return true;
 }
 
@@ -150,7 +125,10 @@ void GameField::buildBuffDescriptions() {
     if (turnLine != nullptr && renumberTurnLine(*turnLine, DefaultStrings::NAME_TURN, turn))
         lines.keepNext(2);
     else
-        writeTurnLine(lines.add(2), DefaultStrings::NAME_TURN, turn);
+        lines.add(2)
+            .append(DefaultStrings::NAME_TURN)
+            .append(TURN_SEPARATOR)
+            .append(DecimalText(turn).view());
     for (ZelkinBuff* buff : globalBuffs) {
         ZelkinBuffData* definition = buff->getDefinition();
         if (definition == nullptr || definition->getNature() == ZelkinBuffData::NATURE_NONE) continue;

@@ -19,12 +19,7 @@ void replaceNumber(std::string& text, size_t at, int number) {
         *write++ = ')';
         size = static_cast<size_t>(write - end);
     }
-    // Most often the number keeps its length.
-    if (text.size() - at == size) {
-        if (size > 0) std::memcpy(&text[at], end, size);
-    } else {
-        text.replace(at, text.size() - at, end, size);
-    }
+    replaceTail(text, at, std::string_view(end, size));
 }
 
 } // namespace

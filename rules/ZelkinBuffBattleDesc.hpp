@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cstddef>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -63,6 +64,16 @@ private:
 
 // Appends value in decimal, as std::to_string writes it.
 void appendDecimal(std::string& out, int value);
+
+// What follows text's first at bytes replaced by tail, in place when it is as long.
+inline void replaceTail(std::string& text, size_t at, std::string_view tail) {
+    // Most often the new tail is as long as the old one (a count changing by one).
+    if (text.size() - at == tail.size()) {
+        if (!tail.empty()) std::memcpy(&text[at], tail.data(), tail.size());
+    } else {
+        text.replace(at, text.size() - at, tail.data(), tail.size());
+    }
+}
 
 // Value in decimal, as std::to_string writes it, held on the stack for a fill that only reads it.
 class DecimalText {

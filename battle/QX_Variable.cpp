@@ -234,11 +234,7 @@ TextItems copiedItems(const ScriptOperand& operand, GameBattleEngine& engine, in
 
 namespace {
 // Whether one of the items is the text, for items side by side.
-bool containsText(TextItems items, const std::string& text) {
-    for (const std::string& item : items)
-        if (sameText(item, text)) return true;
-    return false;
-}
+bool containsText(TextItems items, const std::string& text) { return containsText(TextView(items), text); }
 
 // "equal", "dif", "has", "hasnt"/"not" of the other items against mine, for either kind of items.
 template <typename Mine, typename Other>

@@ -49,9 +49,8 @@ ParticleDesc* GameWindow::parseParticleDesc(tinyxml2::XMLElement* element) {
     if (!sheet) return nullptr;
     int firstColumn = clampedAtoi(xmlAttribute(texture, "x"));
     int row = clampedAtoi(xmlAttribute(texture, "y"));
-    // A first cell outside the sheet's grid has no picture: such a particle would live unseen.
-    if (firstColumn < 0 || firstColumn >= sheet->getColumns() || row < 0 || row >= sheet->getRows())
-        return nullptr;
+    // A first cell outside the sheet's picture has nothing to show: such a particle would live unseen.
+    if (!sheet->holdsCell(firstColumn, row)) return nullptr;
 
     ParticleDesc* description = new ParticleDesc(sheet, xmlText(name), firstColumn, row);
     if (xmlHasAttribute(texture, "direction")) description->setAxis(xmlAttribute(texture, "direction"));

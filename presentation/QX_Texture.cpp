@@ -3,6 +3,8 @@
 
 #include "rules/Platform.hpp"
 
+#include <algorithm>
+
 QX_Texture::QX_Texture(const std::string& name, const sf::Image& image, unsigned int cellWidth,
                        unsigned int cellHeight)
     : name(name), cellWidth(cellWidth), cellHeight(cellHeight) {
@@ -47,11 +49,25 @@ bool QX_Texture::frameCell(int index, int& column, int& row) const {
     return true;
 }
 
+int QX_Texture::fittingColumns() const {
+    return cellWidth > 0 ? clampToInt(texture.getSize().x / cellWidth) : 0;
+}
+
+int QX_Texture::fittingRows() const {
+    return cellHeight > 0 ? clampToInt(texture.getSize().y / cellHeight) : 0;
+}
+
+bool QX_Texture::holdsCell(int column, int row) const {
+    if (gridDeclared) return inGrid(column, row);
+    // The default grid reaches far beyond the picture: a cell past its edge would show nothing, or smear
+    // the edge pixels.
+    return column >= 0 && column < fittingColumns() && row >= 0 && row < fittingRows();
+}
+
 int QX_Texture::mirrorColumns() const {
     if (gridDeclared) return columns;
     // The default grid reaches far beyond the picture: mirror within the columns that fit its width.
-    unsigned int fitting = cellWidth > 0 ? texture.getSize().x / cellWidth : 0;
-    return fitting > 0 ? clampToInt(fitting) : 1;
+    return std::max(fittingColumns(), 1);
 }
 
 sf::IntRect QX_Texture::cellRect(int column, int row, bool mirrored) const {

@@ -33,11 +33,17 @@ public:
     virtual int getColumns();
     virtual int getRows();
     virtual float getScale();
+    // Whether a cell has a picture: inside the declared grid, or without one, among the cells that fit the
+    // picture's width and height.
+    bool holdsCell(int column, int row) const;
 
 private:
     bool inGrid(int column, int row) const;
     bool frameCell(int index, int& column, int& row) const;
     sf::IntRect cellRect(int column, int row, bool mirrored) const;
+    // How many whole cells fit the picture across and down.
+    int fittingColumns() const;
+    int fittingRows() const;
     // How many columns the mirrored picture is counted over.
     int mirrorColumns() const;
 

@@ -68,7 +68,8 @@ std::vector<int> idsInOrder(const ParticleEngine& engine) {
 
 TEST(ParticleFileReader, ReadsEveryFieldAndLogsBadElements) {
     ScratchDir dir;
-    writeBandsPng("img/parts.png", {sf::Color::Red, sf::Color::Blue}, 8, 8);
+    writeBandsPng("img/parts.png", {sf::Color::Red, sf::Color::Blue, sf::Color::Green, sf::Color::Yellow}, 8,
+                  32);
     dir.write("data/textures/parts.xml", "<texture><filename>img/parts.png</filename><name>parts</name>"
                                          "<height>8</height><width>8</width></texture>");
     dir.write("data/particles/a.xml",
@@ -132,6 +133,28 @@ TEST(ParticleFileReader, ReadsEveryFieldAndLogsBadElements) {
     EXPECT_FLOAT_EQ(1.f, zero->getSpeedAnimation());
     EXPECT_EQ(nullptr, zero->getDying());
     EXPECT_EQ(nullptr, window.findParticleDesc("Spark"));
+}
+
+TEST(ParticleFileReader, AFirstCellPastThePictureOfASheetWithoutGridIsLogged) {
+    ScratchDir dir;
+    // 4 cells across, 2 down; the sheet declares no grid.
+    writeBandsPng("img/parts.png", {sf::Color::Red, sf::Color::Blue, sf::Color::Green, sf::Color::Yellow}, 8,
+                  16);
+    dir.write("data/textures/parts.xml", "<texture><filename>img/parts.png</filename><name>parts</name>"
+                                         "<height>8</height><width>8</width></texture>");
+    dir.write("data/particles/a.xml",
+              "<particle><texture x=\"3\" y=\"1\">parts</texture><name>last cell</name></particle>"
+              "<particle><texture x=\"4\" y=\"0\">parts</texture><name>past the width</name></particle>"
+              "<particle><texture x=\"0\" y=\"2\">parts</texture><name>past the height</name></particle>");
+    GameWindow window;
+
+    EXPECT_NE(nullptr, window.findParticleDesc("last cell"));
+    EXPECT_EQ(1, window.countParticleDescs());
+    EXPECT_EQ(
+        (std::vector<std::string>{
+            "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 2",
+            "ERROR with File data/particles/a.xml : Invalid properties from Particle element number 3"}),
+        errorLogLines());
 }
 
 TEST(ParticleDescWords, MatchExactlyAndFallBackToTheDefault) {

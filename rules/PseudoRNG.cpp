@@ -1,11 +1,13 @@
 // The game's only source of chance: every draw comes from the operating system's random device.
 #include "rules/PseudoRNG.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <boost/random/random_device.hpp>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <pthread.h>
 #include <sys/random.h>
 #include <utility>
 
@@ -28,29 +30,24 @@ struct EntropyBuffer {
 // Plain data, so that reaching a thread's buffer costs no guard; used = ENTROPY_BLOCK means "empty".
 thread_local EntropyBuffer threadEntropy = {{}, ENTROPY_BLOCK};
 
-// Fills the whole block. getrandom may return fewer bytes than asked or be interrupted by a signal; both
-// just ask again for the rest. Where the call is missing or refused, the Boost device fills what is left.
+ssize_t systemEntropy(void* bytes, std::size_t count) { return getrandom(bytes, count, 0); }
+
+std::uint32_t deviceWord() {
+    thread_local boost::random::random_device device;
+    return device();
+}
+
 void refill(EntropyBuffer& buffer) {
-    std::size_t filled = 0;
-    while (filled < ENTROPY_BLOCK) {
-        ssize_t got = getrandom(buffer.bytes + filled, ENTROPY_BLOCK - filled, 0);
-        if (got > 0) {
-            filled += static_cast<std::size_t>(got);
-        } else if (got < 0 && errno == EINTR) {
-            continue;
-        } else {
-            break;
-        }
-    }
-    if (filled < ENTROPY_BLOCK) {
-        thread_local boost::random::random_device device;
-        for (; filled < ENTROPY_BLOCK; filled += sizeof(std::uint32_t)) {
-            std::uint32_t word = device();
-            std::memcpy(buffer.bytes + filled, &word, sizeof word);
-        }
-    }
+    fillEntropy(buffer.bytes, ENTROPY_BLOCK, systemEntropy, deviceWord);
     buffer.used = 0;
 }
+
+// A forked child starts with a copy of its parent's buffer: drawing from it would repeat the parent's
+// numbers. Only the forking thread lives on in the child, so its buffer is the only one to empty.
+void forgetBufferedEntropy() { threadEntropy.used = ENTROPY_BLOCK; }
+struct ForkHandler {
+    ForkHandler() { pthread_atfork(nullptr, nullptr, forgetBufferedEntropy); }
+} forkHandler;
 
 // 32 fresh random bits.
 std::uint32_t nextWord() {
@@ -77,6 +74,29 @@ int uniformDraw(int n) {
 }
 
 } // namespace
+
+// getrandom may return fewer bytes than asked or be interrupted by a signal; both just ask again for the
+// rest. Where the call is missing or refused, the fallback fills what is left.
+void fillEntropy(unsigned char* bytes, std::size_t size, EntropyRead read, EntropyWord fallback) {
+    std::size_t filled = 0;
+    while (filled < size) {
+        ssize_t got = read(bytes + filled, size - filled);
+        if (got > 0) {
+            filled += static_cast<std::size_t>(got);
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;
+        }
+    }
+    while (filled < size) {
+        std::uint32_t word = fallback();
+        // The system call may have stopped at any byte: the last word is cut to what the block has left.
+        std::size_t part = std::min(sizeof word, size - filled);
+        std::memcpy(bytes + filled, &word, part);
+        filled += part;
+    }
+}
 
 PseudoRNG::~PseudoRNG() = default;
 

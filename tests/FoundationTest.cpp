@@ -1,8 +1,13 @@
 // Random source, error log and the platform helpers every loader relies on.
+#include <cerrno>
 #include <climits>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <set>
+#include <sys/wait.h>
 #include <tinyxml2.h>
+#include <unistd.h>
+#include <vector>
 
 #include "TestSupport.hpp"
 #include "rules/ErrorLog.hpp"
@@ -41,6 +46,54 @@ TEST(PseudoRNG, ScriptedSourceReplaysAndClamps) {
     }
     for (int i = 0; i < 50; ++i)
         EXPECT_LT(rng.random(3), 3);
+}
+
+TEST(PseudoRNG, AForkedChildDrawsFreshNumbersAndAFailingSystemCallFillsOnlyItsBlock) {
+    // The parent's buffer holds bytes already fetched; the child must not draw them again.
+    PseudoRNG rng;
+    rng.random(INT_MAX);
+    int channel[2];
+    ASSERT_EQ(0, ::pipe(channel));
+    const pid_t child = ::fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        int drawn[16];
+        for (int& value : drawn)
+            value = rng.random(INT_MAX);
+        ssize_t written = ::write(channel[1], drawn, sizeof drawn);
+        ::_exit(written == static_cast<ssize_t>(sizeof drawn) ? 0 : 1);
+    }
+    ::close(channel[1]);
+    int inChild[16] = {};
+    ssize_t got = ::read(channel[0], inChild, sizeof inChild);
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_EQ(static_cast<ssize_t>(sizeof inChild), got);
+    int same = 0;
+    for (int value : inChild)
+        same += rng.random(INT_MAX) == value;
+    EXPECT_EQ(0, same);
+
+    // The system call gives 5 bytes and fails: the fallback's words fill bytes 5 to 9, the last one cut.
+    static int calls;
+    calls = 0;
+    unsigned char bytes[16];
+    std::memset(bytes, 0xEE, sizeof bytes);
+    fillEntropy(
+        bytes, 10,
+        [](void* into, std::size_t) -> ssize_t {
+            if (calls++ > 0) {
+                errno = ENOSYS;
+                return -1;
+            }
+            std::memset(into, 0x11, 5);
+            return 5;
+        },
+        []() -> std::uint32_t { return 0x22222222u; });
+    const std::vector<unsigned char> expected = {0x11, 0x11, 0x11, 0x11, 0x11, 0x22, 0x22, 0x22,
+                                                 0x22, 0x22, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    EXPECT_EQ(expected, std::vector<unsigned char>(bytes, bytes + 16));
 }
 
 TEST(ErrorLog, FlushAppendsHeaderThenLinesOnce) {

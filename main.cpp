@@ -11,7 +11,9 @@
 #include <cstdlib>
 
 int main(int, char**) {
-    // The loading thread loads the creature sheets through the window while the main thread draws.
+    // Only this thread draws: the loading thread decodes the creature pictures into memory, and their
+    // textures are made here when first shown. Xlib is made safe for threads all the same, before any window
+    // opens: a thread that ever touches a texture gets a GL context of its own through the display.
     XInitThreads();
     initGameBundle();
     // From here on the battle shows its figures, animations and crowd on the screen.
@@ -21,8 +23,8 @@ int main(int, char**) {
     game->controler = new GameControler();
     gameBundle->window = game->window;
     gameBundle->controler = game->controler;
-    // The program's entry is the one place that knows both the loop and the screens: it hands the loop its
-    // first screen, the main menu.
+    // The entry is the one place that knows both the loop and the screens: it hands the loop its first
+    // screen, the main menu.
     Scene_Menu* menu = new Scene_Menu();
     menu->window = game->window;
     menu->controler = game->controler;

@@ -134,7 +134,8 @@ void SceneJourneySelection::draw() {
                           170);
     window->drawSizedText(DefaultStrings::NAME_DIFFICULTY + " : " + std::to_string(difficulty), 16, 60, 200);
     window->drawSizedText(rulesName, 16, 60, 230);
-    drawRulesetShortage(teamBuilder, 60, 260);
+    // Kept inside the left panel: the right one is full of the ruleset's details.
+    drawRulesetShortage(teamBuilder, 60, 260, 252);
 
     window->drawSizedText("D\xE9tails de l'Aventure :", 16, 380, 140);
     window->drawSizedText("- 8 Dresseurs cons\xE9"

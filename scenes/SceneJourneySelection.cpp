@@ -84,18 +84,18 @@ void SceneJourneySelection::handleInput() {
 
     if (controler->isPressed(GameControler::KEY_ENTER)) {
         if (confirming && confirmChoice == 0) {
-            // Too small a ruleset starts nothing (the left panel says why): the question just closes.
-            if (rulesetShortage(teamBuilder).empty()) {
-                // The chosen size holds for this journey only: the destructor gives the saved one back.
-                if (options != nullptr) options->setTeamSize(teamSize);
-                Scene_Journey* journey = prepareChild(new Scene_Journey(), inheritedFlag);
-                journey->init(teamBuilder, options, botList, difficulty);
-                child = journey;
-                cursor = 0;
-            }
+            // The chosen size holds for this journey only: the destructor gives the saved one back.
+            if (options != nullptr) options->setTeamSize(teamSize);
+            Scene_Journey* journey = prepareChild(new Scene_Journey(), inheritedFlag);
+            journey->init(teamBuilder, options, botList, difficulty);
+            child = journey;
+            cursor = 0;
             confirming = 0;
-        } else {
-            confirming = confirming ? 0 : 1;
+        } else if (confirming) {
+            confirming = 0;
+        } else if (rulesetShortage(teamBuilder).empty()) {
+            // Too small a ruleset asks nothing, as a yes could not start: the left panel says why.
+            confirming = 1;
         }
         confirmChoice = 0;
     } else if (controler->isPressed(GameControler::KEY_BACK) ||

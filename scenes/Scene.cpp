@@ -2,6 +2,7 @@
 #include "scenes/Scene.hpp"
 
 #include <SFML/Graphics/Color.hpp>
+#include <algorithm>
 #include <set>
 
 #include "players/ZelkBot.hpp"
@@ -26,10 +27,13 @@ std::string Scene::rulesetShortage(TeamBuilder* teamBuilder) {
            std::to_string(ZelkBot::TEAM_SIZE) + " " + DefaultStrings::NAME_CREATURE_PLURIAL;
 }
 
-void Scene::drawRulesetShortage(TeamBuilder* teamBuilder, int x, int y) {
+void Scene::drawRulesetShortage(TeamBuilder* teamBuilder, int x, int y, int width) {
     if (window == nullptr) return;
     std::string reason = rulesetShortage(teamBuilder);
-    if (!reason.empty()) window->drawSizedTextColored(reason, 16, x, y, sf::Color(200, 0, 0));
+    if (reason.empty()) return;
+    // Texts are laid out one character size per character.
+    int size = std::min(16, width / static_cast<int>(reason.size()));
+    window->drawSizedTextColored(reason, size, x, y, sf::Color(200, 0, 0));
 }
 
 int Scene::cycle(int value, bool up, int first, int last) {

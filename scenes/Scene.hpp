@@ -55,8 +55,9 @@ protected:
     // Why no team can be built under the current ruleset: "Ruleset : 3 / 6 Zelkin" when it admits fewer
     // species than a team of six needs (each species once), else empty. The modes refuse to start then.
     static std::string rulesetShortage(TeamBuilder* teamBuilder);
-    // Draws that reason in red at (x, y), when there is one.
-    void drawRulesetShortage(TeamBuilder* teamBuilder, int x, int y);
+    // Draws that reason in red at (x, y), when there is one, no wider than width: at the screens' usual
+    // size it runs out of the panels, and the string table may lengthen it further.
+    void drawRulesetShortage(TeamBuilder* teamBuilder, int x, int y, int width);
     // The first steps of pushing a child: the window and the controler of this scene, and the inherited
     // flag given (false unless the creator hands its own on). The caller then calls the child's init
     // and stores it in `child`.

@@ -84,18 +84,18 @@ void SceneJourneySelection::handleInput() {
 
     if (controler->isPressed(GameControler::KEY_ENTER)) {
         if (confirming && confirmChoice == 0) {
-            // Too small a ruleset starts nothing (the left panel says why): the question just closes.
-            if (rulesetShortage(teamBuilder).empty()) {
-                // The chosen size holds for this journey only: the destructor gives the saved one back.
-                if (options != nullptr) options->setTeamSize(teamSize);
-                Scene_Journey* journey = prepareChild(new Scene_Journey(), inheritedFlag);
-                journey->init(teamBuilder, options, botList, difficulty);
-                child = journey;
-                cursor = 0;
-            }
+            // The chosen size holds for this journey only: the destructor gives the saved one back.
+            if (options != nullptr) options->setTeamSize(teamSize);
+            Scene_Journey* journey = prepareChild(new Scene_Journey(), inheritedFlag);
+            journey->init(teamBuilder, options, botList, difficulty);
+            child = journey;
+            cursor = 0;
             confirming = 0;
-        } else {
-            confirming = confirming ? 0 : 1;
+        } else if (confirming) {
+            confirming = 0;
+        } else if (rulesetShortage(teamBuilder).empty()) {
+            // Too small a ruleset asks nothing, as a yes could not start: the left panel says why.
+            confirming = 1;
         }
         confirmChoice = 0;
     } else if (controler->isPressed(GameControler::KEY_BACK) ||
@@ -134,7 +134,8 @@ void SceneJourneySelection::draw() {
                           170);
     window->drawSizedText(DefaultStrings::NAME_DIFFICULTY + " : " + std::to_string(difficulty), 16, 60, 200);
     window->drawSizedText(rulesName, 16, 60, 230);
-    drawRulesetShortage(teamBuilder, 60, 260);
+    // Kept inside the left panel: the right one is full of the ruleset's details.
+    drawRulesetShortage(teamBuilder, 60, 260, 252);
 
     window->drawSizedText("D\xE9tails de l'Aventure :", 16, 380, 140);
     window->drawSizedText("- 8 Dresseurs cons\xE9"

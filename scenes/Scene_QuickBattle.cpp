@@ -358,7 +358,8 @@ void Scene_QuickBattle::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 260);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 290);
-    drawRulesetShortage(teamBuilder, 320, 320);
+    // From the cursor's column to the rules panel's right edge, clear of Player 2's creature entries.
+    drawRulesetShortage(teamBuilder, 300, 320, 256);
 
     drawCreatureEntries(0);
     drawCreatureEntries(1);

@@ -249,7 +249,8 @@ void Scene_Tag_Prep::draw() {
     Ruleset* ruleset = parser ? parser->getCurrentRuleset() : nullptr;
     window->drawSizedText(ruleset ? ruleset->getName() : std::string(), 16, 320, 230);
     window->drawSizedText(DefaultStrings::NAME_HYPE + " : " + std::to_string(hype), 16, 320, 260);
-    drawRulesetShortage(database, 320, 290);
+    // From the cursor's column to the rules panel's right edge, clear of the second side's panel.
+    drawRulesetShortage(database, 300, 290, 256);
 
     blinkCounter = (blinkCounter + 1) % 30;
     target->display();

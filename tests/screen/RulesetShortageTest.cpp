@@ -1,6 +1,8 @@
 // Modes that build teams of six refuse a ruleset admitting fewer species, stay put and say why.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "JourneySupport.hpp"
 #include "rules/Ruleset.hpp"
 #include "scenes/SceneJourneySelection.hpp"
@@ -59,6 +61,81 @@ TEST(RulesetShortage, QuickBattleJourneyAndTagTournamentRefuseThreeSpeciesAndSay
     prep.init();
     check(prep, {K::Return}, 320, 290, "tag tournament");
     EXPECT_EQ(prep.getPage(), Scene_Tag_Prep::PAGE_MAIN);
+}
+
+// Remembers where a screen asks for the shortage notice, and draws it as any window does.
+class NoticeWatch : public GameWindow {
+public:
+    void drawSizedTextColored(std::string text, int size, int x, int y, sf::Color fill) override {
+        if (text == NOTICE) {
+            ++calls;
+            lastSize = size;
+            lastX = x;
+            lastY = y;
+        }
+        GameWindow::drawSizedTextColored(text, size, x, y, fill);
+    }
+    static const std::string NOTICE;
+    int calls = 0;
+    int lastSize = 0;
+    int lastX = 0;
+    int lastY = 0;
+};
+const std::string NoticeWatch::NOTICE = "Ruleset : 3 / 6 Zelkin";
+
+TEST(RulesetShortage, TheWholeNoticeShowsInsideItsPanelAndTheJourneyAsksNothing) {
+    NoticeWatch window;
+    JourneyWorld world;
+    Ruleset* narrow = world.parser->getRulesetAt(1);
+    ASSERT_NE(narrow, nullptr);
+    narrow->maxSumStats = 372;
+    world.parser->selectRuleset(1);
+    ASSERT_EQ(world.parser->countAllowedSpecies(), 3);
+    // The glyphs' solid red, whatever the panel under their edges.
+    auto solidRed = [](sf::Color c) { return sameColour(c, sf::Color(200, 0, 0), 40); };
+
+    // A frame after the start key: the notice's layout box (one character size per character) lies in
+    // its panel, and nearly all the solid red it shows when drawn alone still shows in the frame.
+    auto check = [&](Scene& scene, K::Key start, sf::IntRect panel, const char* name) {
+        SCOPED_TRACE(name);
+        scene.window = &window;
+        scene.controler = &world.keys.controler;
+        window.calls = 0;
+        tap(world.keys, scene, {start});
+        ASSERT_GT(window.calls, 0);
+        int width = window.lastSize * static_cast<int>(NoticeWatch::NOTICE.size());
+        sf::IntRect box(window.lastX, window.lastY, width, window.lastSize);
+        EXPECT_GE(box.left, panel.left);
+        EXPECT_GE(box.top, panel.top);
+        EXPECT_LE(box.left + box.width, panel.left + panel.width);
+        EXPECT_LE(box.top + box.height, panel.top + panel.height);
+        int shown = canvasPixelsIn(window, box.left, box.top - 4, box.width, box.height + 8, solidRed);
+
+        window.getRenderWindow()->clear(sf::Color::White);
+        window.GameWindow::drawSizedTextColored(NoticeWatch::NOTICE, window.lastSize, window.lastX,
+                                                window.lastY, sf::Color(200, 0, 0));
+        int alone = canvasPixelsIn(window, 0, 0, 853, 480, solidRed);
+        EXPECT_GT(alone, 0);
+        EXPECT_GE(shown * 100, alone * 95) << shown << " of " << alone;
+    };
+
+    Scene_QuickBattle quick;
+    quick.window = &window;
+    quick.init(world.builder, world.options, world.roster);
+    check(quick, K::Return, sf::IntRect(290, 180, 276, 290), "quick battle rules panel");
+    EXPECT_EQ(quick.child, nullptr);
+
+    SceneJourneySelection selection;
+    selection.window = &window;
+    selection.init();
+    check(selection, K::Return, sf::IntRect(22, 130, 300, 340), "journey left panel");
+    EXPECT_FALSE(selection.isConfirming());
+
+    Scene_Tag_Prep prep;
+    prep.window = &window;
+    prep.init();
+    check(prep, K::Return, sf::IntRect(290, 180, 276, 290), "tag tournament rules panel");
+    EXPECT_EQ(prep.child, nullptr);
 }
 
 } // namespace

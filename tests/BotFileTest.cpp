@@ -151,7 +151,7 @@ TEST(BotFileTest, RewriteRoundTripsEverythingTheReaderReads) {
                                   "<historic>11211</historic>\n<zelkin>\n"));
     EXPECT_TRUE(
         contains(written, "<number>6</number>\n<name>Marinel</name>\n<move>Pistolet</move>\n</zelkin>\n"));
-    EXPECT_FALSE(boost::filesystem::exists(world.dir.path / "bots/zoe.xml.tmp"));
+    EXPECT_TRUE(temporariesBeside(world.dir.path / "bots/zoe.xml").empty());
     resetErrorLog();
 
     ZelkBot* again = new ZelkBot(world.parser, "bots/zoe.xml");
@@ -240,7 +240,7 @@ TEST(BotFileTest, NothingIsLostOnBadInputOrFailedWrites) {
         EXPECT_FALSE(saved);
         EXPECT_EQ(world.dir.read("locked/zoe.xml"), PlayersWorld::fixture("complete.xml"));
     }
-    EXPECT_FALSE(boost::filesystem::exists(world.dir.path / "locked/zoe.xml.tmp"));
+    EXPECT_TRUE(temporariesBeside(world.dir.path / "locked/zoe.xml").empty());
 
     // A bot no longer controlled by the computer is not saved either.
     bot.setControlledByBot(0);

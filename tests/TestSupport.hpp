@@ -3,9 +3,11 @@
 #pragma once
 
 #include <boost/filesystem.hpp>
+#include <csignal>
 #include <deque>
 #include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 #include "rules/ErrorLog.hpp"
@@ -64,6 +66,39 @@ public:
 
 private:
     boost::filesystem::path previous;
+};
+
+// The temporaries that saves of file left beside it, whatever their names.
+inline std::vector<std::string> temporariesBeside(const boost::filesystem::path& file) {
+    namespace fs = boost::filesystem;
+    std::vector<std::string> found;
+    const std::string prefix = file.filename().string() + ".tmp";
+    boost::system::error_code ec;
+    for (fs::directory_iterator it(file.parent_path(), ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().filename().string().compare(0, prefix.size(), prefix) == 0)
+            found.push_back(it->path().filename().string());
+    return found;
+}
+
+// For its scope every write into a file fails as on a full disk. Unlike permissions, this holds for the
+// super-user too.
+class FullDisk {
+public:
+    FullDisk() {
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = previous;
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() {
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit previous;
+    void (*previousHandler)(int);
 };
 
 // Replays a fixed sequence of draws for its scope (each brought into 0 .. n-1); 0 once exhausted.

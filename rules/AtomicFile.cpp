@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -19,25 +18,24 @@ const size_t UNIQUE_LENGTH = 6;
 // Far longer than any save of a game file takes: a unique temporary this old was left by a killed save,
 // while a younger one may belong to a save still writing in another window or thread.
 const std::time_t ABANDONED_AFTER_SECONDS = 5 * 60;
-// Names are drawn afresh while they are taken; this many taken names in a row is not a clash but a fault.
+// Names move on while they are taken; this many taken names in a row is not a clash but a fault.
 const int NAME_ATTEMPTS = 100;
 
 std::atomic<unsigned long long> namesDrawn{0};
 
-// The pid tells processes apart, the counter the saves of one process; the clock only stirs them.
+// The pid tells processes apart and the counter the saves of one process, so two saves running at once
+// never pick the same name. A name still taken (left by a killed save of an earlier process with the same
+// pid) just moves on to the next.
 std::string uniqueTemporaryOf(const std::string& path) {
-    static const char characters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned long long mixed =
-        (static_cast<unsigned long long>(::getpid()) << 32) ^ namesDrawn.fetch_add(1) ^
-        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    // splitmix64's finaliser, so that neighbouring counters give unrelated names.
-    mixed = (mixed ^ (mixed >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    mixed = (mixed ^ (mixed >> 27)) * 0x94D049BB133111EBULL;
-    mixed ^= mixed >> 31;
+    static const char characters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    const unsigned long long base = sizeof(characters) - 1;
+    // The kernel's pids fit in 22 bits; with 13 bits of counter that makes 35, and 62^6 is above 2^35.
+    unsigned long long number = (static_cast<unsigned long long>(::getpid()) & 0x3FFFFFULL) << 13 |
+                                (namesDrawn.fetch_add(1, std::memory_order_relaxed) & 0x1FFFULL);
     std::string name = path + TEMPORARY_MARK + ".";
     for (size_t i = 0; i < UNIQUE_LENGTH; ++i) {
-        name += characters[mixed % (sizeof(characters) - 1)];
-        mixed /= sizeof(characters) - 1;
+        name += characters[number % base];
+        number /= base;
     }
     return name;
 }

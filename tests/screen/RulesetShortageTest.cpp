@@ -18,15 +18,19 @@ int redIn(GameWindow& window, int x, int y, int w, int h) {
     return canvasPixelsIn(window, x, y, w, h, [](sf::Color c) { return c.r > 150 && c.g < 90 && c.b < 90; });
 }
 
-TEST(RulesetShortage, QuickBattleJourneyAndTagTournamentRefuseThreeSpeciesAndSayWhy) {
-    GameWindow window;
-    JourneyWorld world;
-    // The second ruleset narrowed to the three weakest species.
+// The second ruleset narrowed to the three weakest species.
+void narrowToThreeSpecies(JourneyWorld& world) {
     Ruleset* narrow = world.parser->getRulesetAt(1);
     ASSERT_NE(narrow, nullptr);
     narrow->maxSumStats = 372;
     world.parser->selectRuleset(1);
     ASSERT_EQ(world.parser->countAllowedSpecies(), 3);
+}
+
+TEST(RulesetShortage, QuickBattleJourneyAndTagTournamentRefuseThreeSpeciesAndSayWhy) {
+    GameWindow window;
+    JourneyWorld world;
+    ASSERT_NO_FATAL_FAILURE(narrowToThreeSpecies(world));
 
     // Each screen with its start keys and where it explains the refusal.
     auto check = [&](Scene& scene, std::initializer_list<K::Key> start, int x, int y, const char* name) {
@@ -86,11 +90,7 @@ const std::string NoticeWatch::NOTICE = "Ruleset : 3 / 6 Zelkin";
 TEST(RulesetShortage, TheWholeNoticeShowsInsideItsPanelAndTheJourneyAsksNothing) {
     NoticeWatch window;
     JourneyWorld world;
-    Ruleset* narrow = world.parser->getRulesetAt(1);
-    ASSERT_NE(narrow, nullptr);
-    narrow->maxSumStats = 372;
-    world.parser->selectRuleset(1);
-    ASSERT_EQ(world.parser->countAllowedSpecies(), 3);
+    ASSERT_NO_FATAL_FAILURE(narrowToThreeSpecies(world));
     // The glyphs' solid red, whatever the panel under their edges.
     auto solidRed = [](sf::Color c) { return sameColour(c, sf::Color(200, 0, 0), 40); };
 

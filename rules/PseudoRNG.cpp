@@ -37,7 +37,8 @@ std::uint32_t deviceWord() {
     return device();
 }
 
-void refill(EntropyBuffer& buffer) {
+// Kept out of line, once a block: inlined into the draw, the fill's loops cost every draw registers.
+[[gnu::noinline]] void refill(EntropyBuffer& buffer) {
     fillEntropy(buffer.bytes, ENTROPY_BLOCK, systemEntropy, deviceWord);
     buffer.used = 0;
 }

@@ -2,6 +2,7 @@
 #include "rules/AtomicFile.hpp"
 
 #include <atomic>
+#include <boost/filesystem/path.hpp>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -80,9 +81,9 @@ void removeStaleTemporary(const std::string& path) {
     struct stat info;
     if (::lstat(plain.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) ::unlink(plain.c_str());
 
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-    const std::string prefix = path.substr(slash == std::string::npos ? 0 : slash + 1) + TEMPORARY_MARK + ".";
+    const boost::filesystem::path file(path);
+    const std::string folder = file.has_parent_path() ? file.parent_path().string() : ".";
+    const std::string prefix = file.filename().string() + TEMPORARY_MARK + ".";
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) return;
     const std::time_t now = std::time(nullptr);

@@ -188,13 +188,17 @@ double baseStat(Zelkin* creature, int statIndex) {
     return base;
 }
 
-// The stat of the team's active creature at the team's stage, before its check event. In 64 bits: the
-// critical stage has no ceiling, and the move's critical value adds to it.
-double stageValue(const ZelkinTeam& team, Zelkin& creature, int statIndex, const ZelkinMove* move) {
-    long long stage = team.getStage(statIndex);
+// The stat of the side's active creature at its team's stage, before its check event; false for a side
+// without one. In 64 bits: the critical stage has no ceiling, and the move's critical value adds to it.
+bool stagedStatOf(GameField* field, int side, int statIndex, const ZelkinMove* move, double& value) {
+    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
+    Zelkin* creature = team ? team->getActive() : nullptr;
+    if (!creature) return false;
+    long long stage = team->getStage(statIndex);
     if (statIndex == STAT_CRITICAL && move) stage += move->getCritical();
-    const double base = baseStat(&creature, statIndex);
-    return stage != 0 ? stagedStat(statIndex, base, stage, team.readPowerSwitches()) : base;
+    const double base = baseStat(creature, statIndex);
+    value = stage != 0 ? stagedStat(statIndex, base, stage, team->readPowerSwitches()) : base;
+    return true;
 }
 
 // The stat after its check event left the factor in "result". Every stat but the critical ratio is a whole
@@ -208,12 +212,9 @@ float checkedStat(int statIndex, double value, float result) {
 float GameBattleEngine::computeStat(int side, int statIndex) { return readStat(side, statIndex); }
 
 float GameBattleEngine::readStat(int side, int statIndex) {
-    if (side != 0 && side != 1) return 0.0f;
     if (statIndex < 0 || statIndex > STAT_PRECISION) return 0.0f;
-    ZelkinTeam* team = field ? field->getTeamChecked(side) : nullptr;
-    Zelkin* creature = team ? team->getActive() : nullptr;
-    if (!creature) return 0.0f;
-    const double value = stageValue(*team, *creature, statIndex, variables->getMove());
+    double value = 0.0;
+    if (!stagedStatOf(field, side, statIndex, variables->getMove(), value)) return 0.0f;
 
     // The stat's check event, as fireTrigger fires it; when no trigger runs the factor stays at 1.
     variables->setSlot(SVAR_RESULT, 1.0f);
@@ -224,25 +225,10 @@ float GameBattleEngine::readStat(int side, int statIndex) {
     return checkedStat(statIndex, value, variables->getSlot(SVAR_RESULT));
 }
 
-GameBattleEngine::HitStats GameBattleEngine::readHitStats(int attacker, int defender, bool special) {
-    HitStats stats;
-    const ZelkinMove* move = variables->getMove();
-    // Sides other than 0 and 1, and teams without an active creature, read 0.
-    ZelkinTeam* team = field && (attacker == 0 || attacker == 1) ? field->getTeamChecked(attacker) : nullptr;
-    if (Zelkin* creature = team ? team->getActive() : nullptr) {
-        const int attack = special ? STAT_SPECIAL_ATTACK : STAT_ATTACK;
-        stats.attack = checkedStat(attack, stageValue(*team, *creature, attack, move), 1.0f);
-        stats.precision =
-            checkedStat(STAT_PRECISION, stageValue(*team, *creature, STAT_PRECISION, move), 1.0f);
-        stats.critical = checkedStat(STAT_CRITICAL, stageValue(*team, *creature, STAT_CRITICAL, move), 1.0f);
-    }
-    team = field && (defender == 0 || defender == 1) ? field->getTeamChecked(defender) : nullptr;
-    if (Zelkin* creature = team ? team->getActive() : nullptr) {
-        const int defence = special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE;
-        stats.defence = checkedStat(defence, stageValue(*team, *creature, defence, move), 1.0f);
-        stats.evasion = checkedStat(STAT_EVASION, stageValue(*team, *creature, STAT_EVASION, move), 1.0f);
-    }
-    return stats;
+float GameBattleEngine::uncheckedStat(int side, int statIndex) {
+    double value = 0.0;
+    if (!stagedStatOf(field, side, statIndex, variables->getMove(), value)) return 0.0f;
+    return checkedStat(statIndex, value, 1.0f);
 }
 
 float GameBattleEngine::getCreatureVariable(int side, const std::string& key) {

@@ -369,17 +369,9 @@ private:
     bool mayDispatchAnyOf(const BattleEventSet& events);
     // computeStat, called without the virtual call.
     float readStat(int side, int statIndex);
-    // The five stats of a hit, read in one go without their checks, for a hit whose stat checks no trigger
-    // waits for: (special) attack, precision and critical ratio of the attacker, (special) defence and
-    // evasion of the defender, each as readStat gives it when its check runs nothing.
-    struct HitStats {
-        float attack = 0.0f;
-        float defence = 0.0f;
-        float precision = 0.0f;
-        float evasion = 0.0f;
-        float critical = 0.0f;
-    };
-    HitStats readHitStats(int attacker, int defender, bool special);
+    // readStat as it comes out when its check runs nothing, without the check nor its "result": for a
+    // stat of a hit whose stat checks no trigger waits for. statIndex is the engine's own, in range.
+    float uncheckedStat(int side, int statIndex);
     // Whether the ruleset or the arena of the battle, when their effects are on, waits for the event.
     // Inline in battle/TriggerGate.hpp.
     bool fieldSourceWaitsFor(int event);

@@ -166,29 +166,28 @@ void GameBattleEngine::gatherDamageStats() {
     // computeStat fires the stat's check event, so the table is read afresh after each call. When no
     // source waits for any check of the hit, none of them can run; when none waits for the checks of the
     // stats, the stats are read one after the other with nothing run in between. Either way they are then
-    // read in one go, without their checks.
+    // read without their checks.
     const bool special = move->getCategory() == 2;
     const bool checked = mayDispatchAnyOf(special ? SPECIAL_HIT_CHECKS : PHYSICAL_HIT_CHECKS);
     const bool statsChecked =
         checked && mayDispatchAnyOf(special ? SPECIAL_STAT_CHECKS : PHYSICAL_STAT_CHECKS);
-    const HitStats unchecked = statsChecked ? HitStats() : readHitStats(attacker, defender, special);
-    const float attack =
-        statsChecked ? readStat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK) : unchecked.attack;
-    const float defence =
-        statsChecked ? readStat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE) : unchecked.defence;
+    auto stat = [&](int side, int statIndex) {
+        return statsChecked ? readStat(side, statIndex) : uncheckedStat(side, statIndex);
+    };
+    const float attack = stat(attacker, special ? STAT_SPECIAL_ATTACK : STAT_ATTACK);
+    const float defence = stat(defender, special ? STAT_SPECIAL_DEFENCE : STAT_DEFENCE);
     variables->setSlot(SVAR_STAT_ATT, static_cast<float>(saturatingInt(attack)));
     variables->setSlot(SVAR_STAT_DEF, static_cast<float>(saturatingInt(defence)));
 
     // The move's precision is read between the two stats, before the evasion check's triggers run.
-    const float precisionStat = statsChecked ? readStat(attacker, STAT_PRECISION) : unchecked.precision;
+    const float precisionStat = stat(attacker, STAT_PRECISION);
     const float product = precisionStat * variables->getSlot(SVAR_PRECISION);
-    const float evasion = statsChecked ? readStat(defender, STAT_EVASION) : unchecked.evasion;
+    const float evasion = stat(defender, STAT_EVASION);
     // A target whose evasion comes out as 0 leaves nothing to divide by: the chance to hit is then 0.
     const float precision = evasion != 0.0f ? product / evasion : 0.0f;
     variables->setSlot(SVAR_PRECISION, static_cast<float>(saturatingInt(precision)));
 
-    variables->setSlot(SVAR_CRITICAL_RATIO,
-                       statsChecked ? readStat(attacker, STAT_CRITICAL) : unchecked.critical);
+    variables->setSlot(SVAR_CRITICAL_RATIO, stat(attacker, STAT_CRITICAL));
 
     if (move->getType()) {
         variables->setOffensiveTypesOf(move->getType(), move->getSubtype());
